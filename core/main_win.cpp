@@ -1,0 +1,12 @@
+#include <windows.h>
+
+#include "core/app_win.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Nothing may escape into the system's start-up code.
+    try {
+        return tolvane::RunTolvane(instance, ::GetCommandLineA());
+    } catch (...) {
+        return 1;
+    }
+}

@@ -1,0 +1,60 @@
+#include "core/precondition_text.h"
+
+#include "core/texts.h"
+
+namespace tolvane {
+
+std::vector<ConditionItem> DecodeConditions(std::string_view text) {
+    std::vector<ConditionItem> items;
+    std::size_t begin = 0;
+    for (std::size_t end; (end = text.find(';', begin)) != std::string_view::npos; begin = end + 1) {
+        const std::string_view piece = text.substr(begin, end - begin);
+        ConditionItem item;
+        const std::size_t open = piece.find('{');
+        if (open != std::string_view::npos) {
+            item.label = piece.substr(0, open);
+            const std::size_t close = piece.find('}');
+            if (close != std::string_view::npos && close > open)
+                item.value = piece.substr(open + 1, close - open - 1);
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::string EncodeConditions(const std::vector<ConditionItem>& items) {
+    std::string text;
+    for (const ConditionItem& item : items) text.append(item.label).append("{").append(item.value).append("};");
+    return text;
+}
+
+std::optional<int> FindConditionKind(std::string_view label) {
+    for (int kind = 0; kind < kConditionKindCount; ++kind)
+        if (KindLabel(kind) == label) return kind;
+    return std::nullopt;
+}
+
+bool KindTakesNumber(int kind) { return kind == kWaitSeconds || (kind >= kDiskFreeBelow && kind <= kMemoryUsedAbove); }
+
+bool KindTakesText(int kind) { return kind >= kFileExists && kind <= kUserNameIs; }
+
+ValueProblem CheckConditionValue(std::string_view value) {
+    if (value.find_first_of("{}") != std::string_view::npos) return ValueProblem::Brace;
+    if (value.find(';') != std::string_view::npos) return ValueProblem::Semicolon;
+    return ValueProblem::None;
+}
+
+std::int32_t ReadLenientNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
+    // Unsigned arithmetic wraps without undefined behaviour.
+    std::uint32_t magnitude = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+        magnitude = magnitude * 10u + static_cast<std::uint32_t>(text[at] - '0');
+    if (negative) magnitude = 0u - magnitude;
+    return static_cast<std::int32_t>(magnitude);
+}
+
+}  // namespace tolvane

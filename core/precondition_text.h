@@ -1,0 +1,61 @@
+// The precondition text of a system-start entry: label "{" value "};" items,
+// concatenated. Shared by the editor (writes), the evaluator and the loader.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvane {
+
+enum ConditionKind : int {
+    kWaitSeconds = 0,
+    kInternetOnline = 1,
+    kInternetOffline = 2,
+    kDiskFreeBelow = 3,
+    kDiskFreeAbove = 4,
+    kMemoryFreeBelow = 5,
+    kMemoryFreeAbove = 6,
+    kDiskUsedBelow = 7,
+    kDiskUsedAbove = 8,
+    kMemoryUsedBelow = 9,
+    kMemoryUsedAbove = 10,
+    kFileExists = 11,
+    kFileMissing = 12,
+    kDirectoryExists = 13,
+    kDirectoryMissing = 14,
+    kUserNameIs = 15,
+};
+
+// One decoded item, exactly as stored: the label need not be a known kind.
+struct ConditionItem {
+    std::string label;
+    std::string value;
+    bool operator==(const ConditionItem&) const = default;
+};
+
+// Items in stored order. Only text before the last ";" counts; an item
+// without "{" has an empty label, one without "}" after the "{" an empty value.
+std::vector<ConditionItem> DecodeConditions(std::string_view text);
+
+std::string EncodeConditions(const std::vector<ConditionItem>& items);
+
+// Kind whose label equals `label` byte for byte, if any.
+std::optional<int> FindConditionKind(std::string_view label);
+
+// Kinds 1 and 2 carry no value; 0 and 3..10 a number; 11..15 a text.
+bool KindTakesNumber(int kind);
+bool KindTakesText(int kind);
+
+// Characters a value may not hold: "{" and "}" end the value early, and a ";"
+// would split the item when the text is read back.
+enum class ValueProblem { None, Brace, Semicolon };
+ValueProblem CheckConditionValue(std::string_view value);
+
+// Signed 32-bit decimal read leniently: leading blanks and tabs, one optional
+// sign, digits up to the first non-digit; no digits give 0; overflow wraps.
+std::int32_t ReadLenientNumber(std::string_view text);
+
+}  // namespace tolvane

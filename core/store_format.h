@@ -1,0 +1,44 @@
+// The entry store's byte formats: the plain record sequence and its
+// scrambled form on disk. Pure functions; file handling is in entry_store.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/start_entry.h"
+
+namespace tolvane {
+
+// Fixed one-byte key of the scrambled form, the same in every installation.
+inline constexpr std::uint8_t kScrambleKey = 0x6B;
+
+using RandomByte = std::function<std::uint8_t()>;
+
+// Two bytes per plain byte: a random r, then (x + r - K) mod 256.
+std::string Scramble(std::string_view plain, const RandomByte& random);
+// Pairs (a, b) give (b - a + K) mod 256; a lone last byte pairs with 0.
+std::string Unscramble(std::string_view stored);
+
+// Bytes that would break a record: they are dropped whenever a field is written.
+bool IsUnstorableByte(char byte);
+std::string StorableField(std::string_view field);
+bool IsStorableField(std::string_view field);
+
+// All system-start rows, then all program-start rows, each record
+// kind byte, five fields each followed by 0x01, then CR LF.
+std::string EncodePlainStore(const EntryModel& model);
+
+struct PlainDecodeReport {
+    std::size_t rowsLoaded = 0;
+    // False when anything deviated from what a save writes (dropped kind
+    // bytes, short or long lines, other line ends): the file may be damaged.
+    bool canonical = true;
+};
+
+// Appends the records to the model's lists, each row with the given mark.
+// Reads as far as the format's rules go; never fails.
+PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, std::uint32_t pendingMark);
+
+}  // namespace tolvane

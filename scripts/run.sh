@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Tolvane under Wine. Arguments go to Tolvane
+# (for example -h for a start as at logon).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" win
+source "$root/scripts/wine-env.sh"
+tolvane_prepare_prefix
+trap tolvane_stop_wine EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  tolvane_start_xvfb
+  echo "run: no display found; Tolvane runs on the virtual display $DISPLAY (screenshot: DISPLAY=$DISPLAY import -window root shot.png)"
+fi
+wine "$root/build/win/Tolvane.exe" "$@"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: native
+# unit tests under sanitizers, the fuzzers for a while, and the Windows tests
+# under Wine on a private virtual display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
+fuzz_seconds=${TOLVANE_FUZZ_SECONDS:-30}
+logs="$TOLVANE_BUILD/test-logs"
+
+"$root/scripts/setup.sh"
+mkdir -p "$logs"
+
+passed=0
+failed=0
+run_suite() {  # name, ctest arguments...
+  local name=$1; shift
+  local log="$logs/$name.log"
+  if ctest "$@" --output-on-failure >"$log" 2>&1; then :; fi
+  cat "$log"
+  local line
+  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
+  if [ -z "$line" ]; then
+    echo "test: suite $name did not report its results" >&2
+    failed=$((failed + 1))
+    return
+  fi
+  local total bad
+  bad=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* tests failed out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+echo "== native build and unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+"$root/scripts/build.sh" native
+run_suite native --test-dir "$TOLVANE_BUILD/native" -j2
+
+echo "== fuzzers, $fuzz_seconds s each"
+"$root/scripts/build.sh" fuzz
+"$root/scripts/fuzz.sh" "$fuzz_seconds" && passed=$((passed + 1)) || failed=$((failed + 1))
+
+echo "== Windows build and tests under Wine"
+"$root/scripts/build.sh" win
+source "$root/scripts/wine-env.sh"
+tolvane_prepare_prefix
+trap tolvane_stop_wine EXIT
+tolvane_start_xvfb
+tolvane_start_wineserver
+prime="$TOLVANE_BUILD/win/tests/win/tolvane_prime_display.exe"
+[ -f "$prime" ] && wine "$prime" >/dev/null 2>&1 </dev/null || true
+run_suite win --test-dir "$TOLVANE_BUILD/win"
+
+echo
+echo "tests: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

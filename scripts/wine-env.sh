@@ -1,0 +1,58 @@
+# Sourced by the build, run and test scripts: a private 32-bit Wine prefix in
+# the build tree, and a virtual display when needed. Only processes started
+# here are ever ended, by their id or through this prefix's own wineserver.
+
+TOLVANE_ROOT=${TOLVANE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+TOLVANE_BUILD=${TOLVANE_BUILD:-$TOLVANE_ROOT/build}
+export WINEPREFIX=${WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
+TOLVANE_XVFB_PID=""
+
+tolvane_prepare_prefix() {
+  [ -f "$WINEPREFIX/.tolvane-ready" ] && return 0
+  echo "wine: creating the 32-bit prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot -i >/dev/null 2>&1
+  # Debian's Wine does not find its own fonts for captions in a new prefix.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # Wine draws the frames itself: no window manager needed, and hiding a
+  # window does not wait for one.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.tolvane-ready"
+}
+
+# Starts a private Xvfb on a free display number and exports DISPLAY.
+tolvane_start_xvfb() {
+  local n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    TOLVANE_XVFB_PID=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    export DISPLAY=":$n"
+    return 0
+  done
+  echo "wine: no free display number for Xvfb" >&2
+  return 1
+}
+
+# A persistent wineserver, primed with its output sent away: otherwise Wine's
+# background services inherit a test runner's output pipe and hang it.
+tolvane_start_wineserver() {
+  wineserver -p >/dev/null 2>&1
+  wine wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+tolvane_stop_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$TOLVANE_XVFB_PID" ]; then
+    kill "$TOLVANE_XVFB_PID" 2>/dev/null || true
+    wait "$TOLVANE_XVFB_PID" 2>/dev/null || true
+    TOLVANE_XVFB_PID=""
+  fi
+}

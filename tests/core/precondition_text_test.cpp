@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "core/precondition_text.h"
+#include "core/texts.h"
+
+using namespace tolvane;
+
+namespace {
+std::string Label(int kind) { return std::string(KindLabel(kind)); }
+}  // namespace
+
+TEST(ConditionText, EncodesLabelBraceValueBraceSemicolonWithNothingBetween) {
+    EXPECT_EQ(EncodeConditions({}), "");
+    EXPECT_EQ(EncodeConditions({{Label(0), "30"}, {Label(1), ""}}),
+              "Wartezeit von ...{30};Verbindung mit Internet{};");
+}
+
+TEST(ConditionText, DecodesItemsInOrderKeepingRepeatedKinds) {
+    const std::string text = Label(0) + "{30};" + Label(11) + "{C:\\a b\\x.txt};" + Label(0) + "{5};";
+    const auto items = DecodeConditions(text);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0], (ConditionItem{Label(0), "30"}));
+    EXPECT_EQ(items[1], (ConditionItem{Label(11), "C:\\a b\\x.txt"}));
+    EXPECT_EQ(items[2], (ConditionItem{Label(0), "5"}));
+    EXPECT_EQ(EncodeConditions(items), text);
+}
+
+TEST(ConditionText, MalformedPiecesDecodeAsTheRulesSay) {
+    EXPECT_TRUE(DecodeConditions("Wartezeit von ...{30}").empty()) << "no ';' holds no item";
+    EXPECT_TRUE(DecodeConditions("").empty());
+
+    // No "{": empty label. No "}": the label stays, the value is empty.
+    auto items = DecodeConditions("plain;Wartezeit von ...{30;");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], (ConditionItem{"", ""}));
+    EXPECT_EQ(items[1], (ConditionItem{"Wartezeit von ...", ""}));
+
+    // A ";" inside a value splits the item in two.
+    items = DecodeConditions(Label(11) + "{C:\\a;b};");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], (ConditionItem{Label(11), ""}));
+    EXPECT_EQ(items[1], (ConditionItem{"", ""}));
+
+    // "}" before "{" gives an empty value; text after the last ";" is ignored.
+    items = DecodeConditions("a}b{c;tail{x}");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0], (ConditionItem{"a}b", ""}));
+
+    // Only the first "}" ends the value.
+    items = DecodeConditions("L{a}b}c;");
+    EXPECT_EQ(items[0].value, "a");
+}
+
+TEST(ConditionText, KindsAreFoundByExactLabelOnly) {
+    for (int kind = 0; kind < kConditionKindCount; ++kind) EXPECT_EQ(FindConditionKind(KindLabel(kind)), kind);
+    EXPECT_FALSE(FindConditionKind("wartezeit von ...").has_value());
+    EXPECT_FALSE(FindConditionKind("Wartezeit von ..").has_value());
+    EXPECT_FALSE(FindConditionKind("").has_value());
+}
+
+TEST(ConditionText, ValueKindsFollowTheTable) {
+    EXPECT_TRUE(KindTakesNumber(kWaitSeconds));
+    EXPECT_FALSE(KindTakesNumber(kInternetOnline) || KindTakesText(kInternetOnline));
+    EXPECT_FALSE(KindTakesNumber(kInternetOffline) || KindTakesText(kInternetOffline));
+    for (int kind = kDiskFreeBelow; kind <= kMemoryUsedAbove; ++kind) EXPECT_TRUE(KindTakesNumber(kind));
+    for (int kind = kFileExists; kind <= kUserNameIs; ++kind) EXPECT_TRUE(KindTakesText(kind));
+}
+
+TEST(ConditionText, ValuesWithBracesOrSemicolonsAreRefused) {
+    EXPECT_EQ(CheckConditionValue("C:\\Daten\\x.txt"), ValueProblem::None);
+    EXPECT_EQ(CheckConditionValue(""), ValueProblem::None);
+    EXPECT_EQ(CheckConditionValue("a{b"), ValueProblem::Brace);
+    EXPECT_EQ(CheckConditionValue("}"), ValueProblem::Brace);
+    EXPECT_EQ(CheckConditionValue("C:\\a;b"), ValueProblem::Semicolon);
+}
+
+TEST(LenientNumber, ReadsLikeTheUserExpects) {
+    EXPECT_EQ(ReadLenientNumber("30"), 30);
+    EXPECT_EQ(ReadLenientNumber(" \t 42abc"), 42);
+    EXPECT_EQ(ReadLenientNumber("-1"), -1);
+    EXPECT_EQ(ReadLenientNumber("+7"), 7);
+    EXPECT_EQ(ReadLenientNumber("007"), 7);
+    EXPECT_EQ(ReadLenientNumber("abc"), 0);
+    EXPECT_EQ(ReadLenientNumber(""), 0);
+    EXPECT_EQ(ReadLenientNumber("-"), 0);
+    EXPECT_EQ(ReadLenientNumber("--5"), 0);
+    EXPECT_EQ(ReadLenientNumber(" 1 2"), 1);
+    EXPECT_EQ(ReadLenientNumber("2147483647"), INT32_MAX);
+    EXPECT_EQ(ReadLenientNumber("-2147483648"), INT32_MIN);
+    EXPECT_EQ(ReadLenientNumber("2147483648"), INT32_MIN) << "overflow wraps";
+    EXPECT_EQ(ReadLenientNumber("4294967297"), 1);
+}

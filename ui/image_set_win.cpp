@@ -1,0 +1,59 @@
+#include "ui/image_set_win.h"
+
+#include "res/resource_ids.h"
+
+namespace tolvane {
+
+namespace {
+
+HFONT MakeFont(const char* face, int points, int weight, bool italic, bool underline) {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return ::CreateFontA(-::MulDiv(points, dpi, 72), 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+HBITMAP PaintBanner() {
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) return nullptr;
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, kBannerWidth, kBannerHeight);
+    HDC memory = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    if (!bitmap || !memory) {
+        if (memory) ::DeleteDC(memory);
+        return bitmap;
+    }
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    const RECT all{0, 0, kBannerWidth, kBannerHeight};
+    ::FillRect(memory, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    for (int x = 0; x <= kBannerWidth; ++x) {
+        const RECT line{x, 0, x + 1, 30};
+        HBRUSH brush = ::CreateSolidBrush(BannerColourAt(x));
+        ::FillRect(memory, &line, brush);
+        ::DeleteObject(brush);
+    }
+    ::SelectObject(memory, previous);
+    ::DeleteDC(memory);
+    return bitmap;
+}
+
+}  // namespace
+
+COLORREF BannerColourAt(int x) {
+    const auto v = static_cast<BYTE>(static_cast<int>(x * 220.0 / 400.0));
+    return RGB(v, v, 255);
+}
+
+ImageSet ImageSet::Load(HINSTANCE instance) {
+    ImageSet set;
+    for (int slot = 0; slot < kImageSlotCount; ++slot)
+        set.icons_[slot].reset(static_cast<HICON>(
+            ::LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + slot), IMAGE_ICON, 16, 16, 0)));
+    set.menuFont_.reset(MakeFont("Tahoma", 8, FW_NORMAL, false, false));
+    set.headingFont_.reset(MakeFont("Arial", 10, FW_BOLD, true, true));
+    set.banner_.reset(PaintBanner());
+    return set;
+}
+
+}  // namespace tolvane
