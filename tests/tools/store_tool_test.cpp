@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/entry_store.h"
+#include "tools/store_tool.h"
+
+using namespace tolvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+class StoreTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("tolvane-tool-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string path(const char* name) const { return (folder_ / name).string(); }
+    void writeText(const char* name, const std::string& text) const {
+        std::ofstream(folder_ / name, std::ios::binary) << text;
+    }
+    int run(std::vector<std::string> args) {
+        out_.str({});
+        err_.str({});
+        return RunStoreTool(args, HostFiles(), out_, err_);
+    }
+
+    fs::path folder_;
+    std::ostringstream out_, err_;
+};
+
+const std::string kLines =
+    R"({"list":"program","name":"Editor","condition":"notepad.exe","parameters":"","hidden":"","path":"C:\\Windows\\notepad.exe"})"
+    "\n"
+    R"({"list":"system","name":"Grüße","condition":"Wartezeit von ...{30};","parameters":"-a \"b\"","hidden":"X","path":"C:\\A B\\x.exe"})"
+    "\n\n";
+
+}  // namespace
+
+TEST_F(StoreTool, PackThenDumpGivesTheRowsBackSystemListFirst) {
+    writeText("in.jsonl", kLines);
+    ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
+    ASSERT_EQ(run({"dump", path("tolvane.boot")}), 0) << err_.str();
+    EXPECT_EQ(out_.str(),
+              R"({"list":"system","name":"Grüße","condition":"Wartezeit von ...{30};","parameters":"-a \"b\"","hidden":"X","path":"C:\\A B\\x.exe"})"
+              "\n"
+              R"({"list":"program","name":"Editor","condition":"notepad.exe","parameters":"","hidden":"","path":"C:\\Windows\\notepad.exe"})"
+              "\n");
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
+    writeText("in.jsonl", kLines);
+    ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0);
+    EntryStore store(HostFiles(), path("tolvane.boot"), MakeRandomByteSource());
+    EntryModel model;
+    EXPECT_EQ(store.load(model, false), LoadResult::Loaded);
+    ASSERT_EQ(model.systemStart.size(), 1u);
+    EXPECT_EQ(model.systemStart[0].entry,
+              (StartEntry{"Gr\xFC\xDF" "e", "Wartezeit von ...{30};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
+    EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
+}
+
+TEST_F(StoreTool, PackRefusesFieldsTheStoreCannotHoldAndWritesNothing) {
+    for (const std::string& bad : {
+             std::string(R"({"list":"system","name":"a\nb"})"),
+             std::string(R"({"list":"system","name":"\u0001"})"),
+             std::string(R"({"list":"system","name":"Ω"})"),
+             std::string(R"({"list":"elsewhere","name":"a"})"),
+             std::string(R"({"name":"a"})"),
+             std::string(R"({"list":"system","nmae":"a"})"),
+             std::string(R"(not json)"),
+         }) {
+        writeText("bad.jsonl", kLines + bad + "\n");
+        EXPECT_EQ(run({"pack", path("bad.jsonl"), path("out.boot")}), 1) << bad;
+        EXPECT_NE(err_.str().find("bad.jsonl:4:"), std::string::npos) << err_.str();
+        EXPECT_FALSE(fs::exists(path("out.boot"))) << bad;
+    }
+}
+
+TEST_F(StoreTool, DumpReadsDamagedFilesAsTheProgramDoesAndWarns) {
+    EntryModel model;
+    model.systemStart.append(StartEntry{"a", "", "", "", "b"});
+    std::string plain = EncodePlainStore(model) + std::string("\x02" "dropped\r\n");
+    writeText("damaged.boot", Scramble(plain, [] { return std::uint8_t{7}; }));
+    ASSERT_EQ(run({"dump", path("damaged.boot")}), 0);
+    EXPECT_EQ(out_.str(), R"({"list":"system","name":"a","condition":"","parameters":"","hidden":"","path":"b"})" "\n");
+    EXPECT_NE(err_.str().find("warning"), std::string::npos);
+}
+
+TEST_F(StoreTool, ExplainsItselfOnWrongUseAndMissingFiles) {
+    EXPECT_EQ(run({}), 2);
+    EXPECT_NE(err_.str().find("usage"), std::string::npos);
+    EXPECT_EQ(run({"dump"}), 2);
+    EXPECT_EQ(run({"dump", path("missing.boot")}), 1);
+    EXPECT_NE(err_.str().find("cannot read"), std::string::npos);
+}
+
+TEST_F(StoreTool, AcceptsABooleanHiddenFlag) {
+    writeText("in.jsonl", R"({"list":"system","name":"n","hidden":true,"path":"p"})" "\n");
+    ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
+    ASSERT_EQ(run({"dump", path("tolvane.boot")}), 0);
+    EXPECT_NE(out_.str().find(R"("hidden":"X")"), std::string::npos);
+}
