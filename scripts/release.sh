@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the release: dist/Tolvane.exe and dist/tolvane-store.exe, optimised
+# for size and stripped, with their SHA-256 sums; prints size and imports.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TOLVANE_BUILD:-$root/build}/release
+dist=$root/dist
+"$root/scripts/setup.sh"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=MinSizeRel -DTOLVANE_TESTS=OFF \
+  -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections" \
+  -DCMAKE_EXE_LINKER_FLAGS="-s -Wl,--gc-sections" >/dev/null
+cmake --build "$build" --target Tolvane tolvane-store
+
+mkdir -p "$dist"
+cp "$build/Tolvane.exe" "$build/tolvane-store.exe" "$dist/"
+(cd "$dist" && sha256sum Tolvane.exe tolvane-store.exe > SHA256SUMS)
+
+limit=$((512 * 1024))
+for exe in Tolvane.exe tolvane-store.exe; do
+  size=$(stat -c %s "$dist/$exe")
+  imports=$(i686-w64-mingw32-objdump -p "$dist/$exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd, -)
+  echo "$exe: $size bytes ($((size / 1024)) KB); imports: $imports"
+done
+cat "$dist/SHA256SUMS"
+
+size=$(stat -c %s "$dist/Tolvane.exe")
+if [ "$size" -gt "$limit" ]; then
+  echo "release: Tolvane.exe is larger than 512 KB" >&2
+  exit 1
+fi
+# Only DLLs that every Windows ships may be imported.
+allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|ole32|oleaut32|advapi32|msvcrt|psapi|ntdll|shlwapi|version)\.dll$'
+for exe in Tolvane.exe tolvane-store.exe; do
+  for dll in $(i686-w64-mingw32-objdump -p "$dist/$exe" | sed -n 's/^\s*DLL Name: //p'); do
+    if ! grep -qiE "$allowed" <<<"$dll"; then
+      echo "release: $exe imports $dll, which Windows does not ship" >&2
+      exit 1
+    fi
+  done
+done
