@@ -14,7 +14,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-
 cmake --build "$build" --target Tolvane tolvane-store
 
 mkdir -p "$dist"
-cp "$build/Tolvane.exe" "$build/tolvane-store.exe" "$dist/"
+cp "$build/Tolvane.exe" "$build/tools/tolvane-store.exe" "$dist/"
 (cd "$dist" && sha256sum Tolvane.exe tolvane-store.exe > SHA256SUMS)
 
 limit=$((512 * 1024))
