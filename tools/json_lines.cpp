@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/cp1252.h"
+
 namespace tolvane {
 
 namespace {
@@ -81,23 +83,6 @@ private:
         }
         return true;
     }
-    static void appendUtf8(std::string& out, std::uint32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
     bool string(std::string& out) {
         if (!take('"')) return failed("expected a string");
         for (;;) {
@@ -131,7 +116,7 @@ private:
                 } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
                     return failed("unpaired surrogate");
                 }
-                appendUtf8(out, cp);
+                AppendUtf8(out, cp);
                 break;
             }
             default:
