@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iostream>
 
 #include "core/precondition_text.h"
 #include "engine/path_probe.h"
