@@ -36,7 +36,7 @@ bool HandleNextEvent(App&) {
 
 void RunStartPassIfDue(App& app, WinStartEngine& engine) {
     if (!app.clock.passDue(::GetTickCount())) return;
-    engine.runPass(app.model, app.systemStartMode, app.clock.programStartTime);
+    engine.runStartPass(app.model, app.systemStartMode, app.clock.programStartTime);
     app.clock.passEnded(::GetTickCount());
 }
 

@@ -91,8 +91,8 @@ std::string ProcessPathOfId(unsigned long processId) {
     if (processId == 0) return {};
     const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process) return {};
-    char path[MAX_PATH + 1] = {};
-    DWORD size = MAX_PATH;
+    char path[1024] = {};  // room beyond MAX_PATH for long program folders
+    DWORD size = sizeof path - 1;
     if (!::QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
     return std::string(TrimBlanks(std::string_view(path, size)));
 }

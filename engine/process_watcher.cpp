@@ -55,7 +55,7 @@ void ProcessWatcher::takeFirstSnapshot(ProcessSource& source) {
     refresh(source, nullptr);
 }
 
-void ProcessWatcher::watch(ProcessSource& source, const EntryList& programStart, Launcher& launcher) {
+void ProcessWatcher::watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher) {
     fresh_.clear();
     refresh(source, &fresh_);
     for (const std::string& path : fresh_) {

@@ -55,7 +55,7 @@ public:
     // Everything running now is known and never fires.
     void takeFirstSnapshot(ProcessSource& source);
     // One watcher pass: starts the entries of every newly seen path.
-    void watch(ProcessSource& source, const EntryList& programStart, Launcher& launcher);
+    void watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher);
 
     bool isKnown(std::string_view path) const { return running_.count(std::string(path)) != 0; }
     std::size_t knownPathCount() const { return running_.size(); }

@@ -4,9 +4,9 @@
 
 namespace tolvane {
 
-void StartEngine::runPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime) {
+void StartEngine::runStartPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime) {
     if (systemStartMode) RunSystemStartHalf(model.systemStart, programStartTime, measures_, launcher_);
-    watcher_.watch(processes_, model.programStart, launcher_);
+    watcher_.watchProgramStarts(processes_, model.programStart, launcher_);
 }
 
 }  // namespace tolvane

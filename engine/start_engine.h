@@ -21,9 +21,7 @@ public:
 
     // One start pass: the system-start half only in system-start mode, then
     // the watcher. The caller records the pass end.
-    void runPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime);
-
-    const ProcessWatcher& watcher() const { return watcher_; }
+    void runStartPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime);
 
 private:
     SystemMeasures& measures_;

@@ -16,12 +16,9 @@ public:
     WinStartEngine& operator=(const WinStartEngine&) = delete;
 
     void takeFirstSnapshot() { engine_.takeFirstSnapshot(); }
-    void runPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime) {
-        engine_.runPass(model, systemStartMode, programStartTime);
+    void runStartPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime) {
+        engine_.runStartPass(model, systemStartMode, programStartTime);
     }
-
-    WinSystemMeasures& measures() { return measures_; }
-    WinProcessSource& processes() { return processes_; }
 
 private:
     // Declared before the engine, which holds references to them.

@@ -89,7 +89,7 @@ int main() {
         constexpr int kPasses = 20000;
         const std::size_t readsBefore = source.reads;
         auto begin = Clock::now();
-        for (int i = 0; i < kPasses; ++i) watcher.watch(source, entries, launcher);
+        for (int i = 0; i < kPasses; ++i) watcher.watchProgramStarts(source, entries, launcher);
         const double idle = std::chrono::duration<double, std::micro>(Clock::now() - begin).count() / kPasses;
         const double opensIdle = double(source.reads - readsBefore) / kPasses;
 
@@ -98,7 +98,7 @@ int main() {
         begin = Clock::now();
         for (int i = 0; i < kBusyPasses; ++i) {
             source.listing[i % count].createTime += 1000000;
-            watcher.watch(source, entries, launcher);
+            watcher.watchProgramStarts(source, entries, launcher);
         }
         const double busy = std::chrono::duration<double, std::micro>(Clock::now() - begin).count() / kBusyPasses;
 

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     constexpr int kPasses = 200;
     const std::size_t opensBefore = source.opens();
     LARGE_INTEGER begin = Now();
-    for (int i = 0; i < kPasses; ++i) watcher.watch(source, entries, launcher);
+    for (int i = 0; i < kPasses; ++i) watcher.watchProgramStarts(source, entries, launcher);
     const double idle = Millis(begin, Now()) / kPasses;
     const double opensIdle = double(source.opens() - opensBefore) / kPasses;
 

@@ -37,7 +37,7 @@ protected:
     void TearDown() override {
         for (UniqueKernelHandle& process : running) EndProcess(process);
     }
-    void pass(bool systemStartMode = false) { engine.runPass(model, systemStartMode, startTime); }
+    void pass(bool systemStartMode = false) { engine.runStartPass(model, systemStartMode, startTime); }
     UniqueKernelHandle& spawn(const std::string& program) {
         running.push_back(Spawn(program, "--sleep=60000"));
         EXPECT_TRUE(running.back());

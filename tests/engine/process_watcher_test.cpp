@@ -16,7 +16,7 @@ protected:
     }
     std::vector<std::string> pass() {
         launcher.starts.clear();
-        watcher.watch(processes, entries, launcher);
+        watcher.watchProgramStarts(processes, entries, launcher);
         std::vector<std::string> targets;
         for (const Start& s : launcher.starts) targets.push_back(s.target);
         return targets;

@@ -71,7 +71,7 @@ TEST(StartEngine, SystemStartHalfOnlyInSystemStartModeWatcherAlways) {
     engine.takeFirstSnapshot();
 
     processes.run("C:\\w\\calc.exe");
-    engine.runPass(model, false, 0);
+    engine.runStartPass(model, false, 0);
     EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\p.exe", "", false}}));
     EXPECT_EQ(model.systemStart[0].pending, 1u);
 
@@ -79,7 +79,7 @@ TEST(StartEngine, SystemStartHalfOnlyInSystemStartModeWatcherAlways) {
     // the next listing and can trigger in turn.
     model.programStart.append({"q", "s.exe", "", "", "C:\\q.exe"});
     launcher.starts.clear();
-    engine.runPass(model, true, 0);
+    engine.runStartPass(model, true, 0);
     EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\s.exe", "", false}}));
 }
 
