@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "engine/start_engine_win.h"
+
 namespace tolvane {
 
 namespace {
@@ -32,8 +34,9 @@ bool HandleNextEvent(App&) {
     return true;
 }
 
-void RunStartPassIfDue(App& app) {
+void RunStartPassIfDue(App& app, WinStartEngine& engine) {
     if (!app.clock.passDue(::GetTickCount())) return;
+    engine.runStartPass(app.model, app.systemStartMode, app.clock.programStartTime);
     app.clock.passEnded(::GetTickCount());
 }
 
@@ -48,7 +51,9 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     LoadEntries(app);
 
     app.clock.start(::GetTickCount());
-    while (HandleNextEvent(app)) RunStartPassIfDue(app);
+    WinStartEngine engine;
+    engine.takeFirstSnapshot();
+    while (HandleNextEvent(app)) RunStartPassIfDue(app, engine);
     return 0;
 }
 

@@ -1,0 +1,52 @@
+// Decides whether a pending system-start entry may be started now. The
+// decision is portable; what it measures comes through SystemMeasures, so the
+// rules are tested with fakes and the Win32 layer only takes readings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/path_probe.h"
+
+namespace tolvane {
+
+struct DiskFigures {
+    std::int64_t freeBytes = 0;
+    std::int64_t totalBytes = 0;
+};
+
+// 64-bit, so machines with more than 2 GB compare correctly.
+struct MemoryFigures {
+    std::uint64_t availableBytes = 0;
+    std::uint64_t totalBytes = 0;
+};
+
+// Live readings, taken afresh for every precondition item.
+struct SystemMeasures {
+    virtual ~SystemMeasures() = default;
+    virtual std::uint32_t tickCount() = 0;
+    // Drive C:; zeros when it cannot be read.
+    virtual DiskFigures diskC() = 0;
+    virtual MemoryFigures memory() = 0;
+    virtual std::string userName() = 0;
+    virtual PathKind probePath(std::string_view path) = 0;
+    // True only when an echo reply came back.
+    virtual bool internetConnected() = 0;
+};
+
+enum class ItemOutcome { Holds, NotYet, Fails };
+enum class EntryOutcome { Start, Waiting, Failed };
+
+inline constexpr std::int64_t kBytesPerMegabyte = 1024 * 1024;
+
+// One item of a known kind (0..15) with its value text.
+ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t programStartTime,
+                              SystemMeasures& measures);
+
+// Walks the items in stored order and stops at the first that does not hold.
+// Items with an unknown label count as holding.
+EntryOutcome EvaluateEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
+                                        SystemMeasures& measures);
+
+}  // namespace tolvane

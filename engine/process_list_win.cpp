@@ -1,0 +1,39 @@
+#include "engine/process_list_win.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include "core/unique_handle_win.h"
+
+namespace tolvane {
+
+std::string ProcessNameOfId(unsigned long processId) {
+    if (processId == 0) return "IDLE";
+    const UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!process) return {};
+    HMODULE first = nullptr;
+    DWORD needed = 0;
+    if (!::EnumProcessModules(process.get(), &first, sizeof first, &needed)) return {};
+    char name[256] = {};
+    const DWORD length = ::GetModuleBaseNameA(process.get(), first, name, 255);
+    std::string result(name, length);
+    return result == "?" ? "System" : result;
+}
+
+std::vector<std::string> RunningProcessNames() {
+    // Grown until the list fits: every process is listed, however many run.
+    std::vector<DWORD> ids(1024);
+    DWORD bytes = 0;
+    for (;;) {
+        if (!::EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes)) return {};
+        if (bytes < ids.size() * sizeof(DWORD)) break;
+        ids.resize(ids.size() * 2);
+    }
+    std::vector<std::string> names;
+    names.reserve(bytes / sizeof(DWORD));
+    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) names.push_back(ProcessNameOfId(ids[i]));
+    return names;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,69 @@
+#include "engine/process_watcher.h"
+
+namespace tolvane {
+
+std::string_view FilePart(std::string_view path) {
+    if (!path.empty() && path.front() == '"') path.remove_prefix(1);
+    const std::size_t separator = path.find_last_of("\\/");
+    if (separator != std::string_view::npos) path.remove_prefix(separator + 1);
+    return path.substr(0, path.find('"'));
+}
+
+bool TriggerMatches(std::string_view trigger, std::string_view path) {
+    return trigger == path || trigger == FilePart(path);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void ProcessWatcher::refresh(ProcessSource& source, std::vector<std::string>* fresh) {
+    ++pass_;
+    source.listProcesses(listing_);
+    std::size_t present = 0;
+    for (const ProcessIdentity& process : listing_) {
+        auto [it, inserted] = byIdentity_.try_emplace(process);
+        if (!inserted) {
+            if (it->second.pass != pass_) ++present;
+            it->second.pass = pass_;
+            continue;
+        }
+        ++present;
+        it->second.pass = pass_;
+        it->second.path = TrimBlanks(source.processPath(process));
+        // Ended processes are still counted here, so a program that was
+        // restarted between two passes stays known, as does a second instance.
+        if (running_[it->second.path]++ == 0 && fresh) fresh->push_back(it->second.path);
+    }
+    if (present == byIdentity_.size()) return;  // nothing ended
+    for (auto it = byIdentity_.begin(); it != byIdentity_.end();) {
+        if (it->second.pass == pass_) {
+            ++it;
+            continue;
+        }
+        const auto count = running_.find(it->second.path);
+        if (--count->second == 0) running_.erase(count);
+        it = byIdentity_.erase(it);
+    }
+}
+
+void ProcessWatcher::takeFirstSnapshot(ProcessSource& source) {
+    byIdentity_.clear();
+    running_.clear();
+    refresh(source, nullptr);
+}
+
+void ProcessWatcher::watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher) {
+    fresh_.clear();
+    refresh(source, &fresh_);
+    for (const std::string& path : fresh_) {
+        for (std::size_t row = 0; row < programStart.size(); ++row) {
+            const StartEntry& entry = programStart[row].entry;
+            if (TriggerMatches(entry.condition, path)) launcher.start(entry.path, entry.parameters, IsHidden(entry));
+        }
+    }
+}
+
+}  // namespace tolvane

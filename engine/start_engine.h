@@ -1,0 +1,33 @@
+// The start engine as one object: the system-start half and the watcher over
+// injected measurements, launcher and process source. The main loop paces it.
+#pragma once
+
+#include <cstdint>
+
+#include "core/start_entry.h"
+#include "engine/precondition_eval.h"
+#include "engine/process_watcher.h"
+#include "engine/start_target.h"
+
+namespace tolvane {
+
+class StartEngine {
+public:
+    StartEngine(SystemMeasures& measures, Launcher& launcher, ProcessSource& processes)
+        : measures_(measures), launcher_(launcher), processes_(processes) {}
+
+    // Once at start-up, after the store is loaded and the clock started.
+    void takeFirstSnapshot() { watcher_.takeFirstSnapshot(processes_); }
+
+    // One start pass: the system-start half only in system-start mode, then
+    // the watcher. The caller records the pass end.
+    void runStartPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime);
+
+private:
+    SystemMeasures& measures_;
+    Launcher& launcher_;
+    ProcessSource& processes_;
+    ProcessWatcher watcher_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,31 @@
+// The start engine with its Windows readings, launcher and process source;
+// one object, owned by the start-up code for the whole run.
+#pragma once
+
+#include "engine/process_source_win.h"
+#include "engine/start_engine.h"
+#include "engine/start_target_win.h"
+#include "engine/system_measures_win.h"
+
+namespace tolvane {
+
+class WinStartEngine {
+public:
+    WinStartEngine() = default;
+    WinStartEngine(const WinStartEngine&) = delete;
+    WinStartEngine& operator=(const WinStartEngine&) = delete;
+
+    void takeFirstSnapshot() { engine_.takeFirstSnapshot(); }
+    void runStartPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime) {
+        engine_.runStartPass(model, systemStartMode, programStartTime);
+    }
+
+private:
+    // Declared before the engine, which holds references to them.
+    WinSystemMeasures measures_;
+    WinLauncher launcher_;
+    WinProcessSource processes_;
+    StartEngine engine_{measures_, launcher_, processes_};
+};
+
+}  // namespace tolvane

@@ -1,0 +1,25 @@
+// Starting a target on the user's behalf: a program as a new process, a
+// document or folder through the shell. The command-line rules are portable;
+// the launch itself sits behind Launcher.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+struct Launcher {
+    virtual ~Launcher() = default;
+    // Success is reported but callers do not act on it: a failed start is silent.
+    virtual bool start(const std::string& target, const std::string& parameters, bool hidden) = 0;
+};
+
+// The target in double quotes (left alone when it already starts with one),
+// then one blank and the parameters when there are any.
+std::string BuildCommandLine(std::string_view target, std::string_view parameters);
+
+// The target up to and including its last backslash; empty when it has no
+// backslash after its first character.
+std::string WorkingDirectoryOf(std::string_view target);
+
+}  // namespace tolvane

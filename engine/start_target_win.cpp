@@ -1,0 +1,49 @@
+#include "engine/start_target_win.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "core/unique_handle_win.h"
+
+namespace tolvane {
+
+namespace {
+
+bool CreateTargetProcess(const std::string& target, const std::string& parameters, bool hidden) {
+    std::string commandLine = BuildCommandLine(target, parameters);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = hidden ? SW_HIDE : SW_SHOWNORMAL;
+    const DWORD flags = NORMAL_PRIORITY_CLASS | (hidden ? DETACHED_PROCESS : 0);
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                          &info))
+        return false;
+    UniqueKernelHandle process(info.hProcess), thread(info.hThread);
+    return true;
+}
+
+bool OpenWithShell(const std::string& target, const std::string& parameters, bool hidden) {
+    const std::string folder = WorkingDirectoryOf(target);
+    SHELLEXECUTEINFOA execute{};
+    execute.cbSize = sizeof execute;
+    // No error box: a failed start is silent and must not stop the pass.
+    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS;
+    execute.lpVerb = "open";
+    execute.lpFile = target.c_str();
+    execute.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    execute.nShow = hidden ? SW_HIDE : SW_SHOWNORMAL;
+    if (!::ShellExecuteExA(&execute)) return false;
+    UniqueKernelHandle process(execute.hProcess);
+    return true;
+}
+
+}  // namespace
+
+bool StartTarget(const std::string& target, const std::string& parameters, bool hidden) {
+    return CreateTargetProcess(target, parameters, hidden) || OpenWithShell(target, parameters, hidden);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,47 @@
+#include "engine/system_measures_win.h"
+
+#include <windows.h>
+
+#include "engine/captured_run_win.h"
+
+namespace tolvane {
+
+std::string SystemPingPath() {
+    char folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::string(folder, length) + "\\ping.exe";
+}
+
+std::uint32_t WinSystemMeasures::tickCount() { return ::GetTickCount(); }
+
+DiskFigures WinSystemMeasures::diskC() {
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    if (!::GetDiskFreeSpaceA("C:\\", &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) return {};
+    const std::int64_t cluster = static_cast<std::int64_t>(sectorsPerCluster) * bytesPerSector;
+    return {cluster * freeClusters, cluster * totalClusters};
+}
+
+MemoryFigures WinSystemMeasures::memory() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!::GlobalMemoryStatusEx(&status)) return {};
+    return {status.ullAvailPhys, status.ullTotalPhys};
+}
+
+std::string WinSystemMeasures::userName() {
+    char name[512] = {};
+    DWORD size = sizeof name;
+    if (!::GetUserNameA(name, &size)) return {};
+    return name;
+}
+
+PathKind WinSystemMeasures::probePath(std::string_view path) { return ProbePath(path); }
+
+bool WinSystemMeasures::internetConnected() {
+    if (pingProgram.empty()) return false;
+    const auto run = RunAndCapture(pingProgram, PingCommandLine(pingProgram, pingTarget), pingTimeoutMs);
+    return run && PingShowsConnection(run->output);
+}
+
+}  // namespace tolvane

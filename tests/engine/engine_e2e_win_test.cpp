@@ -1,0 +1,206 @@
+// The engine end to end with real processes: copies of the marker helper as
+// targets and as trigger programs, in-process through the engine object and
+// through Tolvane.exe with a prepared store.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <deque>
+
+#include "core/app_win.h"
+#include "core/entry_store.h"
+#include "core/precondition_text.h"
+#include "core/texts.h"
+#include "engine/start_engine_win.h"
+#include "helper_processes_win.h"
+
+using namespace tolvane;
+using namespace tolvane::testing;
+
+namespace {
+
+// Long enough for a started helper to have written its line.
+constexpr DWORD kSettleMs = 800;
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        target = scratch.subfolder("targets") + "\\target.exe";
+        triggerA = scratch.subfolder("a") + "\\trigger_tool.exe";
+        triggerB = scratch.subfolder("b") + "\\trigger_tool.exe";
+        other = scratch.subfolder("c") + "\\other_tool.exe";
+        for (const std::string* copy : {&target, &triggerA, &triggerB, &other}) ASSERT_TRUE(CopyMarkerHelper(*copy));
+        marker = scratch.path() + "\\marker.txt";
+        UseMarkerFile(marker);
+        startTime = ::GetTickCount();
+    }
+    void TearDown() override {
+        for (UniqueKernelHandle& process : running) EndProcess(process);
+    }
+    void pass(bool systemStartMode = false) { engine.runStartPass(model, systemStartMode, startTime); }
+    UniqueKernelHandle& spawn(const std::string& program) {
+        running.push_back(Spawn(program, "--sleep=60000"));
+        EXPECT_TRUE(running.back());
+        return running.back();
+    }
+    // Parameters of the started targets, in the order the processes were created.
+    std::vector<std::string> targetsStarted(std::size_t expected) {
+        std::vector<MarkerLine> lines;
+        const DWORD begin = ::GetTickCount();
+        do {
+            lines = ReadMarkers(marker);
+            std::erase_if(lines, [&](const MarkerLine& l) { return l.module != target; });
+            if (lines.size() >= expected) break;
+            ::Sleep(50);
+        } while (::GetTickCount() - begin < 5000);
+        if (lines.size() == expected) ::Sleep(kSettleMs);  // and no more follow
+        lines = ReadMarkers(marker);
+        std::erase_if(lines, [&](const MarkerLine& l) { return l.module != target; });
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const MarkerLine& x, const MarkerLine& y) { return x.createTime < y.createTime; });
+        std::vector<std::string> parameters;
+        const std::string quoted = "\"" + target + "\"";
+        for (const MarkerLine& l : lines) parameters.emplace_back(TrimBlanks(l.commandLine.substr(quoted.size())));
+        return parameters;
+    }
+    std::string Condition(int kind, const std::string& value) {
+        return std::string(KindLabel(kind)) + "{" + value + "};";
+    }
+
+    using Started = std::vector<std::string>;
+    ScratchFolder scratch{"tolvane-e2e"};
+    std::string target, triggerA, triggerB, other, marker;
+    std::uint32_t startTime = 0;
+    EntryModel model;
+    WinStartEngine engine;
+    std::deque<UniqueKernelHandle> running;  // references stay valid as it grows
+};
+
+}  // namespace
+
+TEST_F(EndToEnd, ASystemStartEntryStartsOnceAndOnlyInSystemStartMode) {
+    model.systemStart.append({"s", "", "once", "", target}, 1);
+    engine.takeFirstSnapshot();
+    pass(false);
+    pass(false);
+    EXPECT_EQ(targetsStarted(0), Started{});
+    EXPECT_EQ(model.systemStart[0].pending, 1u);
+    pass(true);
+    pass(true);
+    EXPECT_EQ(targetsStarted(1), Started{"once"});
+    pass(true);
+    EXPECT_EQ(targetsStarted(1), Started{"once"});
+}
+
+TEST_F(EndToEnd, AWaitingTimeDelaysTheStartAndAFailedConditionPreventsIt) {
+    const std::string flag = scratch.path() + "\\flag.txt";
+    model.systemStart.append({"w", Condition(kWaitSeconds, "2"), "waited", "", target}, 1);
+    model.systemStart.append({"f", Condition(kFileExists, flag), "flagged", "", target}, 1);
+    engine.takeFirstSnapshot();
+    pass(true);
+    EXPECT_EQ(model.systemStart[0].pending, 1u);
+    EXPECT_EQ(model.systemStart[1].pending, 0u);
+    ::CloseHandle(::CreateFileA(flag.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    while (static_cast<std::int32_t>(::GetTickCount() - startTime) < 1500) {
+        pass(true);
+        ::Sleep(100);
+    }
+    EXPECT_EQ(targetsStarted(0), Started{});
+    EXPECT_EQ(model.systemStart[0].pending, 1u);
+    ::Sleep(600);
+    pass(true);
+    EXPECT_EQ(model.systemStart[0].pending, 0u);
+    EXPECT_EQ(targetsStarted(1), Started{"waited"}) << "the failed entry stays off although its file exists now";
+}
+
+TEST_F(EndToEnd, TriggersFireOnNewStartsByNameAndByPath) {
+    model.programStart.append({"name", "trigger_tool.exe", "byname", "", target});
+    model.programStart.append({"path", triggerA, "bypath", "", target});
+    UniqueKernelHandle& a1 = spawn(triggerA);
+    ::Sleep(200);
+    engine.takeFirstSnapshot();
+    pass();
+    EXPECT_EQ(targetsStarted(0), Started{}) << "running at start-up";
+
+    UniqueKernelHandle& b1 = spawn(triggerB);
+    pass();
+    EXPECT_EQ(targetsStarted(1), Started{"byname"}) << "the name matches in any folder, the path does not";
+    UniqueKernelHandle& b2 = spawn(triggerB);
+    pass();
+    EXPECT_EQ(targetsStarted(1), Started{"byname"}) << "a second instance";
+
+    EndProcess(a1);
+    pass();
+    spawn(triggerA);
+    pass();
+    EXPECT_EQ(targetsStarted(3), (Started{"byname", "byname", "bypath"})) << "both rows, upper first";
+
+    EndProcess(b1);
+    pass();
+    EXPECT_EQ(targetsStarted(3).size(), 3u) << "one instance of b still runs";
+    EndProcess(b2);
+    pass();
+    spawn(triggerB);
+    pass();
+    EXPECT_EQ(targetsStarted(4).size(), 4u) << "again after all instances ended";
+}
+
+TEST_F(EndToEnd, TwoEntriesWithOneTriggerStartUpperFirstWithTheirFields) {
+    model.programStart.append({"upper", "other_tool.exe", "upper", "X", target});
+    model.programStart.append({"lower", "other_tool.exe", "lower \"x y\"", "", target});
+    engine.takeFirstSnapshot();
+    spawn(other);
+    pass();
+    EXPECT_EQ(targetsStarted(2), (Started{"upper", "lower \"x y\""}));
+}
+
+// Tolvane.exe itself with a prepared store; the user's store is put back.
+class TolvaneRun : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        storePath = StoreFilePath();
+        ASSERT_FALSE(storePath.empty());
+        saved = storePath + ".e2e-saved";
+        ::DeleteFileA(saved.c_str());
+        hadStore = ::MoveFileA(storePath.c_str(), saved.c_str()) != 0;
+        EntryModel prepared;
+        prepared.systemStart.append({"s", "", "system", "", target});
+        prepared.programStart.append({"p", "other_tool.exe", "program", "", target});
+        EntryStore store(HostFiles(), storePath, MakeRandomByteSource());
+        ASSERT_TRUE(store.save(prepared));
+    }
+    void TearDown() override {
+        EndProcess(tolvane);
+        ::DeleteFileA(storePath.c_str());
+        ::DeleteFileA((storePath + ".bak").c_str());
+        if (hadStore) ::MoveFileA(saved.c_str(), storePath.c_str());
+        EndToEnd::TearDown();
+    }
+    static std::string TolvaneExe() {
+        std::string path = "Z:" TOLVANE_EXE_PATH;
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return path;
+    }
+    std::string storePath, saved;
+    bool hadStore = false;
+    UniqueKernelHandle tolvane;
+};
+
+TEST_F(TolvaneRun, StartsSystemEntriesWithDashHAndWatchesInEveryRun) {
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(tolvane);
+    EXPECT_EQ(targetsStarted(1), Started{"system"});
+    ::Sleep(600);  // the first snapshot is taken
+    spawn(other);
+    EXPECT_EQ(targetsStarted(2), (Started{"system", "program"}));
+    EndProcess(tolvane);
+    EndProcess(running.back());
+
+    ::DeleteFileA(marker.c_str());
+    tolvane = Spawn(TolvaneExe(), "-H");
+    ASSERT_TRUE(tolvane);
+    ::Sleep(1500);
+    spawn(other);
+    EXPECT_EQ(targetsStarted(1), Started{"program"}) << "no system-start entry without -h";
+}

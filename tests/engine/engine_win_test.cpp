@@ -1,0 +1,250 @@
+// The Windows readings, the start operation and the process lists, with real
+// files, processes and a stub ping.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+
+#include "core/precondition_text.h"
+#include "engine/path_probe.h"
+#include "engine/process_list_win.h"
+#include "engine/process_source_win.h"
+#include "engine/start_target_win.h"
+#include "engine/system_measures_win.h"
+#include "helper_processes_win.h"
+
+using namespace tolvane;
+using namespace tolvane::testing;
+
+namespace {
+
+constexpr std::int64_t kMB = 1024 * 1024;
+
+std::string ReadAll(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+}  // namespace
+
+TEST(WinMeasures, DiskAndMemoryFiguresAreSaneAndCompareIn64Bits) {
+    WinSystemMeasures measures;
+    const DiskFigures disk = measures.diskC();
+    EXPECT_GT(disk.totalBytes, 0);
+    EXPECT_GE(disk.freeBytes, 0);
+    EXPECT_LE(disk.freeBytes, disk.totalBytes);
+    const MemoryFigures memory = measures.memory();
+    EXPECT_GT(memory.totalBytes, 0u);
+    EXPECT_LE(memory.availableBytes, memory.totalBytes);
+    // Thresholds around the live figure, read through the evaluator.
+    const auto freeMB = static_cast<std::int64_t>(memory.availableBytes) / kMB;
+    const std::string huge = std::to_string(static_cast<std::int64_t>(memory.totalBytes / kMB) + 1);
+    EXPECT_EQ(EvaluateCondition(kMemoryFreeAbove, "-1", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kMemoryUsedAbove, "-1", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kMemoryFreeBelow, "-1", 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(EvaluateCondition(kMemoryFreeBelow, huge, 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kMemoryFreeAbove, huge, 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(EvaluateCondition(kMemoryFreeAbove, std::to_string(freeMB / 2), 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kDiskFreeAbove, "-1", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kDiskUsedBelow, "-1", 0, measures), ItemOutcome::Fails);
+    // Wine reports the host's memory, usually beyond what 32 bits hold.
+    std::cout << "memory: " << memory.availableBytes / kMB << " of " << memory.totalBytes / kMB << " MB\n";
+}
+
+TEST(WinMeasures, UserNameIsTheAccountName) {
+    WinSystemMeasures measures;
+    char expected[512] = {};
+    ASSERT_GT(::GetEnvironmentVariableA("USERNAME", expected, sizeof expected), 0u);
+    EXPECT_EQ(measures.userName(), expected);
+    EXPECT_EQ(EvaluateCondition(kUserNameIs, expected, 0, measures), ItemOutcome::Holds);
+}
+
+TEST(WinMeasures, PathProbeTellsFilesDirectoriesAndDrives) {
+    ScratchFolder scratch("tolvane-probe");
+    const std::string folder = scratch.subfolder("sub dir");
+    const std::string empty = folder + "\\empty file.txt";
+    WriteFile(empty, "");
+    EXPECT_EQ(ProbePath(empty), PathKind::File) << "an empty file exists";
+    EXPECT_EQ(ProbePath(folder), PathKind::Directory);
+    EXPECT_EQ(ProbePath(folder + "\\"), PathKind::Directory);
+    EXPECT_EQ(ProbePath(folder + "\\*.txt"), PathKind::File) << "wildcards match";
+    EXPECT_EQ(ProbePath(folder + "\\missing.txt"), PathKind::Missing);
+    EXPECT_EQ(ProbePath(""), PathKind::Missing);
+    EXPECT_EQ(ProbePath("C:"), PathKind::Directory);
+    EXPECT_EQ(ProbePath("C:\\"), PathKind::Directory);
+    const DWORD drives = ::GetLogicalDrives();
+    for (char letter = 'Y'; letter > 'D'; --letter) {
+        if (drives & (1u << (letter - 'A'))) continue;
+        EXPECT_EQ(ProbePath(std::string(1, letter) + ":"), PathKind::Missing) << letter;
+        break;
+    }
+    WinSystemMeasures measures;
+    EXPECT_EQ(EvaluateCondition(kFileExists, empty, 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kFileExists, folder, 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(EvaluateCondition(kFileMissing, folder, 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kDirectoryMissing, empty, 0, measures), ItemOutcome::Holds);
+}
+
+class StubPing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        measures.pingProgram = TestProgramFolder() + "\\tolvane_stub_ping.exe";
+        measures.pingTarget = "127.0.0.1";
+        log = scratch.path() + "\\ping.log";
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING_LOG", log.c_str());
+    }
+    void TearDown() override {
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING_LOG", nullptr);
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING", nullptr);
+    }
+    bool connectedWith(const char* mode) {
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING", mode);
+        return measures.internetConnected();
+    }
+    ScratchFolder scratch{"tolvane-ping"};
+    WinSystemMeasures measures;
+    std::string log;
+};
+
+TEST_F(StubPing, OnlyAnEchoReplyCountsAsConnected) {
+    EXPECT_TRUE(connectedWith("reply-en"));
+    EXPECT_EQ(ReadAll(log).substr(ReadAll(log).find('\n') + 1),
+              "\"" + measures.pingProgram + "\" -w 1000 -n 1 127.0.0.1");
+    EXPECT_TRUE(connectedWith("reply-de"));
+    EXPECT_FALSE(connectedWith("timeout-de"));
+    EXPECT_FALSE(connectedWith("unreachable"));
+    EXPECT_FALSE(connectedWith("empty"));
+    EXPECT_TRUE(connectedWith("flood")) << "a long output does not block the run";
+    ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "timeout-de");
+    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kInternetOnline, "", 0, measures), ItemOutcome::Fails);
+}
+
+TEST_F(StubPing, AMissingPingMeansNoConnection) {
+    measures.pingProgram = scratch.path() + "\\no-such-ping.exe";
+    EXPECT_FALSE(measures.internetConnected());
+    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
+}
+
+TEST_F(StubPing, APingThatDoesNotEndIsTerminatedAtTheTimeBound) {
+    measures.pingTimeoutMs = 1500;
+    const DWORD begin = ::GetTickCount();
+    EXPECT_FALSE(connectedWith("hang"));
+    const DWORD took = ::GetTickCount() - begin;
+    EXPECT_GE(took, 1400u);
+    EXPECT_LT(took, 10000u);
+    const unsigned long pid = std::stoul(ReadAll(log));
+    HANDLE stub = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (stub) {  // the id may already be gone, which is just as good
+        EXPECT_EQ(::WaitForSingleObject(stub, 0), WAIT_OBJECT_0) << "the stub was ended";
+        ::CloseHandle(stub);
+    }
+}
+
+TEST(WinPing, ThePingProgramIsNamedByItsFullSystemPath) {
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    EXPECT_EQ(SystemPingPath(), std::string(system) + "\\ping.exe");
+    EXPECT_EQ(WinSystemMeasures{}.pingProgram, SystemPingPath());
+}
+
+TEST(WinStartTarget, StartsProgramsWithBlanksParametersAndHidden) {
+    ScratchFolder scratch("tolvane-start");
+    const std::string helper = scratch.subfolder("with blank") + "\\helper copy.exe";
+    ASSERT_TRUE(CopyMarkerHelper(helper));
+    const std::string marker = scratch.path() + "\\marker.txt";
+    UseMarkerFile(marker);
+    ASSERT_TRUE(StartTarget(helper, "-a \"b c\"", false));
+    ASSERT_EQ(WaitForMarkers(marker, 1).size(), 1u);
+    ASSERT_TRUE(StartTarget(helper, "", true));
+    const auto lines = WaitForMarkers(marker, 2);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].module, helper);
+    std::vector<std::string> commandLines{lines[0].commandLine, lines[1].commandLine};
+    std::sort(commandLines.begin(), commandLines.end());
+    EXPECT_EQ(commandLines, (std::vector<std::string>{"\"" + helper + "\"", "\"" + helper + "\" -a \"b c\""}));
+}
+
+TEST(WinStartTarget, OpensDocumentsInTheirFolderAndFailsSilently) {
+    ScratchFolder scratch("tolvane-open");
+    const std::string helper = scratch.path() + "\\opener.exe";
+    ASSERT_TRUE(CopyMarkerHelper(helper));
+    // A file type of our own, opened by the helper.
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, ".tvtest", 0, nullptr, 0, KEY_WRITE, nullptr,
+                                &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("tvtestfile"), 11);
+    ::RegCloseKey(key);
+    const std::string command = "\"" + helper + "\" \"%1\"";
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, "tvtestfile\\shell\\open\\command", 0, nullptr, 0,
+                                KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                     static_cast<DWORD>(command.size() + 1));
+    ::RegCloseKey(key);
+
+    const std::string folder = scratch.subfolder("doc folder");
+    const std::string document = folder + "\\note.tvtest";
+    WriteFile(document, "x");
+    const std::string marker = scratch.path() + "\\marker.txt";
+    UseMarkerFile(marker);
+    EXPECT_TRUE(StartTarget(document, "", false));
+    const auto lines = WaitForMarkers(marker, 1);
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tvtest");
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "tvtestfile");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].commandLine.find("note.tvtest"), std::string::npos);
+    // The working folder is the document's, with or without the final backslash.
+    EXPECT_EQ(lines[0].folder.substr(0, folder.size()), folder);
+
+    EXPECT_FALSE(StartTarget(scratch.path() + "\\missing.exe", "", false));
+    EXPECT_FALSE(StartTarget(scratch.path() + "\\unknown.nothingregistered", "", false)) << "no error box";
+}
+
+TEST(WinProcesses, ListingGivesIdsAndCreationTimesWithoutOpening) {
+    WinProcessSource source;
+    std::vector<ProcessIdentity> listing;
+    source.listProcesses(listing);
+    FILETIME created{}, ignored{};
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &ignored, &ignored, &ignored);
+    const ProcessIdentity self{::GetCurrentProcessId(),
+                               (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime};
+    EXPECT_NE(std::find(listing.begin(), listing.end(), self), listing.end());
+    EXPECT_EQ(source.opens(), 0u);
+    char module[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+    EXPECT_EQ(source.processPath(self), module);
+    EXPECT_EQ(source.opens(), 1u);
+    EXPECT_EQ(ProcessPathOfId(0), "");
+}
+
+TEST(WinProcesses, NamesForTheChooserInEnumerationOrder) {
+    ScratchFolder scratch("tolvane-names");
+    const std::string helper = scratch.path() + "\\named_helper.exe";
+    ASSERT_TRUE(CopyMarkerHelper(helper));
+    UniqueKernelHandle first = Spawn(helper, "--sleep=30000");
+    UniqueKernelHandle second = Spawn(helper, "--sleep=30000");
+    ASSERT_TRUE(first && second);
+    ::Sleep(300);  // let the loader map the modules
+    const std::vector<std::string> names = RunningProcessNames();
+    EXPECT_EQ(std::count(names.begin(), names.end(), "named_helper.exe"), 2);
+    char module[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+    const std::string self = std::string(module).substr(std::string(module).rfind('\\') + 1);
+    EXPECT_NE(std::find(names.begin(), names.end(), self), names.end());
+    EXPECT_EQ(ProcessNameOfId(0), "IDLE");
+    EXPECT_EQ(ProcessNameOfId(::GetProcessId(first.get())), "named_helper.exe");
+    EndProcess(first);
+    EndProcess(second);
+}
+
+TEST(WinPing, TheSystemPingAnswersFromLoopback) {
+    WinSystemMeasures measures;
+    measures.pingTarget = "127.0.0.1";  // loopback only: nothing leaves the machine
+    EXPECT_TRUE(measures.internetConnected());
+}

@@ -1,0 +1,50 @@
+// Test helper used as target and as trigger program: records each start as
+// one line "pid|creation time|module path|current folder|command line" in
+// the file named by TOLVANE_MARKER_FILE, then stays alive for the
+// milliseconds given as "--sleep=N".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string Line() {
+    FILETIME created{}, ignored{};
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &ignored, &ignored, &ignored);
+    const unsigned long long createTime = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) |
+                                          created.dwLowDateTime;
+    char module[MAX_PATH] = {}, folder[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    char head[64];
+    std::snprintf(head, sizeof head, "%lu|%llu|", ::GetCurrentProcessId(), createTime);
+    return std::string(head) + module + "|" + folder + "|" + ::GetCommandLineA() + "\r\n";
+}
+
+void Record(const char* file) {
+    const std::string line = Line();
+    // Exclusive access: several helpers may start at once.
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        HANDLE handle = ::CreateFileA(file, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            ::SetFilePointer(handle, 0, nullptr, FILE_END);
+            ::WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+            ::CloseHandle(handle);
+            return;
+        }
+        ::Sleep(10);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    char file[MAX_PATH] = {};
+    if (::GetEnvironmentVariableA("TOLVANE_MARKER_FILE", file, MAX_PATH) > 0) Record(file);
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--sleep=", 8) == 0) ::Sleep(static_cast<DWORD>(std::atol(argv[i] + 8)));
+    return 0;
+}

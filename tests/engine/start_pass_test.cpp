@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "core/precondition_text.h"
+#include "core/texts.h"
+#include "engine/start_engine.h"
+#include "engine/start_pass.h"
+#include "engine/start_target.h"
+#include "fake_engine_services.h"
+
+using namespace tolvane;
+using namespace tolvane::testing;
+
+namespace {
+
+std::string Wait(int seconds) { return std::string(KindLabel(kWaitSeconds)) + "{" + std::to_string(seconds) + "};"; }
+std::string UserIs(std::string_view name) { return std::string(KindLabel(kUserNameIs)) + "{" + std::string(name) + "};"; }
+
+class SystemStartHalf : public ::testing::Test {
+protected:
+    void pass() { RunSystemStartHalf(list, 0, measures, launcher); }
+    EntryList list;
+    FakeMeasures measures;
+    RecordingLauncher launcher;
+};
+
+}  // namespace
+
+TEST_F(SystemStartHalf, StartsHoldingEntriesOnceInRowOrderWithTheirFields) {
+    list.append({"a", "", "-x 1", "X", "C:\\Program Files\\a.exe"}, 1);
+    list.append({"b", UserIs("anna"), "", "", "C:\\b.txt"}, 1);
+    list.append({"c", "", "", "", "C:\\c.exe"}, 0);  // added during the run
+    pass();
+    EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\Program Files\\a.exe", "-x 1", true}, {"C:\\b.txt", "", false}}));
+    EXPECT_EQ(list[0].pending, 0u);
+    EXPECT_EQ(list[1].pending, 0u);
+    pass();
+    EXPECT_EQ(launcher.starts.size(), 2u) << "started once per run";
+}
+
+TEST_F(SystemStartHalf, WaitingKeepsTheMarkAndFailingDropsIt) {
+    list.append({"w", Wait(30), "", "", "C:\\w.exe"}, 1);
+    list.append({"f", UserIs("bob"), "", "", "C:\\f.exe"}, 1);
+    measures.now = 29999;
+    pass();
+    EXPECT_TRUE(launcher.starts.empty());
+    EXPECT_EQ(list[0].pending, 1u);
+    EXPECT_EQ(list[1].pending, 0u);
+    measures.user = "bob";  // the condition holds now, but the entry is done for this run
+    measures.now = 30000;
+    pass();
+    EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\w.exe", "", false}}));
+}
+
+TEST_F(SystemStartHalf, AFailedStartStillClearsTheMark) {
+    launcher.result = false;
+    list.append({"a", "", "", "", "C:\\missing.exe"}, 7);
+    pass();
+    pass();
+    EXPECT_EQ(launcher.starts.size(), 1u);
+    EXPECT_EQ(list[0].pending, 0u);
+}
+
+TEST(StartEngine, SystemStartHalfOnlyInSystemStartModeWatcherAlways) {
+    FakeMeasures measures;
+    RecordingLauncher launcher;
+    FakeProcessSource processes;
+    StartEngine engine(measures, launcher, processes);
+    EntryModel model;
+    model.systemStart.append({"s", "", "", "", "C:\\s.exe"}, 1);
+    model.programStart.append({"p", "calc.exe", "", "", "C:\\p.exe"}, 1);
+    engine.takeFirstSnapshot();
+
+    processes.run("C:\\w\\calc.exe");
+    engine.runStartPass(model, false, 0);
+    EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\p.exe", "", false}}));
+    EXPECT_EQ(model.systemStart[0].pending, 1u);
+
+    // The system-start half runs first; its target is seen by the watcher of
+    // the next listing and can trigger in turn.
+    model.programStart.append({"q", "s.exe", "", "", "C:\\q.exe"});
+    launcher.starts.clear();
+    engine.runStartPass(model, true, 0);
+    EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\s.exe", "", false}}));
+}
+
+TEST(StartTargetText, CommandLineQuotesThePathAndAddsParameters) {
+    EXPECT_EQ(BuildCommandLine("C:\\Program Files\\x.exe", ""), "\"C:\\Program Files\\x.exe\"");
+    EXPECT_EQ(BuildCommandLine("C:\\Program Files\\x.exe", "-a \"b c\""), "\"C:\\Program Files\\x.exe\" -a \"b c\"");
+    EXPECT_EQ(BuildCommandLine("\"C:\\x.exe\"", "-v"), "\"C:\\x.exe\" -v") << "already quoted";
+    EXPECT_EQ(BuildCommandLine("", ""), "\"\"");
+}
+
+TEST(StartTargetText, WorkingDirectoryIsTheFolderWithItsBackslash) {
+    EXPECT_EQ(WorkingDirectoryOf("C:\\Docs\\My Notes\\a.txt"), "C:\\Docs\\My Notes\\");
+    EXPECT_EQ(WorkingDirectoryOf("C:\\a.txt"), "C:\\");
+    EXPECT_EQ(WorkingDirectoryOf("a.txt"), "");
+    EXPECT_EQ(WorkingDirectoryOf("\\a.txt"), "") << "a backslash in front only gives no folder";
+    EXPECT_EQ(WorkingDirectoryOf("\\\\server\\share\\a.txt"), "\\\\server\\share\\");
+}
