@@ -11,19 +11,27 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe
 TOLVANE_XVFB_PID=""
 
 tolvane_prepare_prefix() {
-  [ -f "$WINEPREFIX/.tolvane-ready" ] && return 0
+  if [ -f "$WINEPREFIX/.tolvane-ready" ]; then
+    tolvane_copy_fonts
+    return 0
+  fi
   echo "wine: creating the 32-bit prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1
-  # Debian's Wine does not find its own fonts for captions in a new prefix.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  tolvane_copy_fonts
   # Wine draws the frames itself: no window manager needed, and hiding a
   # window does not wait for one.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.tolvane-ready"
+}
+
+# Debian's Wine does not find its own fonts (Tahoma, the Marlett caption
+# glyphs) in a new prefix.
+tolvane_copy_fonts() {
+  cp -n /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 
 # Starts a private Xvfb on a free display number and exports DISPLAY.
