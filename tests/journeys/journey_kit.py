@@ -1,0 +1,199 @@
+#!/usr/bin/env python3
+"""Tools of the user journeys: Tolvane.exe under Wine, driven from outside with real X
+keyboard and mouse input (xdotool), checked in the store file (through the
+native tolvane-store) and in the marker files of the test helper program.
+
+Run by scripts/journeys.sh, which provides the Wine prefix, Xvfb and builds.
+A failing journey leaves a screenshot in build/journeys/.
+"""
+import getpass
+import json
+import os
+import shutil
+import subprocess
+import sys
+import time
+import traceback
+
+BUILD = os.environ["TOLVANE_BUILD"]
+PREFIX = os.environ["WINEPREFIX"]
+WIN = os.path.join(BUILD, "win")
+TOLVANE = os.path.join(WIN, "Tolvane.exe")
+PROBE = os.path.join(WIN, "tests", "journeys", "journey_probe.exe")
+MARKER_HELPER = os.path.join(WIN, "tests", "engine", "tolvane_marker_helper.exe")
+STORE_TOOL = os.path.join(BUILD, "native", "tools", "tolvane-store")
+OUT = os.path.join(BUILD, "journeys")
+
+MAIN_TITLE = "Tolvane 1.00"
+PROFILE = os.path.join(PREFIX, "drive_c", "users", getpass.getuser())
+STORE = os.path.join(PROFILE, "tolvane.boot")
+COMMON_STARTUP = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
+                              "StartUp")
+USER_STARTUP = os.path.join(PROFILE, "AppData", "Roaming", "Microsoft", "Windows", "Start Menu", "Programs",
+                            "StartUp")
+WORK = os.path.join(PREFIX, "drive_c", "journeys")  # C:\journeys
+MARKER = os.path.join(WORK, "marker.txt")
+
+
+class JourneyFailed(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise JourneyFailed(message)
+
+
+def wait_for(what, predicate, timeout=15.0, interval=0.2):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise JourneyFailed("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+def windows_path(linux_path):
+    relative = os.path.relpath(linux_path, os.path.join(PREFIX, "drive_c"))
+    return "C:\\" + relative.replace("/", "\\")
+
+
+def wine(*args, env=None):
+    return subprocess.run(["wine", *args], capture_output=True, text=True, encoding="cp1252", env=env,
+                          stdin=subprocess.DEVNULL, timeout=60)
+
+
+def probe(*args):
+    result = wine(PROBE, *args)
+    return result.returncode, result.stdout.strip()
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *args], check=True, capture_output=True, timeout=30)
+
+
+def screenshot(name):
+    os.makedirs(OUT, exist_ok=True)
+    path = os.path.join(OUT, name + ".png")
+    subprocess.run(["import", "-window", "root", path], capture_output=True, timeout=30)
+    return path
+
+
+def window_visible(title):
+    return probe("visible", title)[1] == "1"
+
+
+def control_centre(title, text):
+    code, out = probe("where", title, text)
+    if code != 0:
+        return None
+    x, y = out.split()
+    return int(x), int(y)
+
+
+def click(title, text):
+    """Clicks the visible control with this text in the window with this title."""
+    where = wait_for(f'"{text}" in "{title}"', lambda: control_centre(title, text))
+    xdo("mousemove", "--sync", str(where[0]), str(where[1]))
+    xdo("click", "1")
+    time.sleep(0.3)
+
+
+def focus(title):
+    window = wait_for(f'X window "{title}"', lambda: subprocess.run(
+        ["xdotool", "search", "--name", "^" + title + "$"], capture_output=True, text=True).stdout.split())
+    xdo("windowfocus", "--sync", window[-1])
+    time.sleep(0.2)
+
+
+def keys(*combination):
+    xdo("key", "--clearmodifiers", *combination)
+    time.sleep(0.3)
+
+
+def type_text(text):
+    xdo("type", "--delay", "20", text)
+    time.sleep(0.2)
+
+
+def dump_store():
+    if not os.path.exists(STORE):
+        return None
+    result = subprocess.run([STORE_TOOL, "dump", STORE], capture_output=True, text=True, timeout=30)
+    check(result.returncode == 0, "tolvane-store dump failed: " + result.stderr)
+    return [json.loads(line) for line in result.stdout.splitlines()]
+
+
+def marker_lines():
+    if not os.path.exists(MARKER):
+        return []
+    with open(MARKER, encoding="cp1252") as f:
+        return [line.rstrip("\r\n").split("|") for line in f if line.strip()]
+
+
+class Tolvane:
+    """One run of Tolvane.exe, ended at the end of the journey if still running."""
+
+    def __init__(self, *args):
+        env = dict(os.environ, TOLVANE_MARKER_FILE=windows_path(MARKER))
+        self.process = subprocess.Popen(["wine", TOLVANE, *args], env=env, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait_exit(self, timeout=15):
+        return self.process.wait(timeout=timeout)
+
+    def end(self):
+        if self.process.poll() is None:
+            self.process.kill()  # the wine loader we started; its Windows process goes with it
+            self.process.wait(timeout=15)
+
+
+def fresh_state():
+    """No store, no shortcut, an empty work folder: a first start."""
+    for path in (STORE, STORE + ".bak"):
+        if os.path.exists(path):
+            os.remove(path)
+    for folder in (COMMON_STARTUP, USER_STARTUP):
+        link = os.path.join(folder, "Tolvane.lnk")
+        if os.path.exists(link):
+            os.remove(link)
+    shutil.rmtree(WORK, ignore_errors=True)
+    os.makedirs(WORK)
+    shutil.copy(MARKER_HELPER, os.path.join(WORK, "target_tool.exe"))
+    shutil.copy(MARKER_HELPER, os.path.join(WORK, "trigger_tool.exe"))
+
+
+JOURNEYS = []
+
+
+def journey(function):
+    JOURNEYS.append(function)
+    return function
+
+
+def main():
+    only = sys.argv[1:]
+    passed = failed = 0
+    for function in JOURNEYS:
+        if only and function.__name__ not in only:
+            continue
+        fresh_state()
+        runs = []
+        started = time.monotonic()
+        try:
+            function(runs)
+            passed += 1
+            print(f"PASS {function.__name__} ({time.monotonic() - started:.1f} s)", flush=True)
+        except Exception as error:  # a journey's failure must not stop the others
+            failed += 1
+            shot = screenshot("failed-" + function.__name__)
+            print(f"FAIL {function.__name__}: {error}\n  screenshot: {shot}", flush=True)
+            if not isinstance(error, JourneyFailed):
+                traceback.print_exc()
+        finally:
+            for run in runs:
+                run.end()
+    print(f"journeys: {passed} passed, {failed} failed")
+    return 0 if failed == 0 and passed > 0 else 1
