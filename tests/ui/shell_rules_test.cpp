@@ -19,8 +19,9 @@ TEST(SnapToWorkArea, PushesWindowsPastAnEdgeFurtherOut) {
     EXPECT_EQ(SnapToWorkArea({-3, 100, 300, 200}, kArea), (SnapRect{-13, 100, 300, 200}));
     // The usual position of a maximised window.
     EXPECT_EQ(SnapToWorkArea({-8, -8, 500, 400}, kArea), (SnapRect{-18, -18, 500, 400}));
-    // Wider than the work area: pushed out on the left, back in on the right.
-    EXPECT_EQ(SnapToWorkArea({-8, 100, 1040, 400}, kArea).x, -8);
+    // Wider than the work area: pushed out on the left, then its right edge
+    // comes within reach of the work area's and snaps onto it.
+    EXPECT_EQ(SnapToWorkArea({-8, 100, 1040, 400}, kArea).x, 1024 - 1040);
     EXPECT_EQ(SnapToWorkArea({800, 600, 300, 200}, kArea), (SnapRect{810, 610, 300, 200}));
 }
 
