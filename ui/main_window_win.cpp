@@ -78,6 +78,8 @@ MainWindow::MainWindow(App& app, const ImageSet& images, bool hidden) : ask(Defa
     ::CreateWindowExA(0, kMainWindowClass, Str(fixed_text::kMainWindowTitle).c_str(), style, x, y, width, height,
                       nullptr, nullptr, instance, this);
     if (!window_) return;
+    if (HICON small = images_.icon(kImageApp))
+        ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     if (!hidden) ::ShowWindow(window(), SW_SHOWNORMAL);
     buildMenus();
     buildContents();
