@@ -343,6 +343,47 @@ TEST_F(MainWindowTest, MenusCarryIconItemsWithTheirTexts) {
     EXPECT_EQ(reinterpret_cast<const IconMenuItem*>(info.dwItemData), &items[7]);
 }
 
+TEST_F(MainWindowTest, LinkCapturesTheMouseWhileOverIt) {
+    HWND link = window_->link(ListKind::SystemStart, 0);
+    ::SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(::GetCapture(), link);
+    EXPECT_TRUE(LinkIsHovered(link));
+    ::SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(500, 5));
+    EXPECT_NE(::GetCapture(), link);
+    EXPECT_FALSE(LinkIsHovered(link));
+}
+
+struct BoxCheck {
+    HWND main = nullptr;
+    bool sawBox = false;
+    bool mainEnabledDuringBox = true;
+};
+BoxCheck g_box;
+
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); w; w = ::FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(w, &process);
+        if (process != ::GetCurrentProcessId() || !::IsWindowVisible(w)) continue;
+        g_box.sawBox = true;
+        g_box.mainEnabledDuringBox = ::IsWindowEnabled(g_box.main);
+        ::KillTimer(nullptr, id);
+        ::PostMessageA(w, WM_COMMAND, IDNO, 0);
+        return;
+    }
+}
+
+TEST_F(MainWindowTest, MessageBoxDisablesTheProgramsWindowsWhileOpen) {
+    g_box = {window_->window()};
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, AnswerBox);
+    const int answer = ProgramMessageBox("Frage", "Tolvane", MB_YESNO | MB_ICONINFORMATION);
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(g_box.sawBox);
+    EXPECT_FALSE(g_box.mainEnabledDuringBox);
+    EXPECT_EQ(answer, IDNO);
+    EXPECT_TRUE(::IsWindowEnabled(window_->window()));
+}
+
 TEST(IconMenuItem, MeasuresTheWholeTextAndFillsTheHighlight) {
     const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
     IconMenuItem item{images.menuFont(), "Tolvane beenden\tAlt+F4", images.icon(kImageQuit), kCommandQuit};
