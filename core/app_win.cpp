@@ -1,6 +1,15 @@
 #include "core/app_win.h"
 
 #include <commctrl.h>
+#include <objbase.h>
+
+#include <memory>
+
+#include "ui/autostart_shortcut_win.h"
+#include "ui/image_set_win.h"
+#include "ui/main_window_win.h"
+#include "ui/single_instance_win.h"
+#include "ui/window_snap_win.h"
 
 #include "engine/start_engine_win.h"
 
@@ -20,15 +29,22 @@ void LoadEntries(App& app) {
     app.store->load(app.model, app.systemStartMode);
 }
 
+std::string ProgramPath() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
 // Waits up to 100 ms for one event and handles it. False once the quit
 // command has been confirmed.
-bool HandleNextEvent(App&) {
+bool HandleNextEvent(App&, MainWindow& window) {
     MSG msg;
     if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::MsgWaitForMultipleObjectsEx(0, nullptr, kEventWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return true;
     }
     if (msg.message == WM_QUIT) return false;
+    if (window.translateShortcut(msg)) return true;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
     return true;
@@ -48,12 +64,30 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     InitialisePlatform();
     app.systemStartMode = IsSystemStartMode(commandLine ? commandLine : "");
 
+    // A second copy would start every program-start target twice.
+    const InstanceClaim claim = ClaimSingleInstance();
+    if (!claim.first) {
+        if (!app.systemStartMode) ShowRunningCopy();
+        return 0;
+    }
+
+    const ImageSet images = ImageSet::Load(instance);
+    MainWindow window(app, images, app.systemStartMode);
+
+    const std::string programPath = ProgramPath();
+    if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
+
     LoadEntries(app);
+    window.entriesChanged(ListKind::SystemStart);
+    window.entriesChanged(ListKind::ProgramStart);
+
+    const UniqueHook snapping = InstallWindowSnapping();
 
     app.clock.start(::GetTickCount());
     WinStartEngine engine;
     engine.takeFirstSnapshot();
-    while (HandleNextEvent(app)) RunStartPassIfDue(app, engine);
+    while (HandleNextEvent(app, window)) RunStartPassIfDue(app, engine);
+    window.removeTrayIcon();
     return 0;
 }
 

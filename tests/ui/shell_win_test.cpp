@@ -1,0 +1,147 @@
+// Snapping hook, row icons, the autostart shortcut and the instance mark
+// against the real system calls.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "core/texts.h"
+#include "ui/autostart_shortcut_win.h"
+#include "ui/file_icons_win.h"
+#include "ui/single_instance_win.h"
+#include "ui/window_snap_win.h"
+
+using namespace tolvane;
+
+namespace {
+
+std::string TempFolder(const char* name) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + name;
+    ::CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+std::string OwnPath() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+TEST(WindowSnapping, AdjustsEveryTopLevelWindowOfTheThread) {
+    const UniqueHook hook = InstallWindowSnapping();
+    ASSERT_TRUE(hook);
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    HWND window = ::CreateWindowExA(0, "STATIC", "snap", WS_OVERLAPPED | WS_CAPTION, 200, 200, 300, 200, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_TRUE(window);
+    const auto left = [&] {
+        RECT r{};
+        ::GetWindowRect(window, &r);
+        return r;
+    };
+    ::SetWindowPos(window, nullptr, work.left + 7, work.top + 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(left().left, work.left);
+    EXPECT_EQ(left().right - left().left, 300);
+    ::SetWindowPos(window, nullptr, -3, work.top + 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(left().left, -13);
+    ::SetWindowPos(window, nullptr, -8, -8, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(left().left, -18);
+    EXPECT_EQ(left().top, -18);
+    ::SetWindowPos(window, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(left().left, 100);
+    // A child window is not snapped.
+    HWND child = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 3, 3, 10, 10, window, nullptr, nullptr, nullptr);
+    RECT childRect{};
+    ::GetWindowRect(child, &childRect);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    EXPECT_EQ(childRect.left - origin.x, 3);
+    ::DestroyWindow(window);
+}
+
+TEST(WindowSnapping, WindowsThatExistedBeforeTheHookAreSnappedToo) {
+    HWND window = ::CreateWindowExA(0, "STATIC", "early", WS_POPUP, 200, 200, 100, 100, nullptr, nullptr, nullptr,
+                                    nullptr);
+    const UniqueHook hook = InstallWindowSnapping();
+    ::SetWindowPos(window, nullptr, -3, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, -13);
+    ::DestroyWindow(window);
+}
+
+TEST(FileIcons, EveryTargetGetsAnIcon) {
+    for (const char* path : {"C:\\missing\\x.exe", "C:\\missing\\X.ExE", "C:\\missing\\doc.txt",
+                             "C:\\missing\\run.bat", "C:\\noextension", OwnPath().c_str()}) {
+        HICON icon = IconForRow(path);
+        EXPECT_NE(icon, nullptr) << path;
+        if (icon) ::DestroyIcon(icon);
+    }
+    HICON type = FileTypeIcon("");
+    EXPECT_NE(type, nullptr);
+    if (type) ::DestroyIcon(type);
+}
+
+TEST(AutostartShortcut, WritesTheFieldsAndReadsThemBack) {
+    const std::string folder = TempFolder("tolvane-lnk-common");
+    const std::string link = folder + "\\Tolvane.lnk";
+    ::DeleteFileA(link.c_str());
+    const std::string target = OwnPath();
+    const std::string written = WriteAutostartShortcut({folder, ""}, target);
+    ASSERT_EQ(written, link);
+    ShellLinkFields fields;
+    ASSERT_TRUE(ReadShellLink(link, fields));
+    EXPECT_EQ(fields.arguments, "-h");
+    EXPECT_EQ(fields.workingDirectory + target.substr(target.find_last_of('\\') + 1), target);
+    EXPECT_EQ(fields.workingDirectory.back(), '\\');
+    EXPECT_EQ(fields.description,
+              std::string(fixed_text::kShortcutDescriptionPrefix) + std::string(GetText(Text::ProgramDescription)));
+    EXPECT_EQ(fields.showCommand, 1);
+    EXPECT_EQ(fields.hotkey, 0);
+    EXPECT_EQ(fields.iconIndex, 0);
+    EXPECT_EQ(::lstrcmpiA(fields.iconFile.c_str(), target.c_str()), 0);
+    EXPECT_EQ(::lstrcmpiA(fields.target.c_str(), target.c_str()), 0);
+    ::DeleteFileA(link.c_str());
+}
+
+TEST(AutostartShortcut, KeepsExactlyOneLink) {
+    const std::string common = TempFolder("tolvane-lnk-all");
+    const std::string user = TempFolder("tolvane-lnk-user");
+    const std::string commonLink = common + "\\Tolvane.lnk", userLink = user + "\\Tolvane.lnk";
+    // A stale per-user link goes once the common one is written.
+    ASSERT_FALSE(WriteAutostartShortcut({"", user}, OwnPath()).empty());
+    ASSERT_TRUE(Exists(userLink));
+    EXPECT_EQ(WriteAutostartShortcut({common, user}, OwnPath()), commonLink);
+    EXPECT_TRUE(Exists(commonLink));
+    EXPECT_FALSE(Exists(userLink));
+    // A common folder that cannot be written: the user's own instead.
+    const std::string missing = common + "\\no\\such\\folder";
+    EXPECT_EQ(WriteAutostartShortcut({missing, user}, OwnPath()), userLink);
+    EXPECT_TRUE(Exists(userLink));
+    // No folder at all: nothing, and never a bare "\Tolvane.lnk".
+    EXPECT_EQ(WriteAutostartShortcut({"", ""}, OwnPath()), "");
+    EXPECT_FALSE(Exists("\\Tolvane.lnk"));
+    ::DeleteFileA(commonLink.c_str());
+    ::DeleteFileA(userLink.c_str());
+    const StartupFolders real = ResolveStartupFolders();
+    EXPECT_FALSE(real.common.empty());
+    EXPECT_FALSE(real.user.empty());
+}
+
+TEST(SingleInstance, SecondClaimInTheSessionIsRefused) {
+    const char* name = "Local\\Tolvane.Test.Instance";
+    InstanceClaim first = ClaimSingleInstance(name);
+    EXPECT_TRUE(first.first);
+    InstanceClaim second = ClaimSingleInstance(name);
+    EXPECT_FALSE(second.first);
+    second = {};
+    first = {};
+    EXPECT_TRUE(ClaimSingleInstance(name).first);
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#include "ui/icon_menu_win.h"
+
+#include "ui/shell_rules.h"
+
+namespace tolvane {
+
+void MakeIconMenuItem(IconMenuItems& items, HMENU menu, UINT command, HICON icon, HFONT font) {
+    char text[256] = {};
+    ::GetMenuStringA(menu, command, text, sizeof text, MF_BYCOMMAND);
+    items.push_back({font, text, icon, command});
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    info.fType = MFT_OWNERDRAW;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(&items.back());
+    ::SetMenuItemInfoA(menu, command, FALSE, &info);
+}
+
+SIZE MeasureIconMenuItem(const IconMenuItem& item) {
+    SIZE extent{};
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) return extent;
+    HGDIOBJ old = item.font ? ::SelectObject(screen, item.font) : nullptr;
+    ::GetTextExtentPoint32A(screen, item.text.c_str(), static_cast<int>(item.text.size()), &extent);
+    if (old) ::SelectObject(screen, old);
+    ::ReleaseDC(nullptr, screen);
+    return {extent.cx + 16, extent.cy + 4};
+}
+
+void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected) {
+    HGDIOBJ oldFont = item.font ? ::SelectObject(dc, item.font) : nullptr;
+    const COLORREF oldText = ::GetTextColor(dc);
+    const COLORREF oldBack = ::GetBkColor(dc);
+    if (selected) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_HIGHLIGHT));
+    } else {
+        ::SetTextColor(dc, RGB(0, 0, 0));
+    }
+    const MenuItemParts parts = SplitMenuItemText(item.text);
+    const int x0 = area.left + ::GetSystemMetrics(SM_CYMENUCHECK);
+    ::SetTextAlign(dc, TA_LEFT | TA_TOP);
+    // Opaque: the label fills the whole item's background in one go.
+    ::ExtTextOutA(dc, x0 + 10, area.top + 2, ETO_OPAQUE, &area, parts.label.data(),
+                  static_cast<UINT>(parts.label.size()), nullptr);
+    if (!selected) ::SetTextColor(dc, kShortcutColour);
+    ::SetTextAlign(dc, TA_RIGHT | TA_TOP);
+    ::ExtTextOutA(dc, area.right - 10, area.top + 2, ETO_CLIPPED, &area, parts.shortcut.data(),
+                  static_cast<UINT>(parts.shortcut.size()), nullptr);
+    if (item.icon) ::DrawIconEx(dc, area.left + 2, area.top + 1, item.icon, 16, 16, 0, nullptr, DI_NORMAL);
+    ::SetTextAlign(dc, TA_LEFT | TA_TOP);
+    ::SetTextColor(dc, oldText);
+    ::SetBkColor(dc, oldBack);
+    if (oldFont) ::SelectObject(dc, oldFont);
+}
+
+}  // namespace tolvane

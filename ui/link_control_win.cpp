@@ -1,0 +1,122 @@
+#include "ui/link_control_win.h"
+
+#include <string>
+
+namespace tolvane {
+
+namespace {
+
+constexpr char kClassName[] = "TolvaneLink";
+constexpr const char* kHoverProperty = "TolvaneLinkHover";
+
+bool Hovered(HWND link) { return ::GetPropA(link, kHoverProperty) != nullptr; }
+
+void SetHovered(HWND link, bool hovered) {
+    if (hovered == Hovered(link)) return;
+    if (hovered)
+        ::SetPropA(link, kHoverProperty, reinterpret_cast<HANDLE>(1));
+    else
+        ::RemovePropA(link, kHoverProperty);
+    // Transparent: the parent repaints the background under the new colour.
+    RECT area{};
+    ::GetWindowRect(link, &area);
+    HWND parent = ::GetParent(link);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Paint(HWND link) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(link, &paint);
+    char text[256] = {};
+    const int length = ::GetWindowTextA(link, text, sizeof text);
+    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(dc, TRANSPARENT);
+    if (::IsWindowEnabled(link)) {
+        const COLORREF colour = Hovered(link) ? kLinkHoverColour : kLinkColour;
+        ::SetTextColor(dc, colour);
+        ::TextOutA(dc, 0, 0, text, length);
+        SIZE extent{};
+        ::GetTextExtentPoint32A(dc, text, length, &extent);
+        HPEN pen = ::CreatePen(PS_SOLID, 1, colour);
+        HGDIOBJ oldPen = ::SelectObject(dc, pen);
+        ::MoveToEx(dc, 0, extent.cy, nullptr);
+        ::LineTo(dc, extent.cx, extent.cy);
+        ::SelectObject(dc, oldPen);
+        ::DeleteObject(pen);
+    } else {
+        ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, 0, 0, 0, 0,
+                     DST_TEXT | DSS_DISABLED);
+    }
+    ::SelectObject(dc, oldFont);
+    ::EndPaint(link, &paint);
+}
+
+LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        Paint(link);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_MOUSEMOVE: {
+        RECT client{};
+        ::GetClientRect(link, &client);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const bool inside = ::PtInRect(&client, at);
+        if (inside && ::GetCapture() != link) ::SetCapture(link);
+        if (!inside && ::GetCapture() == link) ::ReleaseCapture();
+        SetHovered(link, inside);
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        SetHovered(link, false);
+        return 0;
+    case WM_SETCURSOR: {
+        HCURSOR hand = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
+        ::SetCursor(hand ? hand : ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+        return TRUE;
+    }
+    case WM_LBUTTONUP:
+        if (::IsWindowEnabled(link))
+            ::SendMessageA(::GetParent(link), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), BN_CLICKED),
+                           reinterpret_cast<LPARAM>(link));
+        return 0;
+    case WM_ENABLE:
+        if (!wParam && ::GetCapture() == link) ::ReleaseCapture();
+        ::InvalidateRect(link, nullptr, TRUE);
+        return 0;
+    case WM_SETTEXT: {
+        const LRESULT result = ::DefWindowProcA(link, message, wParam, lParam);
+        ::InvalidateRect(link, nullptr, TRUE);
+        return result;
+    }
+    case WM_DESTROY:
+        ::RemovePropA(link, kHoverProperty);
+        break;
+    }
+    return ::DefWindowProcA(link, message, wParam, lParam);
+}
+
+void RegisterLinkClass() {
+    WNDCLASSA type{};
+    if (::GetClassInfoA(::GetModuleHandleA(nullptr), kClassName, &type)) return;
+    type.lpfnWndProc = LinkProc;
+    type.hInstance = ::GetModuleHandleA(nullptr);
+    type.lpszClassName = kClassName;
+    ::RegisterClassA(&type);
+}
+
+}  // namespace
+
+HWND CreateLink(HWND parent, int id, const char* text, int x, int y, int width, int height, bool enabled) {
+    RegisterLinkClass();
+    HWND link = ::CreateWindowExA(WS_EX_TRANSPARENT, kClassName, text, WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED),
+                                  x, y, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+    return link;
+}
+
+bool LinkIsHovered(HWND link) { return Hovered(link); }
+
+}  // namespace tolvane

@@ -1,0 +1,482 @@
+#include "ui/main_window_win.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "core/texts.h"
+#include "res/resource_ids.h"
+#include "ui/file_icons_win.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kDesignWidth = 500;
+constexpr int kDesignHeight = 350;
+
+struct LinkSpec {
+    int x, width;
+    Text text;
+};
+constexpr LinkSpec kLinks[3] = {{10, 120, Text::LinkAdd}, {150, 150, Text::LinkRemove}, {320, 100, Text::LinkEdit}};
+constexpr int kColumnWidths[5] = {100, 155, 70, 26, 130};
+
+std::string Str(std::string_view text) { return std::string(text); }
+
+int DefaultAsk(const std::string& text, const std::string& title, UINT flags) {
+    const bool appIcon = flags & MB_USERICON;
+    return ProgramMessageBox(text, title, flags & ~MB_USERICON, appIcon ? MAKEINTRESOURCEA(IDI_APP) : nullptr);
+}
+
+// The lists and links live on the tab panel; their notifications belong to
+// the main window.
+LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_COMMAND || message == WM_NOTIFY)
+        return ::SendMessageA(::GetParent(window), message, wParam, lParam);
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+void SetCell(HWND list, int row, int column, const std::string& text) {
+    LVITEMA cell{};
+    cell.iSubItem = column;
+    cell.pszText = const_cast<char*>(text.c_str());
+    ::SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
+}
+
+void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSA type{};
+    if (::GetClassInfoA(instance, kMainWindowClass, &type)) return;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+    type.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    type.lpszClassName = kMainWindowClass;
+    ::RegisterClassA(&type);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(App& app, const ImageSet& images, bool hidden) : ask(DefaultAsk), app_(app), images_(images) {
+    taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
+    showRequest_ = ::RegisterWindowMessageA(kShowMessageName);
+    HINSTANCE instance = app.instance ? app.instance : ::GetModuleHandleA(nullptr);
+    RegisterMainClass(instance, Procedure);
+
+    // Sized without the menu so that the client area is 500 x 350 once the
+    // menu bar is attached.
+    constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    RECT frame{0, 0, kDesignWidth, kDesignHeight + ::GetSystemMetrics(SM_CYMENU)};
+    ::AdjustWindowRect(&frame, style, FALSE);
+    const int width = std::min<int>(frame.right - frame.left, ::GetSystemMetrics(SM_CXSCREEN));
+    const int height = std::min<int>(frame.bottom - frame.top, ::GetSystemMetrics(SM_CYSCREEN));
+    const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    ::CreateWindowExA(0, kMainWindowClass, Str(fixed_text::kMainWindowTitle).c_str(), style, x, y, width, height,
+                      nullptr, nullptr, instance, this);
+    if (!window_) return;
+    if (HICON small = images_.icon(kImageApp))
+        ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    if (!hidden) ::ShowWindow(window(), SW_SHOWNORMAL);
+    buildMenus();
+    buildContents();
+    addTrayIcon();
+}
+
+MainWindow::~MainWindow() {
+    removeTrayIcon();
+    if (window_) ::SetWindowLongPtrA(window(), GWLP_USERDATA, 0);
+    window_.reset();
+    if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
+    if (tabImages_) ::ImageList_Destroy(tabImages_);
+}
+
+void MainWindow::buildMenus() {
+    HFONT font = images_.menuFont();
+    HMENU bar = ::CreateMenu();
+    HMENU file = ::CreatePopupMenu();
+    HMENU help = ::CreatePopupMenu();
+    const std::string newSystem = Str(GetText(Text::NewSystemStartWizard));
+    const std::string newProgram = Str(GetText(Text::NewProgramStartWizard));
+    const std::string quit = Str(GetText(Text::QuitTolvane));
+    ::AppendMenuA(file, MF_STRING, kCommandNewSystemStart, (newSystem + Str(fixed_text::kSuffixNewSystemStart)).c_str());
+    ::AppendMenuA(file, MF_STRING, kCommandNewProgramStart,
+                  (newProgram + Str(fixed_text::kSuffixNewProgramStart)).c_str());
+    ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(file, MF_STRING, kCommandQuit, (quit + Str(fixed_text::kSuffixQuit)).c_str());
+    ::AppendMenuA(help, MF_STRING, kCommandAbout,
+                  (Str(GetText(Text::AboutWord)) + Str(fixed_text::kAboutItemRest)).c_str());
+    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), Str(GetText(Text::MenuFile)).c_str());
+    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Str(fixed_text::kHelpMenu).c_str());
+    MakeIconMenuItem(menuItems_, file, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
+    MakeIconMenuItem(menuItems_, file, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
+    MakeIconMenuItem(menuItems_, file, kCommandQuit, images_.icon(kImageQuit), font);
+    MakeIconMenuItem(menuItems_, help, kCommandAbout, images_.icon(kImageApp), font);
+    ::SetMenu(window(), bar);
+
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'S', kCommandNewSystemStart},
+                    {FVIRTKEY | FCONTROL, 'P', kCommandNewProgramStart},
+                    {FVIRTKEY | FCONTROL, 'A', kCommandAbout}};
+    accelerators_ = ::CreateAcceleratorTableA(keys, 3);
+
+    trayMenu_.reset(::CreatePopupMenu());
+    HMENU tray = trayMenu_.get();
+    ::AppendMenuA(tray, MF_STRING, kCommandShow, Str(GetText(Text::ShowTolvane)).c_str());
+    ::AppendMenuA(tray, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(tray, MF_STRING, kCommandNewSystemStart, newSystem.c_str());
+    ::AppendMenuA(tray, MF_STRING, kCommandNewProgramStart, newProgram.c_str());
+    ::AppendMenuA(tray, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(tray, MF_STRING, kCommandQuit, quit.c_str());
+    MakeIconMenuItem(menuItems_, tray, kCommandShow, images_.icon(kImageApp), font);
+    MakeIconMenuItem(menuItems_, tray, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
+    MakeIconMenuItem(menuItems_, tray, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
+    MakeIconMenuItem(menuItems_, tray, kCommandQuit, images_.icon(kImageQuit), font);
+}
+
+void MainWindow::buildContents() {
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    tabs_ = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 5, 5,
+                              kDesignWidth - 10, kDesignHeight - 10, window(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabs)), instance, nullptr);
+    if (!tabs_) return;
+    ::SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ::SetWindowSubclass(tabs_, ForwardToParent, 1, 0);
+    tabMargins_ = {5, 5, client.right - (kDesignWidth - 5), client.bottom - (kDesignHeight - 5)};
+    tabImages_ = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
+    ::ImageList_AddIcon(tabImages_, images_.icon(kImageSystemStart));
+    ::ImageList_AddIcon(tabImages_, images_.icon(kImageProgramStart));
+    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_));
+
+    const Text tabTitles[2] = {Text::TabSystemStart, Text::TabProgramStart};
+    const Text triggerColumn[2] = {Text::ColumnCondition, Text::ColumnTrigger};
+    for (int tab = 0; tab < 2; ++tab) {
+        std::string title = Str(GetText(tabTitles[tab]));
+        TCITEMA item{};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = title.data();
+        item.iImage = tab;
+        ::SendMessageA(tabs_, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
+    }
+    RECT page{};
+    ::GetClientRect(tabs_, &page);
+    RECT tabClient = page;
+    ::SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+
+    for (int tab = 0; tab < 2; ++tab) {
+        const int listWidth = kDesignWidth - 14;
+        const int listHeight = kDesignHeight - 60;
+        HWND list = ::CreateWindowExA(
+            WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+            WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | (tab == 0 ? WS_VISIBLE : 0),
+            page.left, page.top, listWidth, listHeight, tabs_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdList + tab)), instance, nullptr);
+        lists_[tab] = list;
+        ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
+                       reinterpret_cast<LPARAM>(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 8)));
+        const std::string titles[5] = {Str(fixed_text::kColumnName), Str(GetText(triggerColumn[tab])),
+                                       Str(GetText(Text::ColumnParameters)), Str(GetText(Text::ColumnHidden)),
+                                       Str(GetText(Text::ColumnPath))};
+        for (int column = 0; column < 5; ++column) {
+            LVCOLUMNA info{};
+            info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            info.pszText = const_cast<char*>(titles[column].c_str());
+            info.cx = kColumnWidths[column];
+            info.iSubItem = column;
+            ::SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+        }
+        listMargins_[tab] = {page.left, page.top, tabClient.right - (page.left + listWidth),
+                             tabClient.bottom - (page.top + listHeight)};
+        for (int which = 0; which < 3; ++which) {
+            const int linkX = page.left + kLinks[which].x;
+            const int linkY = page.top + kDesignHeight - 55;
+            HWND link = CreateLink(tabs_, kIdLinkAdd + which * 10 + tab, Str(GetText(kLinks[which].text)).c_str(),
+                                   linkX, linkY, kLinks[which].width, 20, which == 0);
+            if (link && tab != 0) ::ShowWindow(link, SW_HIDE);
+            links_[tab][which] = link;
+            linkFromBottomLeft_[tab][which] = {linkX, tabClient.bottom - linkY};
+            linkSizes_[tab][which] = {kLinks[which].width, 20};
+        }
+    }
+}
+
+void MainWindow::layout() {
+    if (!tabs_) return;
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    ::MoveWindow(tabs_, tabMargins_.left, tabMargins_.top, client.right - tabMargins_.left - tabMargins_.right,
+                 client.bottom - tabMargins_.top - tabMargins_.bottom, TRUE);
+    RECT tab{};
+    ::GetClientRect(tabs_, &tab);
+    for (int index = 0; index < 2; ++index) {
+        const RECT& m = listMargins_[index];
+        if (lists_[index])
+            ::MoveWindow(lists_[index], m.left, m.top, tab.right - m.left - m.right, tab.bottom - m.top - m.bottom, TRUE);
+        for (int which = 0; which < 3; ++which) {
+            if (!links_[index][which]) continue;
+            const POINT at = linkFromBottomLeft_[index][which];
+            ::MoveWindow(links_[index][which], at.x, tab.bottom - at.y, linkSizes_[index][which].cx,
+                         linkSizes_[index][which].cy, TRUE);
+        }
+    }
+}
+
+void MainWindow::showTab(int tab) {
+    for (int index = 0; index < 2; ++index) {
+        const int show = index == tab ? SW_SHOW : SW_HIDE;
+        if (lists_[index]) ::ShowWindow(lists_[index], show);
+        for (HWND link : links_[index])
+            if (link) ::ShowWindow(link, show);
+    }
+}
+
+void MainWindow::entriesChanged(ListKind kind) {
+    HWND view = list(kind);
+    if (!view) return;
+    EntryList& rows = app_.model.list(kind);
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(::SendMessageA(view, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    const int selected = selectedRow(kind);
+    const int oldCount = static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+    ::SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(view, LVM_DELETEALLITEMS, 0, 0);
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        EntryRow& row = rows[index];
+        if (row.image < 0 && images) {
+            HICON icon = IconForRow(row.entry.path);
+            if (icon) {
+                row.image = ::ImageList_AddIcon(images, icon);
+                ::DestroyIcon(icon);
+            }
+        }
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(index);
+        item.pszText = const_cast<char*>(row.entry.name.c_str());
+        item.iImage = row.image;
+        const int at = static_cast<int>(::SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        for (int column = 1; column < kEntryFieldCount; ++column) SetCell(view, at, column, EntryField(row.entry, column));
+    }
+    // An edit keeps the row count and the selection; an add or a removal
+    // leaves nothing selected.
+    if (selected >= 0 && oldCount == static_cast<int>(rows.size())) {
+        LVITEMA state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageA(view, LVM_SETITEMSTATE, selected, reinterpret_cast<LPARAM>(&state));
+    }
+    ::SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(view, nullptr, TRUE);
+    updateLinks(kind);
+}
+
+int MainWindow::selectedRow(ListKind kind) const {
+    HWND view = list(kind);
+    if (!view) return -1;
+    return static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void MainWindow::updateLinks(ListKind kind) {
+    const bool any = selectedRow(kind) >= 0;
+    for (int which = 1; which < 3; ++which)
+        if (HWND control = link(kind, which)) ::EnableWindow(control, any);
+}
+
+void MainWindow::removeSelected(ListKind kind) {
+    const int row = selectedRow(kind);
+    EntryList& rows = app_.model.list(kind);
+    if (row >= 0 && static_cast<std::size_t>(row) < rows.size()) {
+        const std::string text = ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), rows[row].entry.name);
+        if (ask(text, Str(fixed_text::kAppName), MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+            rows.remove(static_cast<std::size_t>(row));
+            app_.saveEntries();
+            entriesChanged(kind);
+        }
+    }
+    updateLinks(kind);
+}
+
+void MainWindow::showFromTray() {
+    // Restoring a minimised window brings back a maximised one maximised.
+    ::ShowWindow(window(), ::IsIconic(window()) ? SW_RESTORE : SW_SHOW);
+    ::SetForegroundWindow(window());
+}
+
+void MainWindow::confirmQuit() {
+    const std::string text = Str(GetText(Text::QuitWarningLine1)) + "\r\n" + Str(GetText(Text::QuitWarningLine2));
+    if (ask(text, Str(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK) ::PostQuitMessage(0);
+}
+
+void MainWindow::showAbout() {
+    const std::string text =
+        Str(fixed_text::kMainWindowTitle) + "\r\n\r\n" + Str(GetText(Text::ProgramDescription));
+    ask(text, Str(fixed_text::kAboutTitle), MB_OK | MB_USERICON);
+}
+
+void MainWindow::addTrayIcon() {
+    if (!window_ || !images_.icon(kImageApp)) return;
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = window();
+    data.uID = 0;
+    data.uFlags = NIF_ICON | NIF_MESSAGE;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = images_.icon(kImageApp);
+    trayAdded_ = ::Shell_NotifyIconA(NIM_ADD, &data);
+    if (!trayAdded_) return;
+    data.uFlags = NIF_TIP;
+    const std::string tip = Str(fixed_text::kAppName).substr(0, sizeof data.szTip - 1);
+    std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
+    ::Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
+void MainWindow::removeTrayIcon() {
+    if (!trayAdded_) return;
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = window();
+    data.uID = 0;
+    ::Shell_NotifyIconA(NIM_DELETE, &data);
+    trayAdded_ = false;
+}
+
+void MainWindow::showTrayMenu() {
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    // Without this the menu stays open when the user clicks elsewhere.
+    ::SetForegroundWindow(window());
+    ::TrackPopupMenu(trayMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, pointer.x - 1,
+                     pointer.y - 1, 0, window(), nullptr);
+    ::PostMessageA(window(), WM_NULL, 0, 0);
+}
+
+bool MainWindow::translateShortcut(MSG& msg) {
+    if (!accelerators_ || !window_ || ::GetActiveWindow() != window()) return false;
+    return ::TranslateAcceleratorA(window(), accelerators_, &msg) != 0;
+}
+
+void MainWindow::onCommand(UINT id) {
+    const auto kindOf = [](UINT control) { return control % 10 == 0 ? ListKind::SystemStart : ListKind::ProgramStart; };
+    switch (id) {
+    case kCommandShow: showFromTray(); return;
+    case kCommandNewSystemStart: if (actions.newSystemStart) actions.newSystemStart(); return;
+    case kCommandNewProgramStart: if (actions.newProgramStart) actions.newProgramStart(); return;
+    case kCommandQuit: confirmQuit(); return;
+    case kCommandAbout: showAbout(); return;
+    }
+    if (id == kIdLinkAdd || id == kIdLinkAdd + 1) {
+        onCommand(kindOf(id) == ListKind::SystemStart ? kCommandNewSystemStart : kCommandNewProgramStart);
+    } else if (id == kIdLinkRemove || id == kIdLinkRemove + 1) {
+        removeSelected(kindOf(id));
+    } else if (id == kIdLinkEdit || id == kIdLinkEdit + 1) {
+        const ListKind kind = kindOf(id);
+        const int row = selectedRow(kind);
+        if (row >= 0) {
+            auto& edit = kind == ListKind::SystemStart ? actions.editSystemStart : actions.editProgramStart;
+            if (edit) edit(static_cast<std::size_t>(row));
+        }
+        updateLinks(kind);
+    }
+}
+
+LRESULT MainWindow::onNotify(const NMHDR& header) {
+    if (header.idFrom == kIdTabs && header.code == TCN_SELCHANGE) {
+        showTab(static_cast<int>(::SendMessageA(tabs_, TCM_GETCURSEL, 0, 0)));
+        return 0;
+    }
+    if (header.idFrom != kIdList && header.idFrom != kIdList + 1) return 0;
+    const ListKind kind = header.idFrom == kIdList ? ListKind::SystemStart : ListKind::ProgramStart;
+    switch (header.code) {
+    case NM_CLICK:
+    case NM_RCLICK:
+    case NM_RDBLCLK:
+    case LVN_BEGINDRAG:
+    case LVN_ITEMCHANGED:
+        updateLinks(kind);
+        break;
+    case NM_DBLCLK: {
+        updateLinks(kind);
+        const int row = selectedRow(kind);
+        auto& edit = kind == ListKind::SystemStart ? actions.editSystemStart : actions.editProgramStart;
+        if (row >= 0 && edit) edit(static_cast<std::size_t>(row));
+        break;
+    }
+    }
+    return 0;
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND self = window();
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) layout();
+        return 0;
+    case WM_CLOSE:
+        // Closing only hides: the program goes on in the notification area.
+        ::ShowWindow(self, SW_MINIMIZE);
+        ::ShowWindow(self, SW_HIDE);
+        return 0;
+    case WM_MEASUREITEM: {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure->CtlType != ODT_MENU || !measure->itemData) break;
+        const SIZE size = MeasureIconMenuItem(*reinterpret_cast<const IconMenuItem*>(measure->itemData));
+        measure->itemWidth = size.cx;
+        measure->itemHeight = size.cy;
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (draw->CtlType != ODT_MENU || !draw->itemData) break;
+        DrawIconMenuItem(*reinterpret_cast<const IconMenuItem*>(draw->itemData), draw->hDC, draw->rcItem,
+                         draw->itemState & ODS_SELECTED);
+        return TRUE;
+    }
+    case kTrayMessage:
+        switch (lParam) {
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+            showTrayMenu();
+        }
+        return 0;
+    }
+    if (message == taskbarCreated_ && message != 0) {
+        // The notification area was recreated: our icon is gone with it.
+        trayAdded_ = false;
+        addTrayIcon();
+        return 0;
+    }
+    if (message == showRequest_ && message != 0) {
+        showFromTray();
+        return 0;
+    }
+    return ::DefWindowProcA(self, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_.reset(window);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the system's window code.
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace tolvane

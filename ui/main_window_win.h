@@ -1,0 +1,119 @@
+// The main window: two tabs with the entry lists and their action links,
+// the menu bar, the keyboard shortcuts, the tray icon and its popup menu.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+
+#include "core/app_win.h"
+#include "core/start_entry.h"
+#include "core/unique_handle_win.h"
+#include "ui/icon_menu_win.h"
+#include "ui/image_set_win.h"
+#include "ui/link_control_win.h"
+#include "ui/message_box_win.h"
+
+namespace tolvane {
+
+// Command numbers of the menus, the shortcuts and the tray popup.
+enum Command : UINT {
+    kCommandShow = 0,
+    kCommandNewSystemStart = 1,
+    kCommandNewProgramStart = 2,
+    kCommandQuit = 4,
+    kCommandAbout = 5,
+};
+
+// Control ids: per tab, list + three links.
+enum ControlId : int {
+    kIdTabs = 100,
+    kIdList = 110,  // + tab
+    kIdLinkAdd = 120,  // + tab
+    kIdLinkRemove = 130,  // + tab
+    kIdLinkEdit = 140,  // + tab
+};
+
+inline constexpr UINT kTrayMessage = WM_APP + 1;
+inline constexpr char kMainWindowClass[] = "TolvaneMainWindow";
+// Posted by a second start of the program to bring the first one forward.
+inline constexpr char kShowMessageName[] = "Tolvane.ShowMainWindow";
+
+// The wizards that the window opens; unset ones do nothing.
+struct MainWindowActions {
+    std::function<void()> newSystemStart;
+    std::function<void(std::size_t row)> editSystemStart;
+    std::function<void()> newProgramStart;
+    std::function<void(std::size_t row)> editProgramStart;
+};
+
+class MainWindow {
+public:
+    // Creates the window (hidden when asked), its menus, contents and the
+    // tray icon. The window lives as long as the object.
+    MainWindow(App& app, const ImageSet& images, bool hidden);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND window() const { return window_.get(); }
+    HACCEL accelerators() const { return accelerators_; }
+    HWND list(ListKind kind) const { return lists_[Index(kind)]; }
+    HWND link(ListKind kind, int which) const { return links_[Index(kind)][which]; }  // 0 add, 1 remove, 2 edit
+    HWND tabs() const { return tabs_; }
+    HMENU trayMenu() const { return trayMenu_.get(); }
+    const IconMenuItems& iconMenuItems() const { return menuItems_; }
+
+    MainWindowActions actions;
+    AskUser ask;  // the program's message box unless a test replaces it
+
+    // Shows the model's list again; rows without an icon get one.
+    void entriesChanged(ListKind kind);
+    void updateLinks(ListKind kind);
+    int selectedRow(ListKind kind) const;
+    void removeSelected(ListKind kind);
+    void showFromTray();
+    void confirmQuit();
+    void addTrayIcon();
+    void removeTrayIcon();
+    bool trayIconAdded() const { return trayAdded_; }
+    void showAbout();
+    // Translates the shortcuts while the main window is active.
+    bool translateShortcut(MSG& msg);
+
+private:
+    static int Index(ListKind kind) { return kind == ListKind::SystemStart ? 0 : 1; }
+    static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void buildMenus();
+    void buildContents();
+    void layout();
+    void showTab(int tab);
+    void onCommand(UINT id);
+    LRESULT onNotify(const NMHDR& header);
+    void showTrayMenu();
+
+    App& app_;
+    const ImageSet& images_;
+    UniqueWindow window_;
+    HWND tabs_ = nullptr;
+    std::array<HWND, 2> lists_{};
+    std::array<std::array<HWND, 3>, 2> links_{};
+    UniqueMenu trayMenu_;
+    HACCEL accelerators_ = nullptr;
+    IconMenuItems menuItems_;
+    HIMAGELIST tabImages_ = nullptr;
+    bool trayAdded_ = false;
+    UINT taskbarCreated_ = 0;
+    UINT showRequest_ = 0;
+    // Distances measured at creation, kept on resize.
+    RECT tabMargins_{};
+    std::array<RECT, 2> listMargins_{};
+    std::array<std::array<POINT, 3>, 2> linkFromBottomLeft_{};
+    std::array<std::array<SIZE, 3>, 2> linkSizes_{};
+};
+
+}  // namespace tolvane

@@ -1,0 +1,49 @@
+#include "ui/message_box_win.h"
+
+#include <vector>
+
+namespace tolvane {
+
+namespace {
+
+BOOL CALLBACK CollectEnabled(HWND window, LPARAM list) {
+    if (::IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+HWND OwnForegroundWindow() {
+    HWND foreground = ::GetForegroundWindow();
+    DWORD process = 0;
+    if (foreground) ::GetWindowThreadProcessId(foreground, &process);
+    return process == ::GetCurrentProcessId() ? foreground : nullptr;
+}
+
+}  // namespace
+
+int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags, const char* iconResource) {
+    HWND owner = OwnForegroundWindow();
+    std::vector<HWND> disabled;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled) ::EnableWindow(window, FALSE);
+    int answer;
+    if (iconResource) {
+        // A program icon in the box needs MessageBoxIndirect with a resource id.
+        MSGBOXPARAMSA params{};
+        params.cbSize = sizeof params;
+        params.hwndOwner = owner;
+        params.hInstance = ::GetModuleHandleA(nullptr);
+        params.lpszText = text.c_str();
+        params.lpszCaption = title.c_str();
+        params.dwStyle = flags | MB_USERICON;
+        params.lpszIcon = iconResource;
+        answer = ::MessageBoxIndirectA(&params);
+    } else {
+        answer = ::MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+    }
+    for (HWND window : disabled)
+        if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+    if (owner && ::IsWindow(owner)) ::SetForegroundWindow(owner);
+    return answer;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,18 @@
+// Message boxes of the program: every window of the program is disabled
+// while one is open; the owner is the program's foreground window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace tolvane {
+
+int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags,
+                      const char* iconResource = nullptr);
+
+// Asks the user; replaced by tests so that no modal box waits for a click.
+using AskUser = std::function<int(const std::string& text, const std::string& title, UINT flags)>;
+
+}  // namespace tolvane

@@ -1,0 +1,38 @@
+// Window-free rules of the main window and shell: edge snapping, the split
+// of a menu item text into label and shortcut, the row icon's extension.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+struct SnapRect {
+    int x, y, width, height;
+    bool operator==(const SnapRect&) const = default;
+};
+struct WorkArea {
+    int left, top, right, bottom;
+};
+
+inline constexpr int kSnapDistance = 10;
+
+// Adjusts a proposed top-level window position against the work area. Size
+// never changes. Within 10 pixels of an edge from inside: onto the edge;
+// already past an edge: a further 10 pixels out.
+SnapRect SnapToWorkArea(SnapRect proposed, const WorkArea& area);
+
+struct MenuItemParts {
+    std::string_view label;     // up to the first tab
+    std::string_view shortcut;  // after the first tab, up to a second tab
+};
+MenuItemParts SplitMenuItemText(std::string_view text);
+
+// Upper-cased text after the last '.' that no '\' or '/' follows; empty
+// when there is none.
+std::string UpperExtension(std::string_view path);
+
+// Folder of a file path, up to and including its last '\' or '/'.
+std::string FolderOfPath(std::string_view path);
+
+}  // namespace tolvane
