@@ -10,4 +10,5 @@ tolvane_prepare_prefix
 trap tolvane_stop_wine EXIT
 if [ -z "${TOLVANE_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then tolvane_start_xvfb; fi
 tolvane_start_wineserver
+tolvane_prime_display
 python3 "$root/tests/journeys/journeys.py" "$@"

@@ -47,9 +47,20 @@ tolvane_prepare_prefix
 trap tolvane_stop_wine EXIT
 tolvane_start_xvfb
 tolvane_start_wineserver
-prime="$TOLVANE_BUILD/win/tests/win/tolvane_prime_display.exe"
-[ -f "$prime" ] && wine "$prime" >/dev/null 2>&1 </dev/null || true
+tolvane_prime_display
 run_suite win --test-dir "$TOLVANE_BUILD/win"
+
+echo "== user journeys under Wine"
+journeys_log="$logs/journeys.log"
+python3 "$root/tests/journeys/journeys.py" >"$journeys_log" 2>&1 || true
+cat "$journeys_log"
+if line=$(grep -E '^journeys: [0-9]+ passed, [0-9]+ failed' "$journeys_log" | tail -n 1); then
+  passed=$((passed + $(sed -E 's/journeys: ([0-9]+) passed.*/\1/' <<<"$line")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
+else
+  echo "test: the journeys did not report their results" >&2
+  failed=$((failed + 1))
+fi
 
 echo
 echo "tests: $passed passed, $failed failed"

@@ -56,6 +56,13 @@ tolvane_start_wineserver() {
   wine wineboot >/dev/null 2>&1 </dev/null || true
 }
 
+# The first program that touches windows starts Wine's desktop process; it
+# must not inherit a test runner's output pipe.
+tolvane_prime_display() {
+  local prime="$TOLVANE_BUILD/win/tests/win/tolvane_prime_display.exe"
+  if [ -f "$prime" ]; then wine "$prime" >/dev/null 2>&1 </dev/null || true; fi
+}
+
 tolvane_stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "$TOLVANE_XVFB_PID" ]; then
