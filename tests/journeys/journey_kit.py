@@ -118,6 +118,40 @@ def type_text(text):
     time.sleep(0.2)
 
 
+def click_at(point):
+    xdo("mousemove", "--sync", str(point[0]), str(point[1]))
+    xdo("click", "1")
+    time.sleep(0.4)
+
+
+def tray_icon_centre():
+    """Where Tolvane's icon sits in Wine's notification area window."""
+    code, out = probe("children", "Wine System Tray")
+    for line in out.splitlines():
+        parts = line.split()
+        if code == 0 and len(parts) == 3 and parts[0] == "__winex11_tray_icon":
+            return int(parts[1]), int(parts[2])
+    return None
+
+
+# Vertical offsets of the tray menu's items from the click that opens it: the
+# menu opens at the pointer, and its owner-drawn items are font-high + 4.
+# Wine's popup menus cannot be asked for their items from another process.
+TRAY_SHOW, TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 11, 37, 54, 80
+
+
+def tray_menu(item_offset):
+    """Clicks the tray icon, then an item of its popup menu."""
+    icon = wait_for("the tray icon on screen", tray_icon_centre)
+    click_at(icon)
+    time.sleep(0.3)
+    click_at((icon[0] + 60, icon[1] + item_offset))
+
+
+def alive(run):
+    return run.process.poll() is None
+
+
 def dump_store():
     if not os.path.exists(STORE):
         return None

@@ -6,6 +6,7 @@
 //   journey_probe rows TITLE N        number of rows of the N-th list view of window TITLE
 //   journey_probe visible TITLE       "1" when a visible top-level window TITLE exists, else "0"
 //   journey_probe tray TITLE          "1" when window TITLE owns tray icon 0, else "0"
+//   journey_probe children TITLE      class and centre of each visible child of window TITLE
 //   journey_probe link PATH           target, arguments and working folder of a shell link
 #include <windows.h>
 #include <commctrl.h>
@@ -74,6 +75,20 @@ int Where(const char* title, const char* text) {
     return 3;
 }
 
+int ListChildren(const char* title) {
+    HWND top = FindTopLevel(title, true);
+    if (!top) return 2;
+    for (HWND child : Children(top)) {
+        if (!ReallyVisible(child)) continue;
+        char cls[128] = {};
+        ::GetClassNameA(child, cls, sizeof cls);
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        std::printf("%s %ld %ld\n", cls, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    return 0;
+}
+
 int Rows(const char* title, int index) {
     HWND top = FindTopLevel(title, false);
     if (!top) return 2;
@@ -133,6 +148,7 @@ int main(int argc, char** argv) {
     if (command == "where" && argc == 4) return Where(argv[2], argv[3]);
     if (command == "rows" && argc == 4) return Rows(argv[2], std::atoi(argv[3]));
     if (command == "visible" && argc == 3) return std::printf("%d\n", FindTopLevel(argv[2], true) ? 1 : 0), 0;
+    if (command == "children" && argc == 3) return ListChildren(argv[2]);
     if (command == "tray" && argc == 3) return Tray(argv[2]);
     if (command == "link" && argc == 3) return Link(argv[2]);
     std::fprintf(stderr, "usage: journey_probe where|rows|visible|tray|link ...\n");

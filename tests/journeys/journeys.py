@@ -27,5 +27,32 @@ def first_start_without_store(runs):
     check(dump_store() is None, "a store was written without any change")
 
 
+@journey
+def close_keeps_running_and_quit_asks_first(runs):
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+    keys("alt+F4")
+    wait_for("the window to hide", lambda: not window_visible(MAIN_TITLE))
+    check(alive(run), "closing the window ended the program")
+    check(probe("tray", MAIN_TITLE)[1] == "1", "the tray icon went away with the window")
+
+    tray_menu(TRAY_SHOW)
+    wait_for("the window to come back", lambda: window_visible(MAIN_TITLE))
+
+    tray_menu(TRAY_QUIT)
+    wait_for("the quit confirmation", lambda: window_visible("Tolvane"))
+    keys("Escape")
+    wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
+    time.sleep(1)
+    check(alive(run), "Cancel ended the program")
+
+    tray_menu(TRAY_QUIT)
+    wait_for("the quit confirmation", lambda: window_visible("Tolvane"))
+    keys("Return")  # OK
+    check(run.wait_exit() == 0, "the program did not end with exit code 0")
+
+
 if __name__ == "__main__":
     sys.exit(main())
