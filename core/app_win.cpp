@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include <memory>
+#include <utility>
 
 #include "ui/autostart_shortcut_win.h"
 #include "ui/image_set_win.h"
@@ -11,6 +12,7 @@
 #include "ui/single_instance_win.h"
 #include "ui/window_snap_win.h"
 
+#include "core/startup_trace_win.h"
 #include "engine/start_engine_win.h"
 
 namespace tolvane {
@@ -54,6 +56,8 @@ void RunStartPassIfDue(App& app, WinStartEngine& engine) {
     if (!app.clock.passDue(::GetTickCount())) return;
     engine.runStartPass(app.model, app.systemStartMode, app.clock.programStartTime);
     app.clock.passEnded(::GetTickCount());
+    static bool firstPassTraced = false;
+    if (!std::exchange(firstPassTraced, true)) TraceStartupMilestone("first-pass");
 }
 
 }  // namespace
@@ -73,13 +77,16 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
 
     const ImageSet images = ImageSet::Load(instance);
     MainWindow window(app, images, app.systemStartMode);
+    TraceStartupMilestone("tray-icon");
 
     const std::string programPath = ProgramPath();
     if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
 
     LoadEntries(app);
+    TraceStartupMilestone("store-loaded");
     window.entriesChanged(ListKind::SystemStart);
     window.entriesChanged(ListKind::ProgramStart);
+    TraceStartupMilestone("lists-filled");
 
     const UniqueHook snapping = InstallWindowSnapping();
 

@@ -39,10 +39,11 @@ LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARA
     return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-void SetCell(HWND list, int row, int column, const std::string& text) {
+// The cell's text is asked for when it is drawn.
+void SetCellToCallback(HWND list, int row, int column) {
     LVITEMA cell{};
     cell.iSubItem = column;
-    cell.pszText = const_cast<char*>(text.c_str());
+    cell.pszText = LPSTR_TEXTCALLBACKA;
     ::SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
 }
 
@@ -239,27 +240,21 @@ void MainWindow::entriesChanged(ListKind kind) {
     HWND view = list(kind);
     if (!view) return;
     EntryList& rows = app_.model.list(kind);
-    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(::SendMessageA(view, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     const int selected = selectedRow(kind);
     const int oldCount = static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
     ::SendMessageA(view, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(view, LVM_DELETEALLITEMS, 0, 0);
+    // Texts and icons are asked for when a row is drawn (LVN_GETDISPINFO):
+    // the view holds no copy of the entries, and a long list costs only the
+    // icons of the rows on screen.
     for (std::size_t index = 0; index < rows.size(); ++index) {
-        EntryRow& row = rows[index];
-        if (row.image < 0 && images) {
-            HICON icon = IconForRow(row.entry.path);
-            if (icon) {
-                row.image = ::ImageList_AddIcon(images, icon);
-                ::DestroyIcon(icon);
-            }
-        }
         LVITEMA item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = static_cast<int>(index);
-        item.pszText = const_cast<char*>(row.entry.name.c_str());
-        item.iImage = row.image;
+        item.pszText = LPSTR_TEXTCALLBACKA;
+        item.iImage = I_IMAGECALLBACK;
         const int at = static_cast<int>(::SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-        for (int column = 1; column < kEntryFieldCount; ++column) SetCell(view, at, column, EntryField(row.entry, column));
+        for (int column = 1; column < kEntryFieldCount; ++column) SetCellToCallback(view, at, column);
     }
     // An edit keeps the row count and the selection; an add or a removal
     // leaves nothing selected.
@@ -383,7 +378,32 @@ void MainWindow::onCommand(UINT id) {
     }
 }
 
-LRESULT MainWindow::onNotify(const NMHDR& header) {
+void MainWindow::fillDisplayInfo(ListKind kind, LVITEMA& item) {
+    EntryList& rows = app_.model.list(kind);
+    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows.size()) return;
+    EntryRow& row = rows[static_cast<std::size_t>(item.iItem)];
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 && item.iSubItem >= 0 &&
+        item.iSubItem < kEntryFieldCount) {
+        const std::string& text = EntryField(row.entry, item.iSubItem);
+        const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+        text.copy(item.pszText, length);
+        item.pszText[length] = '\0';
+    }
+    if (item.mask & LVIF_IMAGE) {
+        // The row icon is made the first time the row is shown.
+        HIMAGELIST images =
+            reinterpret_cast<HIMAGELIST>(::SendMessageA(list(kind), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        if (row.image < 0 && images) {
+            if (HICON icon = IconForRow(row.entry.path)) {
+                row.image = ::ImageList_AddIcon(images, icon);
+                ::DestroyIcon(icon);
+            }
+        }
+        item.iImage = row.image;
+    }
+}
+
+LRESULT MainWindow::onNotify(NMHDR& header) {
     if (header.idFrom == kIdTabs && header.code == TCN_SELCHANGE) {
         showTab(static_cast<int>(::SendMessageA(tabs_, TCM_GETCURSEL, 0, 0)));
         return 0;
@@ -391,6 +411,25 @@ LRESULT MainWindow::onNotify(const NMHDR& header) {
     if (header.idFrom != kIdList && header.idFrom != kIdList + 1) return 0;
     const ListKind kind = header.idFrom == kIdList ? ListKind::SystemStart : ListKind::ProgramStart;
     switch (header.code) {
+    case LVN_GETDISPINFOA:
+        fillDisplayInfo(kind, reinterpret_cast<NMLVDISPINFOA&>(header).item);
+        break;
+    case LVN_GETDISPINFOW: {
+        // Common controls 6 may ask in UTF-16 whatever the parent is.
+        LVITEMW& wide = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+        char text[1024] = {};
+        LVITEMA ansi{};
+        ansi.mask = wide.mask;
+        ansi.iItem = wide.iItem;
+        ansi.iSubItem = wide.iSubItem;
+        ansi.pszText = text;
+        ansi.cchTextMax = sizeof text;
+        fillDisplayInfo(kind, ansi);
+        if ((wide.mask & LVIF_TEXT) && wide.pszText && wide.cchTextMax > 0)
+            ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.pszText, wide.cchTextMax);
+        if (wide.mask & LVIF_IMAGE) wide.iImage = ansi.iImage;
+        break;
+    }
     case NM_CLICK:
     case NM_RCLICK:
     case NM_RDBLCLK:
@@ -416,7 +455,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         onCommand(LOWORD(wParam));
         return 0;
     case WM_NOTIFY:
-        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return onNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) layout();
         return 0;

@@ -93,7 +93,8 @@ private:
     void layout();
     void showTab(int tab);
     void onCommand(UINT id);
-    LRESULT onNotify(const NMHDR& header);
+    LRESULT onNotify(NMHDR& header);
+    void fillDisplayInfo(ListKind kind, LVITEMA& item);
     void showTrayMenu();
 
     App& app_;

@@ -113,7 +113,13 @@ TEST_F(MainWindowTest, ShowsTheModelsRowsWithIcons) {
     app_.model.programStart.replace(0, {"Gamma2", "x.exe", "", "", "C:\\g.txt"});
     ASSERT_EQ(app_.model.programStart[0].image, -1);
     window_->entriesChanged(ListKind::ProgramStart);
+    // The icon is made when the list first asks for the row's image, as it
+    // does when it draws the row.
+    LVITEMA image{};
+    image.mask = LVIF_IMAGE;
+    ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image));
     EXPECT_GE(app_.model.programStart[0].image, 0);
+    EXPECT_EQ(image.iImage, app_.model.programStart[0].image);
     char header[64] = {};
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;

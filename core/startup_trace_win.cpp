@@ -1,0 +1,28 @@
+#include "core/startup_trace_win.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace tolvane {
+
+namespace {
+unsigned long long Ticks(const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+}  // namespace
+
+void TraceStartupMilestone(const char* name) {
+    char path[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableA("TOLVANE_STARTUP_TRACE", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    FILETIME created{}, unused{}, now{};
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &unused, &unused, &unused);
+    ::GetSystemTimeAsFileTime(&now);
+    if (FILE* file = std::fopen(path, "a")) {
+        std::fprintf(file, "%s %.1f\n", name, static_cast<double>(Ticks(now) - Ticks(created)) / 10000.0);
+        std::fclose(file);
+    }
+}
+
+}  // namespace tolvane

@@ -1,0 +1,10 @@
+// Start-up milestones for the start-up benchmark. Off unless the variable
+// TOLVANE_STARTUP_TRACE names a file; then each milestone appends one line
+// "name milliseconds-since-process-creation".
+#pragma once
+
+namespace tolvane {
+
+void TraceStartupMilestone(const char* name);
+
+}  // namespace tolvane

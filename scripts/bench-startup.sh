@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Start-up cost: milliseconds from the creation of the Tolvane process to its
+# tray icon and to its first start pass, with 0, 100 and 10,000 entries in
+# the store (half programs whose own icon is read, half documents). Median of
+# several runs under Wine on a private Xvfb. Prints figures; asserts nothing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
+runs=${1:-5}
+"$root/scripts/build.sh" native >/dev/null
+"$root/scripts/build.sh" win >/dev/null
+source "$root/scripts/wine-env.sh"
+tolvane_prepare_prefix
+trap tolvane_stop_wine EXIT
+tolvane_start_xvfb
+tolvane_start_wineserver
+tolvane_prime_display
+
+store="$WINEPREFIX/drive_c/users/$(id -un)/tolvane.boot"
+saved="$store.bench-saved"
+[ -f "$store" ] && mv "$store" "$saved"
+restore() { rm -f "$store"; [ -f "$saved" ] && mv "$saved" "$store"; tolvane_stop_wine; }
+trap restore EXIT
+
+work=$(mktemp -d)
+trace="$work/trace.txt"
+printf '%-8s %14s %14s %14s %14s\n' entries "tray icon ms" "store loaded" "lists filled" "first pass ms"
+for entries in 0 100 10000; do
+  python3 - "$entries" >"$work/entries.jsonl" <<'PY'
+import json, sys
+n = int(sys.argv[1])
+for i in range(n):
+    program = i % 2 == 0
+    print(json.dumps({
+        "list": "system" if i % 4 < 2 else "program",
+        "name": f"Eintrag {i}",
+        "condition": "Wartezeit von ...{3600};" if i % 4 < 2 else "nie_gestartet.exe",
+        "parameters": "", "hidden": "",
+        "path": "C:\\windows\\system32\\notepad.exe" if program else f"C:\\Daten\\notiz{i}.txt",
+    }))
+PY
+  "$TOLVANE_BUILD/native/tools/tolvane-store" pack "$work/entries.jsonl" "$store"
+  trays=() loads=() fills=() passes=()
+  for _ in $(seq "$runs"); do
+    rm -f "$trace"
+    TOLVANE_STARTUP_TRACE="$(winepath -w "$trace" 2>/dev/null)" wine "$TOLVANE_BUILD/win/Tolvane.exe" \
+      >/dev/null 2>&1 </dev/null &
+    pid=$!
+    for _ in $(seq 600); do grep -q first-pass "$trace" 2>/dev/null && break; sleep 0.1; done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    trays+=("$(awk '$1=="tray-icon"{print $2}' "$trace")")
+    loads+=("$(awk '$1=="store-loaded"{print $2}' "$trace")")
+    fills+=("$(awk '$1=="lists-filled"{print $2}' "$trace")")
+    passes+=("$(awk '$1=="first-pass"{print $2}' "$trace")")
+  done
+  median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+  printf '%-8s %14s %14s %14s %14s\n' "$entries" "$(median "${trays[@]}")" "$(median "${loads[@]}")" \
+    "$(median "${fills[@]}")" "$(median "${passes[@]}")"
+done
+rm -rf "$work"
