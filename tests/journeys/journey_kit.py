@@ -25,6 +25,12 @@ STORE_TOOL = os.path.join(BUILD, "native", "tools", "tolvane-store")
 OUT = os.path.join(BUILD, "journeys")
 
 MAIN_TITLE = "Tolvane 1.00"
+# Texts of the program, as the probe reads them (Windows-1252 decoded).
+GERMAN = {
+    "add": "Programm hinzufügen...",
+    "remove": "Programm aus Liste entfernen",
+    "edit": "Programm editieren...",
+}
 PROFILE = os.path.join(PREFIX, "drive_c", "users", getpass.getuser())
 STORE = os.path.join(PROFILE, "tolvane.boot")
 COMMON_STARTUP = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
@@ -129,7 +135,7 @@ def tray_icon_centre():
     code, out = probe("children", "Wine System Tray")
     for line in out.splitlines():
         parts = line.split()
-        if code == 0 and len(parts) == 3 and parts[0] == "__winex11_tray_icon":
+        if code == 0 and len(parts) >= 3 and parts[0] == "__winex11_tray_icon":
             return int(parts[1]), int(parts[2])
     return None
 
@@ -146,6 +152,39 @@ def tray_menu(item_offset):
     click_at(icon)
     time.sleep(0.3)
     click_at((icon[0] + 60, icon[1] + item_offset))
+
+
+def visible_list_rect(title):
+    """Left, top, right, bottom of the list view on the tab shown."""
+    code, out = probe("children", title)
+    for line in out.splitlines():
+        parts = line.split()
+        if code == 0 and len(parts) == 7 and parts[0] == "SysListView32":
+            return tuple(int(v) for v in parts[3:])
+    return None
+
+
+def select_row(title, row):
+    """Clicks the first row of the visible list, then moves down with the keyboard."""
+    left, top, _, _ = wait_for("the list", lambda: visible_list_rect(title))
+    click_at((left + 40, top + 30))  # below the column headers: row 0
+    for _ in range(row):
+        keys("Down")
+
+
+def pack_store(rows):
+    """Writes the store as tolvane-store pack does, from dicts like dump gives."""
+    lines = os.path.join(WORK, "entries.jsonl")
+    with open(lines, "w", encoding="utf-8") as f:
+        for row in rows:
+            f.write(json.dumps(row) + "\n")
+    result = subprocess.run([STORE_TOOL, "pack", lines, STORE], capture_output=True, text=True, timeout=30)
+    check(result.returncode == 0, "tolvane-store pack failed: " + result.stderr)
+
+
+def entry(kind, name, condition="", parameters="", hidden="", path=""):
+    return {"list": kind, "name": name, "condition": condition, "parameters": parameters, "hidden": hidden,
+            "path": path}
 
 
 def alive(run):

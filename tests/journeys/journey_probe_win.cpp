@@ -6,7 +6,7 @@
 //   journey_probe rows TITLE N        number of rows of the N-th list view of window TITLE
 //   journey_probe visible TITLE       "1" when a visible top-level window TITLE exists, else "0"
 //   journey_probe tray TITLE          "1" when window TITLE owns tray icon 0, else "0"
-//   journey_probe children TITLE      class and centre of each visible child of window TITLE
+//   journey_probe children TITLE      class, centre and rectangle of each visible child of window TITLE
 //   journey_probe link PATH           target, arguments and working folder of a shell link
 #include <windows.h>
 #include <commctrl.h>
@@ -84,7 +84,8 @@ int ListChildren(const char* title) {
         ::GetClassNameA(child, cls, sizeof cls);
         RECT r{};
         ::GetWindowRect(child, &r);
-        std::printf("%s %ld %ld\n", cls, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        std::printf("%s %ld %ld %ld %ld %ld %ld\n", cls, (r.left + r.right) / 2, (r.top + r.bottom) / 2, r.left, r.top,
+                    r.right, r.bottom);
     }
     return 0;
 }

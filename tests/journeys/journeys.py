@@ -54,5 +54,44 @@ def close_keeps_running_and_quit_asks_first(runs):
     check(run.wait_exit() == 0, "the program did not end with exit code 0")
 
 
+@journey
+def logon_run_starts_a_waiting_entry_once(runs):
+    target = windows_path(os.path.join(WORK, "target_tool.exe"))
+    pack_store([entry("system", "Nach drei Sekunden", "Wartezeit von ...{3};", "--mit-parameter", "", target)])
+    started = time.monotonic()
+    run = Tolvane("-h")
+    runs.append(run)
+    wait_for("the tray icon", lambda: probe("tray", MAIN_TITLE)[1] == "1")
+    check(not window_visible(MAIN_TITLE), "the window is shown in a start at logon")
+    check(not marker_lines(), "the target started before its waiting time")
+    lines = wait_for("the target to start", marker_lines, timeout=20)
+    check(time.monotonic() - started >= 3, "the target started before three seconds had passed")
+    check(lines[0][4].endswith("--mit-parameter"), "the parameter was not passed: " + lines[0][4])
+    time.sleep(3)
+    check(len(marker_lines()) == 1, "the target started more than once")
+
+
+@journey
+def removal_asks_and_saves_at_once(runs):
+    pack_store([entry("system", name, path="C:\\x.exe") for name in ("Erster", "Zweiter", "Dritter")])
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+    select_row(MAIN_TITLE, 1)
+    click(MAIN_TITLE, GERMAN["remove"])
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("n")  # "Nein"
+    wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
+    check([r["name"] for r in dump_store()] == ["Erster", "Zweiter", "Dritter"], "No changed the store")
+
+    click(MAIN_TITLE, GERMAN["remove"])
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("Return")  # "Ja" is the default button
+    wait_for("the store to lose the row",
+             lambda: [r["name"] for r in dump_store()] == ["Erster", "Dritter"])
+    check(probe("rows", MAIN_TITLE, "0")[1] == "2", "the list still shows three rows")
+
+
 if __name__ == "__main__":
     sys.exit(main())
