@@ -1,0 +1,65 @@
+#include "wizards/wizard_rules.h"
+
+#include "core/store_format.h"
+
+namespace tolvane {
+
+bool NameStepComplete(std::string_view name, bool automaticName) { return automaticName || !name.empty(); }
+
+bool NamesExistingFile(PathKind probe) { return probe == PathKind::File; }
+
+bool TriggerStepComplete(TriggerChoice choice, std::string_view trigger, PathKind probe) {
+    if (choice == TriggerChoice::ProcessName) return !trigger.empty();
+    return NamesExistingFile(probe);
+}
+
+TriggerChoice TriggerChoiceOf(std::string_view trigger) {
+    if (trigger.empty()) return TriggerChoice::Application;
+    for (const char c : trigger) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20) return TriggerChoice::Application;
+        if (std::string_view("\"\\/:*?<>|").find(c) != std::string_view::npos) return TriggerChoice::Application;
+    }
+    return TriggerChoice::ProcessName;
+}
+
+bool SystemStartEditComplete(std::string_view name) { return !name.empty(); }
+
+bool ProgramStartEditComplete(std::string_view name, std::string_view trigger) {
+    return !name.empty() && !trigger.empty();
+}
+
+std::string AutomaticName(std::string_view path) {
+    std::string_view file = path;
+    if (const auto slash = file.find_last_of("\\/"); slash != std::string_view::npos) file.remove_prefix(slash + 1);
+    // A quoted path: skip the opening quote, stop at the closing one.
+    if (!file.empty() && file.front() == '"') file.remove_prefix(1);
+    if (const auto quote = file.find('"'); quote != std::string_view::npos) file = file.substr(0, quote);
+    if (const auto dot = file.rfind('.'); dot != std::string_view::npos) file = file.substr(0, dot);
+    std::string name(file);
+    for (char& c : name) {
+        if (c == '_') c = ' ';
+    }
+    return name;
+}
+
+std::vector<std::string> ChooserProcessNames(const std::vector<std::string>& names) {
+    std::vector<std::string> kept;
+    for (const std::string& raw : names) {
+        const auto first = raw.find_first_not_of(' ');
+        if (first == std::string::npos) continue;
+        const auto last = raw.find_last_not_of(' ');
+        std::string name = raw.substr(first, last - first + 1);
+        if (name == "?" || name == "IDLE") continue;
+        kept.push_back(std::move(name));
+    }
+    return kept;
+}
+
+StartEntry MakeStoredEntry(std::string_view name, std::string_view condition, std::string_view parameters,
+                           bool hidden, std::string_view path) {
+    return StartEntry{StorableField(name), StorableField(condition), StorableField(parameters),
+                      hidden ? std::string(kHiddenMark) : std::string(), StorableField(path)};
+}
+
+}  // namespace tolvane

@@ -1,0 +1,49 @@
+// Window-free rules of the wizards: page navigation, when the commit and
+// "Weiter" buttons are enabled, the automatic name, the trigger kind and the
+// process chooser's list. The windows only display what these decide.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/start_entry.h"
+#include "engine/path_probe.h"
+
+namespace tolvane {
+
+// Intro is page 0, "Schritt 1:" .. "Schritt 4:" are pages 1..4.
+inline constexpr int kWizardPageCount = 5;
+struct StepNavigation {
+    int page = 0;
+    bool onLastPage() const { return page == kWizardPageCount - 1; }
+    void next() { if (page < kWizardPageCount - 1) ++page; }
+    void back() { if (page > 0) --page; }
+};
+
+// Step 1: a name, or the promise of an automatic one.
+bool NameStepComplete(std::string_view name, bool automaticName);
+// Step 2 and the "Anwendung" trigger: only an existing file will do.
+bool NamesExistingFile(PathKind probe);
+
+enum class TriggerChoice { Application, ProcessName };
+// Step 3 of the program-start wizard; `probe` is what the trigger text names.
+bool TriggerStepComplete(TriggerChoice choice, std::string_view trigger, PathKind probe);
+// A plain file name counts as a process name, anything else as a path.
+TriggerChoice TriggerChoiceOf(std::string_view trigger);
+
+bool SystemStartEditComplete(std::string_view name);
+bool ProgramStartEditComplete(std::string_view name, std::string_view trigger);
+
+// File part without extension, underscores as blanks.
+std::string AutomaticName(std::string_view path);
+
+// Chooser entries: trimmed names without "", "?" and "IDLE", in order,
+// duplicates kept.
+std::vector<std::string> ChooserProcessNames(const std::vector<std::string>& names);
+
+// The row a commit writes; bytes the store cannot hold are dropped.
+StartEntry MakeStoredEntry(std::string_view name, std::string_view condition, std::string_view parameters,
+                           bool hidden, std::string_view path);
+
+}  // namespace tolvane
