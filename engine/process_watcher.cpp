@@ -2,13 +2,6 @@
 
 namespace tolvane {
 
-std::string_view FilePart(std::string_view path) {
-    if (!path.empty() && path.front() == '"') path.remove_prefix(1);
-    const std::size_t separator = path.find_last_of("\\/");
-    if (separator != std::string_view::npos) path.remove_prefix(separator + 1);
-    return path.substr(0, path.find('"'));
-}
-
 bool TriggerMatches(std::string_view trigger, std::string_view path) {
     return trigger == path || trigger == FilePart(path);
 }

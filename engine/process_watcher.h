@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/path_text.h"
 #include "core/start_entry.h"
 #include "engine/start_target.h"
 
@@ -39,10 +40,6 @@ struct ProcessSource {
     // Full path of the executable; empty when the process cannot be read.
     virtual std::string processPath(const ProcessIdentity& process) = 0;
 };
-
-// Text after the last "\" or "/"; a leading double quote is skipped and the
-// part ends before the next double quote.
-std::string_view FilePart(std::string_view path);
 
 // A trigger names a program by its full path or by its file name; both
 // compare exactly and case-sensitively.

@@ -1,5 +1,7 @@
 #include "ui/shell_rules.h"
 
+#include "core/path_text.h"
+
 #include <cctype>
 
 namespace tolvane {
@@ -26,11 +28,7 @@ MenuItemParts SplitMenuItemText(std::string_view text) {
 }
 
 std::string UpperExtension(std::string_view path) {
-    const auto dot = path.rfind('.');
-    if (dot == std::string_view::npos) return {};
-    const auto tail = path.substr(dot + 1);
-    if (tail.find_first_of("\\/") != std::string_view::npos) return {};
-    std::string result(tail);
+    std::string result(ExtensionOf(path));
     // Only ASCII letters change: the code page's upper half stays as it is.
     for (char& c : result)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

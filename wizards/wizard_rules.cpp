@@ -1,5 +1,7 @@
 #include "wizards/wizard_rules.h"
 
+#include "core/path_text.h"
+
 #include "core/store_format.h"
 
 namespace tolvane {
@@ -30,11 +32,7 @@ bool ProgramStartEditComplete(std::string_view name, std::string_view trigger) {
 }
 
 std::string AutomaticName(std::string_view path) {
-    std::string_view file = path;
-    if (const auto slash = file.find_last_of("\\/"); slash != std::string_view::npos) file.remove_prefix(slash + 1);
-    // A quoted path: skip the opening quote, stop at the closing one.
-    if (!file.empty() && file.front() == '"') file.remove_prefix(1);
-    if (const auto quote = file.find('"'); quote != std::string_view::npos) file = file.substr(0, quote);
+    std::string_view file = FilePart(path);
     if (const auto dot = file.rfind('.'); dot != std::string_view::npos) file = file.substr(0, dot);
     std::string name(file);
     for (char& c : name) {
