@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -85,6 +86,16 @@ struct Hook {
     static Type kInvalid() { return nullptr; }
     static void close(Type h) { ::UnhookWindowsHookEx(h); }
 };
+struct Accelerators {
+    using Type = HACCEL;
+    static Type kInvalid() { return nullptr; }
+    static void close(Type h) { ::DestroyAcceleratorTable(h); }
+};
+struct ImageList {
+    using Type = HIMAGELIST;
+    static Type kInvalid() { return nullptr; }
+    static void close(Type h) { ::ImageList_Destroy(h); }
+};
 }  // namespace handle_traits
 
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
@@ -98,5 +109,7 @@ using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueModule = UniqueHandle<handle_traits::Module>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueHook = UniqueHandle<handle_traits::Hook>;
+using UniqueAccelerators = UniqueHandle<handle_traits::Accelerators>;
+using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 
 }  // namespace tolvane

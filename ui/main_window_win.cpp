@@ -91,8 +91,6 @@ MainWindow::~MainWindow() {
     removeTrayIcon();
     if (window_) ::SetWindowLongPtrA(window(), GWLP_USERDATA, 0);
     window_.reset();
-    if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
-    if (tabImages_) ::ImageList_Destroy(tabImages_);
 }
 
 void MainWindow::buildMenus() {
@@ -121,7 +119,7 @@ void MainWindow::buildMenus() {
     ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'S', kCommandNewSystemStart},
                     {FVIRTKEY | FCONTROL, 'P', kCommandNewProgramStart},
                     {FVIRTKEY | FCONTROL, 'A', kCommandAbout}};
-    accelerators_ = ::CreateAcceleratorTableA(keys, 3);
+    accelerators_.reset(::CreateAcceleratorTableA(keys, 3));
 
     trayMenu_.reset(::CreatePopupMenu());
     HMENU tray = trayMenu_.get();
@@ -148,10 +146,10 @@ void MainWindow::buildContents() {
     ::SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     ::SetWindowSubclass(tabs_, ForwardToParent, 1, 0);
     tabMargins_ = {5, 5, client.right - (kDesignWidth - 5), client.bottom - (kDesignHeight - 5)};
-    tabImages_ = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
-    ::ImageList_AddIcon(tabImages_, images_.icon(kImageSystemStart));
-    ::ImageList_AddIcon(tabImages_, images_.icon(kImageProgramStart));
-    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_));
+    tabImages_.reset(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0));
+    ::ImageList_AddIcon(tabImages_.get(), images_.icon(kImageSystemStart));
+    ::ImageList_AddIcon(tabImages_.get(), images_.icon(kImageProgramStart));
+    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_.get()));
 
     const Text tabTitles[2] = {Text::TabSystemStart, Text::TabProgramStart};
     const Text triggerColumn[2] = {Text::ColumnCondition, Text::ColumnTrigger};
@@ -351,7 +349,7 @@ void MainWindow::showTrayMenu() {
 
 bool MainWindow::translateShortcut(MSG& msg) {
     if (!accelerators_ || !window_ || ::GetActiveWindow() != window()) return false;
-    return ::TranslateAcceleratorA(window(), accelerators_, &msg) != 0;
+    return ::TranslateAcceleratorA(window(), accelerators_.get(), &msg) != 0;
 }
 
 void MainWindow::onCommand(UINT id) {

@@ -60,7 +60,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND window() const { return window_.get(); }
-    HACCEL accelerators() const { return accelerators_; }
+    HACCEL accelerators() const { return accelerators_.get(); }
     HWND list(ListKind kind) const { return lists_[Index(kind)]; }
     HWND link(ListKind kind, int which) const { return links_[Index(kind)][which]; }  // 0 add, 1 remove, 2 edit
     HWND tabs() const { return tabs_; }
@@ -104,9 +104,9 @@ private:
     std::array<HWND, 2> lists_{};
     std::array<std::array<HWND, 3>, 2> links_{};
     UniqueMenu trayMenu_;
-    HACCEL accelerators_ = nullptr;
+    UniqueAccelerators accelerators_;
     IconMenuItems menuItems_;
-    HIMAGELIST tabImages_ = nullptr;
+    UniqueImageList tabImages_;
     bool trayAdded_ = false;
     UINT taskbarCreated_ = 0;
     UINT showRequest_ = 0;
