@@ -107,6 +107,14 @@ def click(title, text):
     time.sleep(0.3)
 
 
+def click_nth(title, window_class, index):
+    """Clicks the index-th visible control of a class, e.g. the first text field."""
+    def centre():
+        code, out = probe("nth", title, window_class, str(index))
+        return tuple(int(v) for v in out.split()) if code == 0 else None
+    click_at(wait_for(f"{window_class} {index} in {title}", centre))
+
+
 def focus(title):
     window = wait_for(f'X window "{title}"', lambda: subprocess.run(
         ["xdotool", "search", "--name", "^" + title + "$"], capture_output=True, text=True).stdout.split())

@@ -6,6 +6,8 @@
 //   journey_probe rows TITLE N        number of rows of the N-th list view of window TITLE
 //   journey_probe visible TITLE       "1" when a visible top-level window TITLE exists, else "0"
 //   journey_probe tray TITLE          "1" when window TITLE owns tray icon 0, else "0"
+//   journey_probe nth TITLE CLASS N   centre of the N-th visible control of class CLASS in window TITLE
+//   A TITLE ending in "*" matches every title that starts with the rest.
 //   journey_probe children TITLE      class, centre and rectangle of each visible child of window TITLE
 //   journey_probe link PATH           target, arguments and working folder of a shell link
 #include <windows.h>
@@ -32,7 +34,11 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     char text[512] = {};
     ::GetWindowTextA(window, text, sizeof text);
-    if (std::strcmp(text, search->title) != 0 || (search->visibleOnly && !::IsWindowVisible(window))) return TRUE;
+    const std::size_t length = std::strlen(search->title);
+    const bool prefix = length > 0 && search->title[length - 1] == '*';
+    const bool matches = prefix ? std::strncmp(text, search->title, length - 1) == 0
+                                : std::strcmp(text, search->title) == 0;
+    if (!matches || (search->visibleOnly && !::IsWindowVisible(window))) return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -67,6 +73,22 @@ int Where(const char* title, const char* text) {
         char caption[512] = {};
         ::GetWindowTextA(child, caption, sizeof caption);
         if (std::strcmp(caption, text) != 0 || !ReallyVisible(child)) continue;
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        return 0;
+    }
+    return 3;
+}
+
+int Nth(const char* title, const char* className, int index) {
+    HWND top = FindTopLevel(title, true);
+    if (!top) return 2;
+    int seen = 0;
+    for (HWND child : Children(top)) {
+        char cls[128] = {};
+        ::GetClassNameA(child, cls, sizeof cls);
+        if (_stricmp(cls, className) != 0 || !ReallyVisible(child) || seen++ != index) continue;
         RECT r{};
         ::GetWindowRect(child, &r);
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -149,6 +171,7 @@ int main(int argc, char** argv) {
     if (command == "where" && argc == 4) return Where(argv[2], argv[3]);
     if (command == "rows" && argc == 4) return Rows(argv[2], std::atoi(argv[3]));
     if (command == "visible" && argc == 3) return std::printf("%d\n", FindTopLevel(argv[2], true) ? 1 : 0), 0;
+    if (command == "nth" && argc == 5) return Nth(argv[2], argv[3], std::atoi(argv[4]));
     if (command == "children" && argc == 3) return ListChildren(argv[2]);
     if (command == "tray" && argc == 3) return Tray(argv[2]);
     if (command == "link" && argc == 3) return Link(argv[2]);
