@@ -15,6 +15,10 @@ import sys
 import time
 import traceback
 
+# Texts cross into Wine as UTF-8 command-line arguments and come out as the
+# program's Windows-1252 texts.
+os.environ["LC_ALL"] = "C.UTF-8"
+
 BUILD = os.environ["TOLVANE_BUILD"]
 PREFIX = os.environ["WINEPREFIX"]
 WIN = os.path.join(BUILD, "win")
