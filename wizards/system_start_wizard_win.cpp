@@ -100,7 +100,11 @@ void SystemStartWizard::onCommand(int id, int code) {
     if (conditions_.onCommand(id, code)) return;
     switch (id) {
     case kIdName:
+        updateStep1();
+        return;
     case kIdAutoName:
+        // The automatic name replaces whatever would be typed.
+        Enable(frame_.window(), kIdName, !IsChecked(FindControl(frame_.window(), kIdAutoName)));
         updateStep1();
         return;
     case kIdPath:

@@ -107,6 +107,10 @@ TEST_F(WizardTest, StepOneNeedsANameOrTheAutomaticName) {
     EXPECT_FALSE(Enabled(window, NavigationRightId(1)));
     Click(window, kIdAutoName);
     EXPECT_TRUE(Enabled(window, NavigationRightId(1)));
+    EXPECT_FALSE(Enabled(window, kIdName));
+    Click(window, kIdAutoName);
+    EXPECT_TRUE(Enabled(window, kIdName));
+    EXPECT_FALSE(Enabled(window, NavigationRightId(1)));
 
     // Leaving with the close box writes nothing and frees the owner.
     ::SendMessageA(window, WM_CLOSE, 0, 0);
