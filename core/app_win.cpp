@@ -83,6 +83,8 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
                     [] { return RunningProcessNames(); }};
     window.actions.newSystemStart = [&host] { RunNewSystemStartWizard(host); };
     window.actions.editSystemStart = [&host](std::size_t row) { RunSystemStartEdit(host, row); };
+    window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
+    window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
     TraceStartupMilestone("tray-icon");
 
     const std::string programPath = ProgramPath();

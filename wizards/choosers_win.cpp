@@ -44,6 +44,12 @@ std::string ChooseProgramFile(HWND owner) {
     return ChooseFile(owner, filters);
 }
 
+std::string ChooseApplicationFile(HWND owner) {
+    std::string filters;
+    AddFilter(filters, GetText(Text::FilterPrograms), "*.exe;*.bat");
+    return ChooseFile(owner, filters);
+}
+
 std::string ChooseAnyFile(HWND owner) {
     std::string filters;
     AddFilter(filters, GetText(Text::FilterAllFiles), "*.*");

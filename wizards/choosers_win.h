@@ -10,6 +10,8 @@ namespace tolvane {
 
 // "Anwendungen (*.exe;*.bat)" preselected, then "Alle Dateien (*.*)".
 std::string ChooseProgramFile(HWND owner);
+// Only "Anwendungen (*.exe;*.bat)".
+std::string ChooseApplicationFile(HWND owner);
 // Only "Alle Dateien (*.*)".
 std::string ChooseAnyFile(HWND owner);
 std::string ChooseFolder(HWND owner);

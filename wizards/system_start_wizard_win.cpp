@@ -12,15 +12,7 @@ constexpr int kWidth = 400;
 constexpr int kPageHeight = 184;
 constexpr int kNavigationY = 148;
 
-void Enable(HWND frame, int id, bool enabled) { ::EnableWindow(FindControl(frame, id), enabled ? TRUE : FALSE); }
-
-void AddStepTitle(HWND page, const ImageSet& images, int step) {
-    const std::string title = std::string(GetText(Text::StepWord)) + " " + std::to_string(step) + ":";
-    HWND label = AddLabel(page, title, 20, 40, 80, 16);
-    if (images.headingFont()) {
-        ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(images.headingFont()), FALSE);
-    }
-}
+void Enable(HWND frame, int id, bool enabled) { EnableControl(frame, id, enabled); }
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/texts.h"
+
 namespace tolvane {
 
 namespace {
@@ -213,5 +215,18 @@ std::string ControlText(HWND control) {
 void SetControlText(HWND control, std::string_view text) { ::SetWindowTextA(control, std::string(text).c_str()); }
 
 bool IsChecked(HWND checkBox) { return ::SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void EnableControl(HWND frame, int id, bool enabled) {
+    ::EnableWindow(FindControl(frame, id), enabled ? TRUE : FALSE);
+}
+
+HWND AddStepTitle(HWND page, const ImageSet& images, int step) {
+    const std::string title = std::string(GetText(Text::StepWord)) + " " + std::to_string(step) + ":";
+    HWND label = AddLabel(page, title, 20, 40, 80, 16);
+    if (images.headingFont()) {
+        ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(images.headingFont()), FALSE);
+    }
+    return label;
+}
 
 }  // namespace tolvane

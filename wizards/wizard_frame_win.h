@@ -87,6 +87,9 @@ HWND FindControl(HWND frame, int id);
 std::string ControlText(HWND control);
 void SetControlText(HWND control, std::string_view text);
 bool IsChecked(HWND checkBox);
+void EnableControl(HWND frame, int id, bool enabled);
+// "Schritt n:" at (20, 40) of a wizard page, in the heading font.
+HWND AddStepTitle(HWND page, const ImageSet& images, int step);
 
 // Outer rectangle of a window of that outer size centred over `owner`,
 // with a negative left or top set to 0.
