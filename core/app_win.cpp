@@ -13,7 +13,9 @@
 #include "ui/window_snap_win.h"
 
 #include "core/startup_trace_win.h"
+#include "engine/process_list_win.h"
 #include "engine/start_engine_win.h"
+#include "wizards/wizards_win.h"
 
 namespace tolvane {
 
@@ -77,6 +79,12 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
 
     const ImageSet images = ImageSet::Load(instance);
     MainWindow window(app, images, app.systemStartMode);
+    WizardHost host{app, window.window(), images, [&window](ListKind kind) { window.entriesChanged(kind); },
+                    [] { return RunningProcessNames(); }};
+    window.actions.newSystemStart = [&host] { RunNewSystemStartWizard(host); };
+    window.actions.editSystemStart = [&host](std::size_t row) { RunSystemStartEdit(host, row); };
+    window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
+    window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
     TraceStartupMilestone("tray-icon");
 
     const std::string programPath = ProgramPath();

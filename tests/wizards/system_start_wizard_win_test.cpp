@@ -1,0 +1,256 @@
+// The system-start wizard and edit dialog, driven by messages to their
+// controls; commits are read back from the model and the store file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app_win.h"
+#include "core/entry_store.h"
+#include "core/texts.h"
+#include "ui/image_set_win.h"
+#include "wizards/system_start_wizard_win.h"
+
+using namespace tolvane;
+
+namespace {
+
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+void Click(HWND frame, int id) { ::SendMessageA(FindControl(frame, id), BM_CLICK, 0, 0); }
+bool Enabled(HWND frame, int id) { return ::IsWindowEnabled(FindControl(frame, id)) != FALSE; }
+
+// Types into an edit field the way the user does: text, then EN_CHANGE.
+void Type(HWND frame, int id, const std::string& text) {
+    HWND field = FindControl(frame, id);
+    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageA(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+}
+
+ConditionDialogs NoDialogs() {
+    ConditionDialogs dialogs;
+    dialogs.chooseFile = [](HWND) { return std::string(); };
+    dialogs.chooseFolder = [](HWND) { return std::string(); };
+    dialogs.warn = [](HWND, const std::string&) {};
+    return dialogs;
+}
+
+// Keeps the prefix's store aside and puts it back afterwards; the app under
+// test saves into the real store file.
+class WizardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = StoreFilePath();
+        ASSERT_FALSE(path_.empty());
+        saved_ = path_ + ".test-saved";
+        ::DeleteFileA(saved_.c_str());
+        hadStore_ = ::MoveFileA(path_.c_str(), saved_.c_str()) != 0;
+        app.store = std::make_unique<EntryStore>(HostFiles(), path_, MakeRandomByteSource());
+        owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 100, 100, 600, 400, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+        program = TempPath("my_backup.exe");
+        HANDLE file = ::CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ::CloseHandle(file);
+    }
+    void TearDown() override {
+        ::DestroyWindow(owner);
+        ::DeleteFileA(program.c_str());
+        ::DeleteFileA(path_.c_str());
+        ::DeleteFileA((path_ + ".bak").c_str());
+        if (hadStore_) ::MoveFileA(saved_.c_str(), path_.c_str());
+    }
+    EntryModel Stored() {
+        EntryModel loaded;
+        EntryStore store(HostFiles(), path_, MakeRandomByteSource());
+        store.load(loaded, false);
+        return loaded;
+    }
+    bool StoreExists() const { return ::GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+    App app;
+    ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    std::vector<ListKind> changed;
+    HWND owner = nullptr;
+    WizardHost host{app, nullptr, images, [this](ListKind kind) { changed.push_back(kind); }, [] {
+                        return std::vector<std::string>();
+                    }};
+    std::string program;
+
+private:
+    std::string path_, saved_;
+    bool hadStore_ = false;
+};
+
+}  // namespace
+
+TEST_F(WizardTest, StepOneNeedsANameOrTheAutomaticName) {
+    host.owner = owner;
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    EXPECT_FALSE(::IsWindowEnabled(owner));
+    EXPECT_EQ(::GetWindowTextLengthA(window), static_cast<int>(GetText(Text::NewSystemStartWizard).size()));
+
+    Click(window, NavigationRightId(0));
+    EXPECT_EQ(wizard.page(), 1);
+    EXPECT_FALSE(Enabled(window, NavigationRightId(1)));
+    Type(window, kIdName, "a");
+    EXPECT_TRUE(Enabled(window, NavigationRightId(1)));
+    Type(window, kIdName, "");
+    EXPECT_FALSE(Enabled(window, NavigationRightId(1)));
+    Click(window, kIdAutoName);
+    EXPECT_TRUE(Enabled(window, NavigationRightId(1)));
+    EXPECT_FALSE(Enabled(window, kIdName));
+    Click(window, kIdAutoName);
+    EXPECT_TRUE(Enabled(window, kIdName));
+    EXPECT_FALSE(Enabled(window, NavigationRightId(1)));
+
+    // Leaving with the close box writes nothing and frees the owner.
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(wizard.frame().ended());
+    wizard.frame().close();
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    EXPECT_TRUE(app.model.systemStart.empty());
+    EXPECT_FALSE(StoreExists());
+    EXPECT_TRUE(changed.empty());
+}
+
+TEST_F(WizardTest, StepTwoAcceptsOnlyAnExistingFile) {
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    Click(window, NavigationRightId(0));
+    Type(window, kIdName, "n");
+    Click(window, NavigationRightId(1));
+    EXPECT_EQ(wizard.page(), 2);
+    EXPECT_FALSE(Enabled(window, NavigationRightId(2)));
+    Type(window, kIdPath, TempPath(""));  // a folder
+    EXPECT_FALSE(Enabled(window, NavigationRightId(2)));
+    Type(window, kIdPath, "C:\\");
+    EXPECT_FALSE(Enabled(window, NavigationRightId(2)));
+    Type(window, kIdPath, TempPath("no-such-file.exe"));
+    EXPECT_FALSE(Enabled(window, NavigationRightId(2)));
+    Type(window, kIdPath, program);
+    EXPECT_TRUE(Enabled(window, NavigationRightId(2)));
+
+    // The chooser's cancel keeps the field; a choice replaces it.
+    std::string choice;
+    wizard.chooseFile = [&choice](HWND) { return choice; };
+    Click(window, kIdPathChooser);
+    EXPECT_EQ(ControlText(FindControl(window, kIdPath)), program);
+    choice = TempPath("no-such-file.exe");
+    Click(window, kIdPathChooser);
+    EXPECT_EQ(ControlText(FindControl(window, kIdPath)), choice);
+    EXPECT_FALSE(Enabled(window, NavigationRightId(2)));
+
+    // Back to step 1 and forward again keeps what was typed.
+    Click(window, NavigationLeftId(2));
+    Click(window, NavigationLeftId(1));
+    Click(window, NavigationRightId(0));
+    EXPECT_EQ(ControlText(FindControl(window, kIdName)), "n");
+    EXPECT_TRUE(Enabled(window, NavigationRightId(1)));
+}
+
+TEST_F(WizardTest, FinishAppendsTheRowWithTheAutomaticNameAndSaves) {
+    app.model.systemStart.append(StartEntry{"first", "", "", "", "C:\\first.exe"});
+    SystemStartWizard wizard(host, NoDialogs());
+    wizard.conditions().runAddDialog = [](HWND) {
+        return std::optional<ConditionItem>(ConditionItem{std::string(KindLabel(0)), "30"});
+    };
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    Click(window, NavigationRightId(0));
+    Click(window, kIdAutoName);
+    Click(window, NavigationRightId(1));
+    Type(window, kIdPath, program);
+    Click(window, NavigationRightId(2));
+    EXPECT_EQ(ControlText(FindControl(window, kIdName)), "my backup");
+    Click(window, kIdAddCondition);
+    Click(window, NavigationRightId(3));
+    Type(window, kIdParameters, "-q");
+    Click(window, kIdHidden);
+    EXPECT_EQ(wizard.page(), 4);
+    Click(window, NavigationRightId(4));
+
+    EXPECT_TRUE(wizard.frame().ended());
+    const StartEntry expected{"my backup", std::string(KindLabel(0)) + "{30};", "-q", "X", program};
+    ASSERT_EQ(app.model.systemStart.size(), 2u);
+    EXPECT_EQ(app.model.systemStart[1].entry, expected);
+    EXPECT_EQ(app.model.systemStart[1].pending, 0u);
+    EXPECT_EQ(changed, std::vector<ListKind>{ListKind::SystemStart});
+    const EntryModel stored = Stored();
+    ASSERT_EQ(stored.systemStart.size(), 2u);
+    EXPECT_EQ(stored.systemStart[1].entry, expected);
+}
+
+TEST_F(WizardTest, PlainFinishWritesEmptyMiddleColumns) {
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    Click(window, NavigationRightId(0));
+    Type(window, kIdName, "Notepad");
+    Click(window, NavigationRightId(1));
+    Type(window, kIdPath, program);
+    Click(window, NavigationRightId(2));
+    Click(window, NavigationRightId(3));
+    Click(window, NavigationRightId(4));
+    ASSERT_EQ(Stored().systemStart.size(), 1u);
+    EXPECT_EQ(Stored().systemStart[0].entry, (StartEntry{"Notepad", "", "", "", program}));
+}
+
+TEST_F(WizardTest, EditKeepsTheRowInPlaceAndClearsItsWait) {
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+        app.model.systemStart.append(StartEntry{name, "", "", "", std::string("C:\\") + name + ".exe"}, 1);
+    }
+    const std::string conditions = std::string(KindLabel(0)) + "{5};" + std::string(KindLabel(1)) + "{};";
+    app.model.systemStart.replace(2, StartEntry{"c", conditions, "-x", "X", "C:\\c.exe"});
+    app.model.systemStart[2].pending = 1;
+
+    host.owner = owner;
+    SystemStartEdit edit(host, 2, NoDialogs());
+    ASSERT_TRUE(edit.create());
+    HWND window = edit.frame().window();
+    EXPECT_EQ(ControlText(window), ReplaceFilePlaceholder(GetText(Text::SystemStartEditTitle), "c"));
+    RECT client{};
+    ::GetClientRect(window, &client);
+    EXPECT_EQ(client.bottom, 455);
+    EXPECT_EQ(ControlText(FindControl(window, kIdParameters)), "-x");
+    EXPECT_TRUE(IsChecked(FindControl(window, kIdHidden)));
+    EXPECT_TRUE(Enabled(window, kIdApply));
+    Type(window, kIdName, "");
+    EXPECT_FALSE(Enabled(window, kIdApply));
+    Type(window, kIdName, "renamed");
+    EXPECT_TRUE(Enabled(window, kIdApply));
+    Click(window, kIdHidden);
+    Click(window, kIdApply);
+
+    EXPECT_TRUE(edit.frame().ended());
+    ASSERT_EQ(app.model.systemStart.size(), 5u);
+    EXPECT_EQ(app.model.systemStart[2].entry, (StartEntry{"renamed", conditions, "-x", "", "C:\\c.exe"}));
+    EXPECT_EQ(app.model.systemStart[2].pending, 0u);
+    EXPECT_EQ(app.model.systemStart[3].entry.name, "d");
+    EXPECT_EQ(Stored().systemStart[2].entry.name, "renamed");
+}
+
+TEST_F(WizardTest, EditCancelWritesNothing) {
+    app.model.systemStart.append(StartEntry{"", "", "", "", "C:\\x.exe"});
+    SystemStartEdit edit(host, 0, NoDialogs());
+    ASSERT_TRUE(edit.create());
+    EXPECT_EQ(ControlText(edit.frame().window()), ReplaceFilePlaceholder(GetText(Text::SystemStartEditTitle), ""));
+    EXPECT_FALSE(Enabled(edit.frame().window(), kIdApply));
+    Type(edit.frame().window(), kIdName, "y");
+    Click(edit.frame().window(), kIdEditCancel);
+    EXPECT_TRUE(edit.frame().ended());
+    EXPECT_EQ(app.model.systemStart[0].entry.name, "");
+    EXPECT_FALSE(StoreExists());
+
+    SystemStartEdit missing(host, 7, NoDialogs());
+    EXPECT_FALSE(missing.create());
+}

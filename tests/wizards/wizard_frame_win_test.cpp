@@ -1,0 +1,87 @@
+// The shared modal window: placement, owner disabling, event routing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "ui/image_set_win.h"
+#include "wizards/wizard_frame_win.h"
+
+using namespace tolvane;
+
+namespace {
+
+HWND MakeOwner(int x, int y, int width, int height) {
+    return ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+}  // namespace
+
+TEST(WizardFrame, CentresOverTheOwnerAndClampsAtZero) {
+    const POINT centred = CentredOrigin(RECT{100, 200, 700, 600}, 200, 100);
+    EXPECT_EQ(centred.x, 300);
+    EXPECT_EQ(centred.y, 350);
+    const POINT clamped = CentredOrigin(RECT{-50, -40, 50, 60}, 400, 300);
+    EXPECT_EQ(clamped.x, 0);
+    EXPECT_EQ(clamped.y, 0);
+}
+
+TEST(WizardFrame, HasTheClientSizeAndDisablesTheOwnerUntilClosed) {
+    HWND owner = MakeOwner(100, 100, 600, 400);
+    ASSERT_NE(owner, nullptr);
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    {
+        WizardFrame frame;
+        ASSERT_TRUE(frame.create(owner, "Titel", 400, 184));
+        RECT client{};
+        ::GetClientRect(frame.window(), &client);
+        EXPECT_EQ(client.right, 400);
+        EXPECT_EQ(client.bottom, 184);
+        EXPECT_EQ(::GetWindow(frame.window(), GW_OWNER), owner);
+        EXPECT_FALSE(::IsWindowEnabled(owner));
+        EXPECT_FALSE(::IsWindowVisible(frame.window()));  // shown only once built
+        const LONG style = ::GetWindowLongA(frame.window(), GWL_STYLE);
+        EXPECT_FALSE(style & WS_THICKFRAME);
+        EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+
+        HWND window = frame.window();
+        frame.close();
+        EXPECT_TRUE(::IsWindowEnabled(owner));
+        EXPECT_FALSE(::IsWindow(window));
+    }
+    ::DestroyWindow(owner);
+}
+
+TEST(WizardFrame, RoutesPanelControlEventsAndEndsOnTheCloseBox) {
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(nullptr, "Titel", 400, 184));
+    HWND panel = frame.addPanel(images, 0, 0, 400, 184, {{kImageSystemStart, 10}});
+    ASSERT_NE(panel, nullptr);
+    HWND button = AddButton(panel, "Weiter", 300, 148, 80, 24, 42);
+    int seen = 0;
+    frame.onCommand = [&](int id, int code, HWND control) {
+        if (id == 42 && code == BN_CLICKED && control == button) ++seen;
+    };
+    EXPECT_EQ(FindControl(frame.window(), 42), button);
+    ::SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(seen, 1);
+
+    frame.show();
+    ::UpdateWindow(frame.window());  // paints the band without faults
+    EXPECT_FALSE(frame.ended());
+    ::SendMessageA(frame.window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(frame.ended());
+    EXPECT_TRUE(::IsWindow(frame.window()));  // the loop's owner destroys it
+}
+
+TEST(WizardFrame, ModalLoopReturnsAfterTheCloseRequest) {
+    HWND owner = MakeOwner(0, 0, 300, 300);
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(owner, "Titel", 300, 160));
+    frame.show();
+    ::PostMessageA(frame.window(), WM_CLOSE, 0, 0);
+    frame.runModal();
+    EXPECT_EQ(frame.window(), nullptr);
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    ::DestroyWindow(owner);
+}

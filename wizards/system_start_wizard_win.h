@@ -1,0 +1,84 @@
+// The new system-start entry wizard and the system-start edit dialog.
+// Both are built by create() without entering their loop, so they can be
+// driven by messages; run() then loops until the window ends.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "wizards/condition_editor_win.h"
+#include "wizards/wizard_frame_win.h"
+#include "wizards/wizard_rules.h"
+#include "wizards/wizards_win.h"
+
+namespace tolvane {
+
+enum SystemStartControlId : int {
+    kIdName = 200,
+    kIdAutoName,
+    kIdPath,
+    kIdPathChooser,
+    kIdParameters,
+    kIdHidden,
+    kIdApply,
+    kIdEditCancel,
+};
+
+// The two navigation buttons of wizard page 0..4 (left at x = 200, right at x = 300).
+constexpr int NavigationLeftId(int page) { return 100 + 10 * page; }
+constexpr int NavigationRightId(int page) { return 101 + 10 * page; }
+
+class SystemStartWizard {
+public:
+    explicit SystemStartWizard(WizardHost& host, ConditionDialogs dialogs = SystemConditionDialogs());
+    // The "..." of step 2; replaceable in tests.
+    std::function<std::string(HWND owner)> chooseFile;
+
+    bool create();
+    void run() { frame_.runModal(); }
+    WizardFrame& frame() { return frame_; }
+    ConditionEditor& conditions() { return conditions_; }
+    int page() const { return navigation_.page; }
+
+private:
+    void onCommand(int id, int code);
+    void showPage(int page);
+    void updateStep1();
+    void updateStep2();
+    void commit();
+    std::string text(int id) const { return ControlText(FindControl(frame_.window(), id)); }
+
+    WizardHost& host_;
+    WizardFrame frame_;
+    ConditionEditor conditions_;
+    StepNavigation navigation_;
+    std::array<HWND, kWizardPageCount> pages_{};
+};
+
+class SystemStartEdit {
+public:
+    SystemStartEdit(WizardHost& host, std::size_t row, ConditionDialogs dialogs = SystemConditionDialogs());
+    std::function<std::string(HWND owner)> chooseFile;
+
+    // False when the row does not exist or the window cannot be made.
+    bool create();
+    void run() { frame_.runModal(); }
+    WizardFrame& frame() { return frame_; }
+    ConditionEditor& conditions() { return conditions_; }
+
+private:
+    void onCommand(int id, int code);
+    void commit();
+    std::string text(int id) const { return ControlText(FindControl(frame_.window(), id)); }
+
+    WizardHost& host_;
+    std::size_t row_;
+    WizardFrame frame_;
+    ConditionEditor conditions_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,232 @@
+#include "wizards/wizard_frame_win.h"
+
+#include <algorithm>
+
+#include "core/texts.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr char kFrameClass[] = "TolvaneWizardFrame";
+constexpr char kPanelClass[] = "TolvaneWizardPanel";
+constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+void PaintBand(HWND panel, HDC dc, const WizardBand& band) {
+    RECT client{};
+    ::GetClientRect(panel, &client);
+    if (HBITMAP banner = band.images->banner()) {
+        HDC memory = ::CreateCompatibleDC(dc);
+        HGDIOBJ old = ::SelectObject(memory, banner);
+        ::BitBlt(dc, 0, 0, std::min<int>(client.right, kBannerWidth), kBannerHeight, memory, 0, 0, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::DeleteDC(memory);
+    }
+    for (const BandIcon& icon : band.icons) {
+        if (HICON image = band.images->icon(icon.slot)) ::DrawIconEx(dc, icon.x, 4, image, 16, 16, 0, nullptr, DI_NORMAL);
+    }
+}
+
+LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+
+void RegisterClasses(HINSTANCE instance, WNDPROC frameProcedure) {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    WNDCLASSA type{};
+    type.hInstance = instance;
+    type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    type.lpfnWndProc = frameProcedure;
+    type.lpszClassName = kFrameClass;
+    ::RegisterClassA(&type);
+    type.lpfnWndProc = &PanelProcedure;
+    type.lpszClassName = kPanelClass;
+    ::RegisterClassA(&type);
+}
+
+}  // namespace
+
+namespace {
+
+// Panels paint their band and pass control events up to the frame.
+LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+            return ::SendMessageA(::GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = ::BeginPaint(panel, &paint);
+            if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrA(panel, GWLP_USERDATA))) {
+                PaintBand(panel, dc, *band);
+            }
+            ::EndPaint(panel, &paint);
+            return 0;
+        }
+        default:
+            break;
+        }
+    } catch (...) {
+        return 0;
+    }
+    return ::DefWindowProcA(panel, message, wParam, lParam);
+}
+
+}  // namespace
+
+POINT CentredOrigin(const RECT& owner, int outerWidth, int outerHeight) {
+    const int left = owner.left + ((owner.right - owner.left) - outerWidth) / 2;
+    const int top = owner.top + ((owner.bottom - owner.top) - outerHeight) / 2;
+    return POINT{std::max(left, 0), std::max(top, 0)};
+}
+
+bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    RegisterClasses(instance, &WizardFrame::Procedure);
+    RECT outer{0, 0, width, height};
+    ::AdjustWindowRectEx(&outer, kFrameStyle, FALSE, kFrameExStyle);
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    RECT ownerRect{0, 0, outerWidth, outerHeight};
+    if (owner) ::GetWindowRect(owner, &ownerRect);
+    const POINT origin = CentredOrigin(ownerRect, outerWidth, outerHeight);
+
+    const std::string caption(title);
+    window_ = ::CreateWindowExA(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, origin.x, origin.y,
+                                outerWidth, outerHeight, owner, nullptr, instance, nullptr);
+    if (!window_) return false;
+    ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    owner_ = owner;
+    if (owner_ && ::IsWindowEnabled(owner_)) {
+        ::EnableWindow(owner_, FALSE);
+        ownerDisabled_ = true;
+    }
+    return true;
+}
+
+HWND WizardFrame::addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons) {
+    bands_.push_back(std::make_unique<WizardBand>(WizardBand{&images, std::move(icons)}));
+    HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
+                                   width, height, window_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    if (panel) ::SetWindowLongPtrA(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bands_.back().get()));
+    return panel;
+}
+
+void WizardFrame::runModal() {
+    MSG message{};
+    while (!ended_ && ::IsWindow(window_)) {
+        const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // Leave the quit request for the main loop.
+            if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (::IsDialogMessageA(window_, &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    close();
+}
+
+void WizardFrame::close() {
+    ended_ = true;
+    if (ownerDisabled_) {
+        ::EnableWindow(owner_, TRUE);
+        ownerDisabled_ = false;
+    }
+    if (window_) {
+        HWND window = window_;
+        window_ = nullptr;
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        ::DestroyWindow(window);
+        if (owner_) ::SetForegroundWindow(owner_);
+    }
+}
+
+LRESULT CALLBACK WizardFrame::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (auto* frame = reinterpret_cast<WizardFrame*>(::GetWindowLongPtrA(window, GWLP_USERDATA))) {
+            return frame->handle(message, wParam, lParam);
+        }
+    } catch (...) {
+        return 0;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        end();
+        return 0;
+    case WM_COMMAND:
+        if (lParam != 0 && onCommand) onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_NOTIFY:
+        if (onNotify && lParam != 0) onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    default:
+        return ::DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
+                int height, int id) {
+    const std::string caption(text);
+    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                     height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     ::GetModuleHandleA(nullptr), nullptr);
+    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return control;
+}
+
+namespace {
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ControlSearch*>(data);
+    if (::GetDlgCtrlID(child) != search->id) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindControl(HWND frame, int id) {
+    ControlSearch search{id, nullptr};
+    ::EnumChildWindows(frame, &MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ControlText(HWND control) {
+    const int length = ::GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), length + 1)));
+    return text;
+}
+
+void SetControlText(HWND control, std::string_view text) { ::SetWindowTextA(control, std::string(text).c_str()); }
+
+bool IsChecked(HWND checkBox) { return ::SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void EnableControl(HWND frame, int id, bool enabled) {
+    ::EnableWindow(FindControl(frame, id), enabled ? TRUE : FALSE);
+}
+
+HWND AddStepTitle(HWND page, const ImageSet& images, int step) {
+    const std::string title = std::string(GetText(Text::StepWord)) + " " + std::to_string(step) + ":";
+    HWND label = AddLabel(page, title, 20, 40, 80, 16);
+    if (images.headingFont()) {
+        ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(images.headingFont()), FALSE);
+    }
+    return label;
+}
+
+}  // namespace tolvane

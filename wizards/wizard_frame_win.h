@@ -1,0 +1,98 @@
+// The modal window shared by the wizards, edit dialogs and sub-dialogs:
+// centred over its owner, the owner disabled while it is open, its content
+// on panels that each begin with the banner and their icons.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/image_set_win.h"
+
+namespace tolvane {
+
+// One icon of a header band: image slot and its x in the band.
+struct BandIcon {
+    int slot;
+    int x;
+};
+
+// What a panel's header band shows.
+struct WizardBand {
+    const ImageSet* images;
+    std::vector<BandIcon> icons;
+};
+
+class WizardFrame {
+public:
+    // id and notification code of a control event; the control's handle.
+    std::function<void(int id, int code, HWND control)> onCommand;
+    std::function<void(const NMHDR& header)> onNotify;
+
+    WizardFrame() = default;
+    WizardFrame(const WizardFrame&) = delete;
+    WizardFrame& operator=(const WizardFrame&) = delete;
+    ~WizardFrame() { close(); }
+
+    // Builds the window hidden over `owner` (which it disables) with the given
+    // client size. False if the window could not be made.
+    bool create(HWND owner, std::string_view title, int width, int height);
+    // A borderless panel at (x, y) with the header band and its icons.
+    HWND addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons);
+
+    void show() { ::ShowWindow(window_, SW_SHOW); }
+    // Runs the modal loop until end() or the close box, then closes.
+    void runModal();
+    // Asks the loop to stop; the window itself goes in close().
+    void end() { ended_ = true; }
+    bool ended() const { return ended_; }
+    // Re-enables the owner, then destroys the window.
+    void close();
+
+    HWND window() const { return window_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND window_ = nullptr;
+    HWND owner_ = nullptr;
+    bool ownerDisabled_ = false;
+    bool ended_ = false;
+    std::vector<std::unique_ptr<WizardBand>> bands_;
+};
+
+// A child control in the standard dialog font.
+HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
+                int height, int id);
+inline HWND AddLabel(HWND parent, std::string_view text, int x, int y, int width, int height) {
+    return AddControl(parent, "STATIC", text, SS_LEFT, x, y, width, height, 0);
+}
+inline HWND AddButton(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
+    return AddControl(parent, "BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
+}
+inline HWND AddEdit(HWND parent, int x, int y, int width, int height, int id, DWORD extra = 0) {
+    return AddControl(parent, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | extra, x, y, width, height, id);
+}
+inline HWND AddCheckBox(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
+    return AddControl(parent, "BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, height, id);
+}
+
+// Control helpers by id inside a frame window (controls sit on panels).
+HWND FindControl(HWND frame, int id);
+std::string ControlText(HWND control);
+void SetControlText(HWND control, std::string_view text);
+bool IsChecked(HWND checkBox);
+void EnableControl(HWND frame, int id, bool enabled);
+// "Schritt n:" at (20, 40) of a wizard page, in the heading font.
+HWND AddStepTitle(HWND page, const ImageSet& images, int step);
+
+// Outer rectangle of a window of that outer size centred over `owner`,
+// with a negative left or top set to 0.
+POINT CentredOrigin(const RECT& owner, int outerWidth, int outerHeight);
+
+}  // namespace tolvane
