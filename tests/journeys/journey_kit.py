@@ -132,12 +132,13 @@ def keys(*combination):
 
 
 def type_text(text):
-    xdo("type", "--delay", "20", text)
+    xdo("type", "--delay", "20", "--", text)
     time.sleep(0.2)
 
 
 def click_at(point):
     xdo("mousemove", "--sync", str(point[0]), str(point[1]))
+    time.sleep(0.3)  # Wine takes a click that follows the move at once for a hover
     xdo("click", "1")
     time.sleep(0.4)
 
@@ -197,6 +198,18 @@ def pack_store(rows):
 def entry(kind, name, condition="", parameters="", hidden="", path=""):
     return {"list": kind, "name": name, "condition": condition, "parameters": parameters, "hidden": hidden,
             "path": path}
+
+
+def tray_command(item_offset, what, done):
+    """Chooses a tray menu item until `done()` holds; a click Wine took for a
+    hover opens no menu, so the choice is tried up to three times."""
+    for _ in range(3):
+        tray_menu(item_offset)
+        try:
+            return wait_for(what, done, timeout=4)
+        except JourneyFailed:
+            keys("Escape")
+    raise JourneyFailed("timed out waiting for " + what)
 
 
 def alive(run):

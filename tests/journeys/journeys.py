@@ -38,18 +38,15 @@ def close_keeps_running_and_quit_asks_first(runs):
     check(alive(run), "closing the window ended the program")
     check(probe("tray", MAIN_TITLE)[1] == "1", "the tray icon went away with the window")
 
-    tray_menu(TRAY_SHOW)
-    wait_for("the window to come back", lambda: window_visible(MAIN_TITLE))
+    tray_command(TRAY_SHOW, "the window to come back", lambda: window_visible(MAIN_TITLE))
 
-    tray_menu(TRAY_QUIT)
-    wait_for("the quit confirmation", lambda: window_visible("Tolvane"))
+    tray_command(TRAY_QUIT, "the quit confirmation", lambda: window_visible("Tolvane"))
     keys("Escape")
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     time.sleep(1)
     check(alive(run), "Cancel ended the program")
 
-    tray_menu(TRAY_QUIT)
-    wait_for("the quit confirmation", lambda: window_visible("Tolvane"))
+    tray_command(TRAY_QUIT, "the quit confirmation", lambda: window_visible("Tolvane"))
     keys("Return")  # OK
     check(run.wait_exit() == 0, "the program did not end with exit code 0")
 
@@ -91,6 +88,56 @@ def removal_asks_and_saves_at_once(runs):
     wait_for("the store to lose the row",
              lambda: [r["name"] for r in dump_store()] == ["Erster", "Dritter"])
     check(probe("rows", MAIN_TITLE, "0")[1] == "2", "the list still shows three rows")
+
+
+SYSTEM_WIZARD = "Assistent f*"  # "Assistent für neuen Systemstart..."
+
+
+@journey
+def create_with_the_wizard_then_start_at_logon(runs):
+    target = windows_path(os.path.join(WORK, "target_tool.exe"))
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+    keys("ctrl+s")
+    wait_for("the wizard", lambda: window_visible(SYSTEM_WIZARD))
+    click(SYSTEM_WIZARD, "Weiter")                    # intro
+    click_nth(SYSTEM_WIZARD, "Edit", 0)
+    type_text("Mein Ziel")
+    click(SYSTEM_WIZARD, "Weiter")                    # step 1
+    click_nth(SYSTEM_WIZARD, "Edit", 0)
+    type_text(target)
+    click(SYSTEM_WIZARD, "Weiter")                    # step 2
+    click(SYSTEM_WIZARD, "Hinzufügen...")
+    wait_for("the add sub-dialog", lambda: window_visible("Hinzuf*"))
+    click_nth("Hinzuf*", "Edit", 0)                   # the seconds of "Wartezeit von ..."
+    type_text("3")
+    click("Hinzuf*", "OK")
+    wait_for("the sub-dialog to close", lambda: not window_visible("Hinzuf*"))
+    click(SYSTEM_WIZARD, "Weiter")                    # step 3
+    click_nth(SYSTEM_WIZARD, "Edit", 0)
+    type_text("--aus-dem-assistenten")
+    click(SYSTEM_WIZARD, "Fertig")
+    wait_for("the wizard to close", lambda: not window_visible(SYSTEM_WIZARD))
+    rows = wait_for("the new entry in the store", dump_store)
+    check(rows == [entry("system", "Mein Ziel", "Wartezeit von ...{3};", "--aus-dem-assistenten", "", target)],
+          f"the store holds {rows}")
+    check(probe("rows", MAIN_TITLE, "0")[1] == "1", "the list does not show the new entry")
+    check(not marker_lines(), "an entry created in this run was started in it")
+
+    # Quitting is its own journey; here the run just ends before the next logon.
+    run.end()
+
+    started = time.monotonic()
+    logon = Tolvane("-h")
+    runs.append(logon)
+    lines = wait_for("the target to start at logon", marker_lines, timeout=20)
+    check(time.monotonic() - started >= 3, "the target started before its waiting time")
+    check(lines[0][4].endswith("--aus-dem-assistenten"), "the parameter was not passed: " + lines[0][4])
+    check(not window_visible(MAIN_TITLE), "the window is shown in a start at logon")
+    time.sleep(2)
+    check(len(marker_lines()) == 1, "the target started more than once")
 
 
 if __name__ == "__main__":
