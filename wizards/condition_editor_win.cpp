@@ -106,11 +106,11 @@ void ConditionEditor::build(HWND panel, Place place) {
     const std::string titles[] = {std::string(GetText(Text::ColumnCondition)), std::string(GetText(Text::ColumnValue))};
     const int widths[] = {165, 64};
     for (int column = 0; column < 2; ++column) {
-        LVCOLUMNA spec{};
-        spec.mask = LVCF_TEXT | LVCF_WIDTH;
-        spec.cx = widths[column];
-        spec.pszText = const_cast<char*>(titles[column].c_str());
-        ::SendMessageA(listView_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+        LVCOLUMNA header{};
+        header.mask = LVCF_TEXT | LVCF_WIDTH;
+        header.cx = widths[column];
+        header.pszText = const_cast<char*>(titles[column].c_str());
+        ::SendMessageA(listView_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&header));
     }
     if (page) {
         AddButton(panel, GetText(Text::AddCondition), 10, 148, 80, 24, kIdAddCondition);
