@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
-# Renders the main window (both tabs) and its menus under Wine on a private
-# Xvfb into build/screenshots/*.png. Needs the win build.
+# Renders the main window (both tabs), its menus, every wizard page, both edit
+# dialogs and both sub-dialogs under Wine on a private Xvfb into
+# build/screenshots/*.png. Needs the win build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
-demo="$TOLVANE_BUILD/win/tests/ui/tolvane_screenshot_demo.exe"
+main_demo="$TOLVANE_BUILD/win/tests/ui/tolvane_screenshot_demo.exe"
+wizard_demo="$TOLVANE_BUILD/win/tests/wizards/tolvane_wizard_screenshot_demo.exe"
 out="$TOLVANE_BUILD/screenshots"
-[ -x "$demo" ] || cmake --build "$TOLVANE_BUILD/win" --target tolvane_screenshot_demo
+cmake --build "$TOLVANE_BUILD/win" --target tolvane_screenshot_demo tolvane_wizard_screenshot_demo
 mkdir -p "$out"
 tolvane_prepare_prefix
 tolvane_start_xvfb
 trap tolvane_stop_wine EXIT
 tolvane_start_wineserver
 
-shoot() {  # name mode extra-height
-  local name=$1 mode=$2 extra=$3 rect="$out/$1.rect" pid
+shoot() {  # name mode extra-height [demo]
+  local name=$1 mode=$2 extra=$3 rect="$out/$1.rect" demo=${4:-$main_demo} pid
   rm -f "$rect"
   wine "$demo" "$(winepath -w "$rect")" $mode >/dev/null 2>&1 &
   pid=$!
@@ -32,3 +34,17 @@ shoot main-window-system "" 0
 shoot main-window-program tab1 0
 shoot menu-file menu 0
 shoot menu-tray tray 0
+
+for view in system-0 system-1 system-2 system-3 system-4 program-0 program-1 program-2 program-3 program-4 \
+    system-edit program-edit add-condition process-chooser; do
+  shoot "wizard-$view" "$view" 0 "$wizard_demo"
+done
+
+# The README's pictures: each wizard's five pages side by side, the edit
+# dialogs, the sub-dialogs.
+cd "$out"
+montage -mode concatenate -tile 3x -background white wizard-system-[0-4].png wizard-system.png
+montage -mode concatenate -tile 3x -background white wizard-program-[0-4].png wizard-program.png
+montage -mode concatenate -tile 2x -background white wizard-system-edit.png wizard-program-edit.png edit-dialogs.png
+montage -mode concatenate -tile 1x -background white wizard-add-condition.png wizard-process-chooser.png sub-dialogs.png
+echo "$out/wizard-system.png $out/wizard-program.png $out/edit-dialogs.png $out/sub-dialogs.png"
