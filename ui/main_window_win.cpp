@@ -293,6 +293,13 @@ void MainWindow::removeSelected(ListKind kind) {
     updateLinks(kind);
 }
 
+bool MainWindow::bringModalForward() {
+    if (!window_ || ::IsWindowEnabled(window())) return false;
+    HWND popup = ::GetLastActivePopup(window());
+    if (popup && popup != window()) ::SetForegroundWindow(popup);
+    return true;
+}
+
 void MainWindow::showFromTray() {
     // Restoring a minimised window brings back a maximised one maximised.
     ::ShowWindow(window(), ::IsIconic(window()) ? SW_RESTORE : SW_SHOW);
@@ -483,7 +490,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-            showTrayMenu();
+            // A wizard or message box is open: its nested loop owns the program
+            // until it ends, so the click only brings it forward; a second wizard
+            // or a quit from under it would be opened otherwise.
+            if (!bringModalForward()) showTrayMenu();
         }
         return 0;
     }
@@ -494,7 +504,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == showRequest_ && message != 0) {
-        showFromTray();
+        if (!bringModalForward()) showFromTray();
         return 0;
     }
     return ::DefWindowProcA(self, message, wParam, lParam);

@@ -96,6 +96,9 @@ private:
     LRESULT onNotify(NMHDR& header);
     void fillDisplayInfo(ListKind kind, LVITEMA& item);
     void showTrayMenu();
+    // True when a modal window of the program disables this one; that window
+    // is then brought forward.
+    bool bringModalForward();
 
     App& app_;
     const ImageSet& images_;

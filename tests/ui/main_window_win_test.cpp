@@ -332,6 +332,41 @@ TEST_F(MainWindowTest, TrayClicksOpenThePopupMenuOtherMouseMessagesDoNot) {
     }
 }
 
+TEST_F(MainWindowTest, WhileAWizardIsOpenTheTrayAndASecondStartBringItForward) {
+    HWND main = window_->window();
+    HWND wizard = ::CreateWindowExA(0, "STATIC", "wizard", WS_POPUP | WS_VISIBLE, 10, 10, 100, 50, main, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(wizard, nullptr);
+    ::EnableWindow(main, FALSE);
+    ::SetForegroundWindow(main);
+    ::SetActiveWindow(wizard);
+    Pump();
+    for (LPARAM action : {WM_LBUTTONUP, WM_RBUTTONDBLCLK}) {
+        g_menusSeen = 0;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 150, CloseMenu);
+        ::SendMessageA(main, kTrayMessage, 0, action);
+        ::KillTimer(nullptr, timer);
+        EXPECT_EQ(g_menusSeen, 0) << action;
+    }
+    ::ShowWindow(main, SW_HIDE);
+    ::SendMessageA(main, ::RegisterWindowMessageA("Tolvane.ShowMainWindow"), 0, 0);
+    EXPECT_FALSE(::IsWindowVisible(main));  // the wizard's owner stays as it was
+    EXPECT_EQ(::GetForegroundWindow(), wizard);
+
+    // Once the wizard has ended, both work as before.
+    ::EnableWindow(main, TRUE);
+    ::DestroyWindow(wizard);
+    ::SendMessageA(main, ::RegisterWindowMessageA("Tolvane.ShowMainWindow"), 0, 0);
+    EXPECT_TRUE(::IsWindowVisible(main));
+    Pump();
+    g_menusSeen = 0;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 150, CloseMenu);
+    ::SendMessageA(main, kTrayMessage, 0, WM_LBUTTONUP);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(g_menusSeen, 1);
+    Pump();
+}
+
 TEST_F(MainWindowTest, MenusCarryIconItemsWithTheirTexts) {
     const IconMenuItems& items = window_->iconMenuItems();
     ASSERT_EQ(items.size(), 8u);
