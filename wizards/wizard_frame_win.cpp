@@ -83,6 +83,15 @@ POINT CentredOrigin(const RECT& owner, int outerWidth, int outerHeight) {
     return POINT{std::max(left, 0), std::max(top, 0)};
 }
 
+RECT CentringArea(HWND owner) {
+    RECT area{};
+    // A closed main window is minimised and hidden: centring over its icon
+    // rectangle would put the wizard off screen, so the desktop is used.
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &area)) return area;
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) area = RECT{0, 0, 0, 0};
+    return area;
+}
+
 bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RegisterClasses(instance, &WizardFrame::Procedure);
@@ -90,9 +99,7 @@ bool WizardFrame::create(HWND owner, std::string_view title, int width, int heig
     ::AdjustWindowRectEx(&outer, kFrameStyle, FALSE, kFrameExStyle);
     const int outerWidth = outer.right - outer.left;
     const int outerHeight = outer.bottom - outer.top;
-    RECT ownerRect{0, 0, outerWidth, outerHeight};
-    if (owner) ::GetWindowRect(owner, &ownerRect);
-    const POINT origin = CentredOrigin(ownerRect, outerWidth, outerHeight);
+    const POINT origin = CentredOrigin(CentringArea(owner), outerWidth, outerHeight);
 
     const std::string caption(title);
     window_ = ::CreateWindowExA(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, origin.x, origin.y,

@@ -25,6 +25,35 @@ TEST(WizardFrame, CentresOverTheOwnerAndClampsAtZero) {
     EXPECT_EQ(clamped.y, 0);
 }
 
+POINT FrameOrigin(HWND owner) {
+    WizardFrame frame;
+    if (!frame.create(owner, "Titel", 400, 184)) return POINT{-1, -1};
+    RECT r{};
+    ::GetWindowRect(frame.window(), &r);
+    return POINT{r.left, r.top};
+}
+
+TEST(WizardFrame, OpensOverAVisibleOwnerElseOverTheDesktop) {
+    HWND owner = MakeOwner(100, 100, 600, 400);
+    ASSERT_NE(owner, nullptr);
+    RECT outer{0, 0, 400, 184};
+    ::AdjustWindowRectEx(&outer, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
+    const POINT overOwner = FrameOrigin(owner);
+    EXPECT_NEAR(overOwner.x + (outer.right - outer.left) / 2, 400, 2);
+    EXPECT_NEAR(overOwner.y + (outer.bottom - outer.top) / 2, 300, 2);
+
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const POINT overDesktop = CentredOrigin(work, outer.right - outer.left, outer.bottom - outer.top);
+    ::ShowWindow(owner, SW_MINIMIZE);  // how a closed main window is left: minimised, then hidden
+    EXPECT_EQ(FrameOrigin(owner).y, overDesktop.y);
+    ::ShowWindow(owner, SW_HIDE);
+    const POINT hidden = FrameOrigin(owner);
+    EXPECT_EQ(hidden.x, overDesktop.x);
+    EXPECT_EQ(hidden.y, overDesktop.y);
+    ::DestroyWindow(owner);
+}
+
 TEST(WizardFrame, HasTheClientSizeAndDisablesTheOwnerUntilClosed) {
     HWND owner = MakeOwner(100, 100, 600, 400);
     ASSERT_NE(owner, nullptr);
