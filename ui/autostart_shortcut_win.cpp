@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "core/texts.h"
+#include "ui/com_scope_win.h"
 #include "ui/shell_rules.h"
 
 namespace tolvane {
 
 namespace {
-
-struct ComScope {
-    HRESULT result = ::CoInitialize(nullptr);
-    ~ComScope() {
-        if (SUCCEEDED(result)) ::CoUninitialize();
-    }
-};
 
 std::wstring Wide(const std::string& text) {
     const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/texts.h"
+#include "ui/com_scope_win.h"
 
 namespace tolvane {
 
@@ -64,6 +65,7 @@ std::string ChooseFolder(HWND owner) {
     browse.pszDisplayName = path;
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    const ComScope com;
     LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
     if (!chosen) return {};
     const bool ok = ::SHGetPathFromIDListA(chosen, path) != FALSE;
