@@ -22,12 +22,20 @@ AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view t
     AddDecision decision;
     decision.item.label = std::string(KindLabel(kind));
     if (KindTakesNumber(kind)) {
-        decision.item.value = std::string(digitsField);
+        // The field takes only digits when typed into; a paste can bring others.
+        for (const char c : digitsField) {
+            if (c >= '0' && c <= '9') decision.item.value.push_back(c);
+        }
     } else if (KindTakesText(kind)) {
         decision.item.value = std::string(textField);
     }
-    decision.problem = CheckConditionValue(textField);
-    if (decision.problem == ValueProblem::None) decision.problem = CheckConditionValue(decision.item.value);
+    // Braces are refused even in a text field the kind hides; a ";" only
+    // matters in the value that is stored.
+    if (textField.find_first_of("{}") != std::string_view::npos) {
+        decision.problem = ValueProblem::Brace;
+    } else {
+        decision.problem = CheckConditionValue(decision.item.value);
+    }
     return decision;
 }
 

@@ -106,7 +106,7 @@ bool ProgramStartWizard::create() {
     EnableControl(frame_.window(), NavigationRightId(2), false);
 
     AddTriggerControls(pages_[3], 70, 88, 110);
-    SelectChoice(frame_.window(), TriggerChoice::Application);
+    SelectChoice(frame_.window(), shownChoice_);
     EnableControl(frame_.window(), NavigationRightId(3), false);
 
     HWND step4 = pages_[4];
@@ -136,7 +136,8 @@ void ProgramStartWizard::updateStep1() {
 }
 
 void ProgramStartWizard::updateStep2() {
-    EnableControl(frame_.window(), NavigationRightId(2), NamesExistingFile(ProbePath(text(kIdPath))));
+    const std::string path = text(kIdPath);
+    EnableControl(frame_.window(), NavigationRightId(2), NamesExistingFile(path, ProbePath(path)));
 }
 
 void ProgramStartWizard::updateStep3() {
@@ -164,7 +165,10 @@ void ProgramStartWizard::onCommand(int id, int code) {
         return;
     case kIdTriggerApplication:
     case kIdTriggerProcess:
-        // A value typed for the other choice would mean something else.
+        // A value typed for the other choice would mean something else; a
+        // click on the choice already made changes nothing.
+        if (ChoiceShown(window) == shownChoice_) return;
+        shownChoice_ = ChoiceShown(window);
         SetControlText(FindControl(window, kIdTrigger), "");
         EnableControl(window, NavigationRightId(3), false);
         return;
@@ -227,7 +231,8 @@ bool ProgramStartEdit::create() {
 
     HWND second = frame_.addPanel(images, 0, 150, kWidth, 125, {{kImageGlobe, 50}});
     AddTriggerControls(second, 40, 58, 85);
-    SelectChoice(window, TriggerChoiceOf(entry.condition));
+    shownChoice_ = TriggerChoiceOf(entry.condition);
+    SelectChoice(window, shownChoice_);
     SetControlText(FindControl(window, kIdTrigger), entry.condition);
 
     HWND third = frame_.addPanel(images, 0, 275, kWidth, 155, {{kImageProgramStart, 90}});
@@ -240,7 +245,7 @@ bool ProgramStartEdit::create() {
     AddButton(third, GetText(Text::Cancel), 300, 118, 80, 24, kIdEditCancel);
 
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
-    updateApply();
+    // "Übernehmen" starts enabled: the stored row stands as it is until a field changes.
     frame_.show();
     return true;
 }
@@ -261,6 +266,8 @@ void ProgramStartEdit::onCommand(int id, int code) {
         break;
     case kIdTriggerApplication:
     case kIdTriggerProcess:
+        if (ChoiceShown(window) == shownChoice_) break;
+        shownChoice_ = ChoiceShown(window);
         SetControlText(FindControl(window, kIdTrigger), "");
         EnableControl(window, kIdApply, false);
         break;

@@ -55,6 +55,7 @@ private:
     WizardHost& host_;
     TriggerDialogs dialogs_;
     WizardFrame frame_;
+    TriggerChoice shownChoice_ = TriggerChoice::Application;
     StepNavigation navigation_;
     std::array<HWND, kWizardPageCount> pages_{};
 };
@@ -80,6 +81,7 @@ private:
     std::size_t row_;
     TriggerDialogs dialogs_;
     WizardFrame frame_;
+    TriggerChoice shownChoice_ = TriggerChoice::Application;
 };
 
 }  // namespace tolvane

@@ -85,7 +85,8 @@ void SystemStartWizard::updateStep1() {
 }
 
 void SystemStartWizard::updateStep2() {
-    Enable(frame_.window(), NavigationRightId(2), NamesExistingFile(ProbePath(text(kIdPath))));
+    const std::string path = text(kIdPath);
+    Enable(frame_.window(), NavigationRightId(2), NamesExistingFile(path, ProbePath(path)));
 }
 
 void SystemStartWizard::onCommand(int id, int code) {
@@ -175,7 +176,7 @@ bool SystemStartEdit::create() {
 
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
     frame_.onNotify = [this](const NMHDR& header) { conditions_.onNotify(header); };
-    Enable(frame_.window(), kIdApply, SystemStartEditComplete(entry.name));
+    // "Übernehmen" starts enabled: the stored row stands as it is until a field changes.
     frame_.show();
     return true;
 }

@@ -8,11 +8,13 @@ namespace tolvane {
 
 bool NameStepComplete(std::string_view name, bool automaticName) { return automaticName || !name.empty(); }
 
-bool NamesExistingFile(PathKind probe) { return probe == PathKind::File; }
+bool NamesExistingFile(std::string_view path, PathKind probe) {
+    return probe == PathKind::File && path.find_first_of("*?") == std::string_view::npos;
+}
 
 bool TriggerStepComplete(TriggerChoice choice, std::string_view trigger, PathKind probe) {
     if (choice == TriggerChoice::ProcessName) return !trigger.empty();
-    return NamesExistingFile(probe);
+    return NamesExistingFile(trigger, probe);
 }
 
 TriggerChoice TriggerChoiceOf(std::string_view trigger) {

@@ -23,8 +23,9 @@ struct StepNavigation {
 
 // Step 1: a name, or the promise of an automatic one.
 bool NameStepComplete(std::string_view name, bool automaticName);
-// Step 2 and the "Anwendung" trigger: only an existing file will do.
-bool NamesExistingFile(PathKind probe);
+// Step 2 and the "Anwendung" trigger: only an existing file will do. A
+// wildcard may match one when probed but could never be started or matched.
+bool NamesExistingFile(std::string_view path, PathKind probe);
 
 enum class TriggerChoice { Application, ProcessName };
 // Step 3 of the program-start wizard; `probe` is what the trigger text names.

@@ -101,12 +101,15 @@ TEST_F(AddDialogTest, BraceInTheHiddenTextFieldIsRefusedAndTheDialogStaysOpen) {
     EXPECT_FALSE(dialog.frame().ended());
     EXPECT_FALSE(dialog.result().has_value());
 
+    SelectKind(window, 11);
     SetControlText(FindControl(window, kIdTextField), "C:\\a;b");  // would split the stored text
     Click(window, kIdAddOk);
-    EXPECT_EQ(seen.warnings.size(), 2u);
+    ASSERT_EQ(seen.warnings.size(), 2u);
+    EXPECT_EQ(seen.warnings[1], "Die Vorraussetzung darf folgende Zeichen nicht enthalten: ;");
     EXPECT_FALSE(dialog.frame().ended());
 
-    SetControlText(FindControl(window, kIdTextField), "");
+    // Hidden, the ";" is not stored and stops nothing.
+    SelectKind(window, 0);
     SetControlText(FindControl(window, kIdDigitsField), "30");
     Click(window, kIdAddOk);
     EXPECT_TRUE(dialog.frame().ended());

@@ -163,6 +163,9 @@ TEST_F(ProgramWizardTest, EditOpensWithTheMatchingOptionAndKeepsTheRow) {
     EXPECT_EQ(FieldText(window, kIdTrigger), "notepad.exe");
     EXPECT_TRUE(IsChecked(FindControl(window, kIdHidden)));
     EXPECT_TRUE(Enabled(window, kIdApply));
+    Click(window, kIdTriggerProcess);  // the choice already made: the stored trigger stays
+    EXPECT_EQ(FieldText(window, kIdTrigger), "notepad.exe");
+    EXPECT_TRUE(Enabled(window, kIdApply));
 
     Click(window, kIdTriggerApplication);
     EXPECT_EQ(FieldText(window, kIdTrigger), "");
@@ -179,6 +182,35 @@ TEST_F(ProgramWizardTest, EditOpensWithTheMatchingOptionAndKeepsTheRow) {
     EXPECT_EQ(app.model.programStart[2].entry, (StartEntry{"c2", "C:\\missing\\y.exe", "-p", "X", "C:\\c.exe"}));
     EXPECT_EQ(app.model.programStart[3].entry.name, "d");
     EXPECT_EQ(Stored().programStart[2].entry.name, "c2");
+}
+
+TEST_F(ProgramWizardTest, EditOfARowWithoutNameOpensWithApplyEnabled) {
+    app.model.programStart.append(StartEntry{"", "", "", "", "C:\\x.exe"});
+    ProgramStartEdit edit(host, 0, dialogs);
+    ASSERT_TRUE(edit.create());
+    HWND window = edit.frame().window();
+    EXPECT_TRUE(Enabled(window, kIdApply));
+    Type(window, kIdName, "named");  // from the first change on, the rule holds
+    EXPECT_FALSE(Enabled(window, kIdApply));
+    Type(window, kIdTrigger, "t.exe");
+    EXPECT_TRUE(Enabled(window, kIdApply));
+}
+
+TEST_F(ProgramWizardTest, ApplicationTriggerIsNoPattern) {
+    ProgramStartWizard wizard(host, dialogs);
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    Click(window, NavigationRightId(0));
+    Type(window, kIdName, "n");
+    Click(window, NavigationRightId(1));
+    Type(window, kIdPath, program);
+    Click(window, NavigationRightId(2));
+    Type(window, kIdTrigger, TempPath("my_to?l.exe"));  // the probe would find my_tool.exe
+    EXPECT_FALSE(Enabled(window, NavigationRightId(3)));
+    Type(window, kIdTrigger, program);
+    EXPECT_TRUE(Enabled(window, NavigationRightId(3)));
+    Click(window, kIdTriggerApplication);  // already chosen: nothing is emptied
+    EXPECT_EQ(FieldText(window, kIdTrigger), program);
 }
 
 TEST_F(ProgramWizardTest, ProcessChooserListsFilteredNamesAndTakesTheFirstOnOk) {

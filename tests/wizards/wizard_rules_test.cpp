@@ -26,15 +26,19 @@ TEST(EnablingRules, NameStepNeedsANameOrTheAutomaticOne) {
 }
 
 TEST(EnablingRules, OnlyAnExistingFileCountsAsPath) {
-    EXPECT_TRUE(NamesExistingFile(PathKind::File));
-    EXPECT_FALSE(NamesExistingFile(PathKind::Directory));
-    EXPECT_FALSE(NamesExistingFile(PathKind::Missing));
+    EXPECT_TRUE(NamesExistingFile("C:\\a.exe", PathKind::File));
+    EXPECT_FALSE(NamesExistingFile("C:\\dir", PathKind::Directory));
+    EXPECT_FALSE(NamesExistingFile("C:\\b.exe", PathKind::Missing));
+    // The probe finds a file for a pattern; the pattern itself is no file.
+    EXPECT_FALSE(NamesExistingFile("C:\\Windows\\*.exe", PathKind::File));
+    EXPECT_FALSE(NamesExistingFile("C:\\note?ad.exe", PathKind::File));
 }
 
 TEST(EnablingRules, TriggerStepDependsOnTheChoice) {
     EXPECT_TRUE(TriggerStepComplete(TriggerChoice::Application, "C:\\a.exe", PathKind::File));
     EXPECT_FALSE(TriggerStepComplete(TriggerChoice::Application, "C:\\dir", PathKind::Directory));
     EXPECT_FALSE(TriggerStepComplete(TriggerChoice::Application, "notepad.exe", PathKind::Missing));
+    EXPECT_FALSE(TriggerStepComplete(TriggerChoice::Application, "C:\\*.exe", PathKind::File));
     // A process name is not checked against anything running.
     EXPECT_TRUE(TriggerStepComplete(TriggerChoice::ProcessName, "nothing-runs.exe", PathKind::Missing));
     EXPECT_FALSE(TriggerStepComplete(TriggerChoice::ProcessName, "", PathKind::Missing));
@@ -104,14 +108,19 @@ TEST(ConditionAdd, TakesTheValueOfTheKind) {
     EXPECT_EQ(DecideAdd(kInternetOnline, "30", "x").item.value, "");
     EXPECT_EQ(DecideAdd(kFileExists, "30", "C:\\a").item.value, "C:\\a");
     EXPECT_EQ(DecideAdd(kWaitSeconds, "", "").item.value, "") << "an empty number is accepted";
+    EXPECT_EQ(DecideAdd(kWaitSeconds, " 1a2-", "").item.value, "12") << "pasted non-digits are dropped";
     EXPECT_EQ(DecideAdd(kUserNameIs, "", "bob").problem, ValueProblem::None);
 }
 
-TEST(ConditionAdd, RefusesBracesAndSemicolonsEvenInAHiddenTextField) {
+TEST(ConditionAdd, RefusesBracesEvenInAHiddenTextFieldAndSemicolonsInTheValue) {
     EXPECT_EQ(DecideAdd(kFileExists, "", "C:\\{a}").problem, ValueProblem::Brace);
     EXPECT_EQ(DecideAdd(kWaitSeconds, "5", "x}").problem, ValueProblem::Brace);
     EXPECT_EQ(DecideAdd(kUserNameIs, "", "a;b").problem, ValueProblem::Semicolon);
-    EXPECT_EQ(DecideAdd(kInternetOffline, "", "a;b").problem, ValueProblem::Semicolon);
+    EXPECT_EQ(DecideAdd(kFileExists, "", "C:\\a;b").problem, ValueProblem::Semicolon);
+    EXPECT_EQ(DecideAdd(kFileExists, "", "a;{b}").problem, ValueProblem::Brace);
+    // What the kind does not store cannot break the stored text.
+    EXPECT_EQ(DecideAdd(kInternetOffline, "", "a;b").problem, ValueProblem::None);
+    EXPECT_EQ(DecideAdd(kWaitSeconds, "5", "C:\\a;b").problem, ValueProblem::None);
     EXPECT_EQ(ValueProblemMessage(ValueProblem::Brace), GetText(Text::BraceMessage));
     EXPECT_EQ(ValueProblemMessage(ValueProblem::Semicolon),
               "Die Vorraussetzung darf folgende Zeichen nicht enthalten: ;");
