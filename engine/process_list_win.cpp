@@ -3,18 +3,24 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include "core/path_text.h"
 #include "core/unique_handle_win.h"
+#include "engine/process_source_win.h"
 
 namespace tolvane {
 
 std::string ProcessNameOfId(unsigned long processId) {
     if (processId == 0) return "IDLE";
+    // The path is readable for 64-bit processes too; the module functions
+    // fail on them from this 32-bit program.
+    const std::string path = ProcessPathOfId(processId);
+    if (!path.empty()) return std::string(FilePart(path));
     const UniqueKernelHandle process(
         ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process) return {};
-    HMODULE first = nullptr;
+    HMODULE first = nullptr;  // left empty, the main module is meant
     DWORD needed = 0;
-    if (!::EnumProcessModules(process.get(), &first, sizeof first, &needed)) return {};
+    ::EnumProcessModules(process.get(), &first, sizeof first, &needed);
     char name[256] = {};
     const DWORD length = ::GetModuleBaseNameA(process.get(), first, name, 255);
     std::string result(name, length);

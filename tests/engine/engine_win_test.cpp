@@ -239,6 +239,18 @@ TEST(WinProcesses, NamesForTheChooserInEnumerationOrder) {
     EXPECT_NE(std::find(names.begin(), names.end(), self), names.end());
     EXPECT_EQ(ProcessNameOfId(0), "IDLE");
     EXPECT_EQ(ProcessNameOfId(::GetProcessId(first.get())), "named_helper.exe");
+    // A chosen name must be one the watcher can match: the file part of the path.
+    WinProcessSource source;
+    std::vector<ProcessIdentity> listed;
+    source.listProcesses(listed);
+    int compared = 0;
+    for (const ProcessIdentity& process : listed) {
+        const std::string path = ProcessPathOfId(process.id);
+        if (path.empty()) continue;
+        EXPECT_EQ(ProcessNameOfId(process.id), path.substr(path.rfind('\\') + 1)) << path;
+        ++compared;
+    }
+    EXPECT_GE(compared, 3);
     EndProcess(first);
     EndProcess(second);
 }
