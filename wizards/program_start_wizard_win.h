@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "wizards/entry_parts_win.h"
 #include "wizards/system_start_wizard_win.h"
 #include "wizards/wizard_frame_win.h"
 #include "wizards/wizard_rules.h"
@@ -40,24 +41,19 @@ public:
     bool create();
     void run() { frame_.runModal(); }
     WizardFrame& frame() { return frame_; }
-    int page() const { return navigation_.page; }
+    int page() const { return steps_.current(); }
 
 private:
     void onCommand(int id, int code);
-    void showPage(int page);
-    void updateStep1();
-    void updateStep2();
-    void updateStep3();
-    TriggerChoice choice() const;
+    void updateTriggerStep();
     void commit();
     std::string text(int id) const { return ControlText(FindControl(frame_.window(), id)); }
 
     WizardHost& host_;
     TriggerDialogs dialogs_;
     WizardFrame frame_;
+    StepPages steps_;
     TriggerChoice shownChoice_ = TriggerChoice::Application;
-    StepNavigation navigation_;
-    std::array<HWND, kWizardPageCount> pages_{};
 };
 
 class ProgramStartEdit {

@@ -11,26 +11,12 @@
 #include <string>
 
 #include "wizards/condition_editor_win.h"
+#include "wizards/entry_parts_win.h"
 #include "wizards/wizard_frame_win.h"
 #include "wizards/wizard_rules.h"
 #include "wizards/wizards_win.h"
 
 namespace tolvane {
-
-enum SystemStartControlId : int {
-    kIdName = 200,
-    kIdAutoName,
-    kIdPath,
-    kIdPathChooser,
-    kIdParameters,
-    kIdHidden,
-    kIdApply,
-    kIdEditCancel,
-};
-
-// The two navigation buttons of wizard page 0..4 (left at x = 200, right at x = 300).
-constexpr int NavigationLeftId(int page) { return 100 + 10 * page; }
-constexpr int NavigationRightId(int page) { return 101 + 10 * page; }
 
 class SystemStartWizard {
 public:
@@ -42,21 +28,17 @@ public:
     void run() { frame_.runModal(); }
     WizardFrame& frame() { return frame_; }
     ConditionEditor& conditions() { return conditions_; }
-    int page() const { return navigation_.page; }
+    int page() const { return steps_.current(); }
 
 private:
     void onCommand(int id, int code);
-    void showPage(int page);
-    void updateStep1();
-    void updateStep2();
     void commit();
     std::string text(int id) const { return ControlText(FindControl(frame_.window(), id)); }
 
     WizardHost& host_;
     WizardFrame frame_;
     ConditionEditor conditions_;
-    StepNavigation navigation_;
-    std::array<HWND, kWizardPageCount> pages_{};
+    StepPages steps_;
 };
 
 class SystemStartEdit {

@@ -1,0 +1,135 @@
+#include "wizards/entry_parts_win.h"
+
+#include <string>
+
+#include "engine/path_probe.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kNavigationY = 148;
+
+std::string FieldText(HWND frame, int id) { return ControlText(FindControl(frame, id)); }
+
+}  // namespace
+
+void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary) {
+    frame_ = frame.window();
+    const std::vector<BandIcon> icons[kWizardPageCount] = {
+        {{kImageSystemStart, 10}, {kImageGlobe, 50}, {kImageProgramStart, 90}},
+        {{kImageSystemStart, 10}},
+        {{kImageSystemStart, 10}},
+        {{kImageGlobe, 50}},
+        {{kImageProgramStart, 90}},
+    };
+    for (int index = 0; index < kWizardPageCount; ++index) {
+        pages_[index] = frame.addPanel(images, 0, 0, kWizardWidth, kWizardPageHeight, icons[index]);
+        HWND panel = pages_[index];
+        if (index > 0) AddStepTitle(panel, images, index);
+        const bool intro = index == 0, last = index == kWizardPageCount - 1;
+        AddButton(panel, GetText(intro ? Text::Cancel : Text::Back), 200, kNavigationY, 80, 24, NavigationLeftId(index));
+        AddButton(panel, GetText(last ? Text::Finish : Text::Next), 300, kNavigationY, 80, 24,
+                  NavigationRightId(index));
+    }
+
+    HWND intro = pages_[0];
+    AddLabel(intro, GetText(introText), 20, 40, 360, 30);
+    const Text steps[] = {Text::Step1Description, Text::Step2Description, step3Summary, Text::Step4Description};
+    for (int step = 0; step < 4; ++step) AddLabel(intro, GetText(steps[step]), 30, 75 + 15 * step, 340, 20);
+
+    HWND step1 = pages_[1];
+    AddLabel(step1, GetText(Text::NameLabel), 20, 70, 360, 16);
+    AddEdit(step1, 20, 90, 160, 20, kIdName);
+    AddCheckBox(step1, GetText(Text::AutoNameCheckBox), 20, 120, 160, 20, kIdAutoName);
+    AddLabel(step1, GetText(Text::HintCaption), 200, 50, 180, 16);
+    AddLabel(step1, GetText(Text::NamingHint), 200, 70, 180, 60);
+
+    HWND step2 = pages_[2];
+    AddLabel(step2, GetText(Text::PathLabel), 20, 70, 360, 16);
+    AddEdit(step2, 20, 90, 296, 20, kIdPath);
+    AddButton(step2, fixed_text::kChooserButton, 334, 89, 46, 22, kIdPathChooser);
+    EnableControl(frame_, NavigationRightId(2), false);
+
+    HWND step4 = pages_[4];
+    AddLabel(step4, GetText(Text::ParametersLabel), 20, 70, 360, 16);
+    AddEdit(step4, 20, 90, 360, 20, kIdParameters);
+    AddLabel(step4, GetText(Text::NewEntryClosingHint), 20, 118, 360, 30);
+    AddCheckBox(step4, GetText(Text::StartHiddenCheckBox), 20, 150, 150, 20, kIdHidden);
+
+    show(0);
+}
+
+void StepPages::show(int page) {
+    for (int index = 0; index < kWizardPageCount; ++index) {
+        ::ShowWindow(pages_[index], index == page ? SW_SHOW : SW_HIDE);
+    }
+    navigation_.page = page;
+}
+
+void StepPages::updateNameStep() {
+    const bool automatic = IsChecked(FindControl(frame_, kIdAutoName));
+    EnableControl(frame_, NavigationRightId(1), NameStepComplete(FieldText(frame_, kIdName), automatic));
+}
+
+void StepPages::updatePathStep() {
+    const std::string path = FieldText(frame_, kIdPath);
+    EnableControl(frame_, NavigationRightId(2), NamesExistingFile(path, ProbePath(path)));
+}
+
+bool StepPages::onFieldCommand(int id) {
+    switch (id) {
+    case kIdName:
+        updateNameStep();
+        return true;
+    case kIdAutoName:
+        // The automatic name replaces whatever would be typed.
+        EnableControl(frame_, kIdName, !IsChecked(FindControl(frame_, kIdAutoName)));
+        updateNameStep();
+        return true;
+    case kIdPath:
+        updatePathStep();
+        return true;
+    default:
+        return false;
+    }
+}
+
+StepPages::Request StepPages::onNavigation(int id) {
+    const int page = navigation_.page;
+    if (id == NavigationLeftId(page)) {
+        if (page == 0) return Request::Cancel;
+        show(page - 1);
+    } else if (id == NavigationRightId(page)) {
+        if (navigation_.onLastPage()) return Request::Commit;
+        if (page == 2 && IsChecked(FindControl(frame_, kIdAutoName))) {
+            SetControlText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
+        }
+        show(page + 1);
+        if (page == 0) updateNameStep();
+    }
+    return Request::None;
+}
+
+void AddNameAndPathSection(WizardFrame& frame, const ImageSet& images, const StartEntry& entry) {
+    HWND section = frame.addPanel(images, 0, 0, kWizardWidth, 150, {{kImageSystemStart, 10}});
+    AddLabel(section, GetText(Text::NameLabel), 20, 40, 360, 16);
+    SetControlText(AddEdit(section, 20, 60, 296, 20, kIdName), entry.name);
+    AddLabel(section, GetText(Text::PathLabel), 20, 90, 360, 16);
+    SetControlText(AddEdit(section, 20, 110, 296, 20, kIdPath), entry.path);
+    AddButton(section, fixed_text::kChooserButton, 334, 109, 46, 22, kIdPathChooser);
+}
+
+void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, const StartEntry& entry) {
+    HWND section = frame.addPanel(images, 0, y, kWizardWidth, 155, {{kImageProgramStart, 90}});
+    AddLabel(section, GetText(Text::ParametersLabel), 20, 40, 360, 16);
+    SetControlText(AddEdit(section, 20, 60, 360, 20, kIdParameters), entry.parameters);
+    AddLabel(section, GetText(Text::EditClosingHint), 20, 88, 360, 30);
+    HWND hidden = AddCheckBox(section, GetText(Text::StartHiddenCheckBox), 20, 120, 150, 20, kIdHidden);
+    ::SendMessageA(hidden, BM_SETCHECK, IsHidden(entry) ? BST_CHECKED : BST_UNCHECKED, 0);
+    AddButton(section, GetText(Text::Apply), 200, 118, 80, 24, kIdApply);
+    AddButton(section, GetText(Text::Cancel), 300, 118, 80, 24, kIdEditCancel);
+    // "Übernehmen" starts enabled: the stored row stands as it is until a field changes.
+}
+
+}  // namespace tolvane

@@ -1,0 +1,69 @@
+// What the windows of both kinds of entry share: the five pages of the
+// new-entry wizards (band, step title and navigation row on each; the intro,
+// name, path and parameters steps; step 3 is left to the wizard) and the
+// first and last sections of the edit dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "core/start_entry.h"
+#include "core/texts.h"
+#include "ui/image_set_win.h"
+#include "wizards/wizard_frame_win.h"
+#include "wizards/wizard_rules.h"
+
+namespace tolvane {
+
+// Controls of the wizards and edit dialogs that both kinds of entry have.
+enum EntryControlId : int {
+    kIdName = 200,
+    kIdAutoName,
+    kIdPath,
+    kIdPathChooser,
+    kIdParameters,
+    kIdHidden,
+    kIdApply,
+    kIdEditCancel,
+};
+
+// The two navigation buttons of wizard page 0..4 (left at x = 200, right at x = 300).
+constexpr int NavigationLeftId(int page) { return 100 + 10 * page; }
+constexpr int NavigationRightId(int page) { return 101 + 10 * page; }
+
+inline constexpr int kWizardWidth = 400;
+inline constexpr int kWizardPageHeight = 184;
+
+class StepPages {
+public:
+    // What a navigation button asks of the wizard.
+    enum class Request { None, Cancel, Commit };
+
+    // Builds the pages on the frame, intro shown, and keeps the frame's window.
+    void build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary);
+    HWND page(int index) const { return pages_[index]; }
+    int current() const { return navigation_.page; }
+
+    // The name, automatic-name and path fields; true when `id` was one of them.
+    bool onFieldCommand(int id);
+    // Back and forward; the automatic name is made on leaving the path step.
+    Request onNavigation(int id);
+    void updatePathStep();
+
+private:
+    void show(int page);
+    void updateNameStep();
+
+    HWND frame_ = nullptr;
+    std::array<HWND, kWizardPageCount> pages_{};
+    StepNavigation navigation_;
+};
+
+// Edit dialog: name and path with its "...", at the top.
+void AddNameAndPathSection(WizardFrame& frame, const ImageSet& images, const StartEntry& entry);
+// Edit dialog: parameters, closing hint, "Unsichtbar starten" and the two
+// buttons, in a section of 155 from `y` down.
+void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, const StartEntry& entry);
+
+}  // namespace tolvane
