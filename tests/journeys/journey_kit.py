@@ -84,6 +84,16 @@ def xdo(*args):
     subprocess.run(["xdotool", *args], check=True, capture_output=True, timeout=30)
 
 
+def move_pointer(point):
+    # A synchronous move onto the pointer's own place waits some 15 s for a
+    # motion that never comes, as when two dialogs have a button at one place.
+    where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True,
+                           timeout=30).stdout.split()
+    if f"X={point[0]}" in where and f"Y={point[1]}" in where:
+        return
+    xdo("mousemove", "--sync", str(point[0]), str(point[1]))
+
+
 def screenshot(name):
     os.makedirs(OUT, exist_ok=True)
     path = os.path.join(OUT, name + ".png")
@@ -106,7 +116,7 @@ def control_centre(title, text):
 def click(title, text):
     """Clicks the visible control with this text in the window with this title."""
     where = wait_for(f'"{text}" in "{title}"', lambda: control_centre(title, text))
-    xdo("mousemove", "--sync", str(where[0]), str(where[1]))
+    move_pointer(where)
     xdo("click", "1")
     time.sleep(0.3)
 
@@ -137,10 +147,41 @@ def type_text(text):
 
 
 def click_at(point):
-    xdo("mousemove", "--sync", str(point[0]), str(point[1]))
+    move_pointer(point)
     time.sleep(0.3)  # Wine takes a click that follows the move at once for a hover
     xdo("click", "1")
     time.sleep(0.4)
+
+
+def replace_text(title, index, text):
+    """Clicks the index-th visible text field, selects what it holds and types over it."""
+    click_nth(title, "Edit", index)
+    keys("End")
+    keys("shift+Home")
+    type_text(text)
+
+
+def combo_state(title, index):
+    """Index of the selection and the items of the index-th visible combo box."""
+    code, out = probe("combo", title, str(index))
+    if code != 0:
+        return None
+    lines = out.splitlines()
+    return int(lines[0]), lines[1:]
+
+
+def choose_in_combo(title, index, text):
+    """Opens the drop-down list of the index-th visible combo box with a click
+    and clicks the item with this text in it."""
+    click_nth(title, "ComboBox", index)
+
+    def item_centre():
+        code, out = probe("dropped", title, str(index), text)
+        return tuple(int(v) for v in out.split()) if code == 0 else None
+    click_at(wait_for(f'"{text}" in the open list of "{title}"', item_centre, timeout=5))
+    state = wait_for(f"the combo box of {title}", lambda: combo_state(title, index))
+    check(0 <= state[0] < len(state[1]) and state[1][state[0]] == text,
+          f'"{text}" was not chosen; the combo box shows item {state[0]} of {state[1]}')
 
 
 def tray_icon_centre():
@@ -224,6 +265,11 @@ def dump_store():
     return [json.loads(line) for line in result.stdout.splitlines()]
 
 
+def store_change(what, before):
+    """The store's rows once they are no longer `before`."""
+    return wait_for(what, lambda: (lambda rows: rows != before and rows)(dump_store()))
+
+
 def marker_lines():
     if not os.path.exists(MARKER):
         return []
@@ -231,12 +277,25 @@ def marker_lines():
         return [line.rstrip("\r\n").split("|") for line in f if line.strip()]
 
 
-class Tolvane:
-    """One run of Tolvane.exe, ended at the end of the journey if still running."""
+def lines_of(program):
+    """The marker lines of the starts of one program file, e.g. target_tool.exe."""
+    return [line for line in marker_lines() if line[2].lower().endswith("\\" + program.lower())]
 
-    def __init__(self, *args):
+
+def running_count(program):
+    """How many processes of this program file run, as Windows sees them."""
+    code, out = probe("processes", program)
+    check(code == 0, "the probe could not list the processes")
+    return int(out)
+
+
+class WineRun:
+    """One run of a Windows program, ended at the end of the journey if still running.
+    It writes its marker lines, and those of what it starts, to the marker file."""
+
+    def __init__(self, program, *args):
         env = dict(os.environ, TOLVANE_MARKER_FILE=windows_path(MARKER))
-        self.process = subprocess.Popen(["wine", TOLVANE, *args], env=env, stdin=subprocess.DEVNULL,
+        self.process = subprocess.Popen(["wine", program, *args], env=env, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def wait_exit(self, timeout=15):
@@ -246,6 +305,17 @@ class Tolvane:
         if self.process.poll() is None:
             self.process.kill()  # the wine loader we started; its Windows process goes with it
             self.process.wait(timeout=15)
+
+
+class Tolvane(WineRun):
+    def __init__(self, *args):
+        super().__init__(TOLVANE, *args)
+
+
+def start_helper(program, *args):
+    """Starts a copy of the marker helper in C:\\journeys by its Windows path, as
+    a user would, so that Windows reports it from there."""
+    return WineRun(windows_path(os.path.join(WORK, program)), *args)
 
 
 def fresh_state():

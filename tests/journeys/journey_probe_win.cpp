@@ -10,11 +10,15 @@
 //   A TITLE ending in "*" matches every title that starts with the rest.
 //   journey_probe children TITLE      class, centre and rectangle of each visible child of window TITLE
 //   journey_probe link PATH           target, arguments and working folder of a shell link
+//   journey_probe combo TITLE N       the N-th visible combo box: index of its selection, then its items, one a line
+//   journey_probe dropped TITLE N TEXT  centre of the item TEXT in the open drop-down list of that combo box
+//   journey_probe processes NAME      number of running processes whose program file is named NAME
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shellapi.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,20 +85,25 @@ int Where(const char* title, const char* text) {
     return 3;
 }
 
-int Nth(const char* title, const char* className, int index) {
+HWND NthVisible(const char* title, const char* className, int index) {
     HWND top = FindTopLevel(title, true);
-    if (!top) return 2;
+    if (!top) return nullptr;
     int seen = 0;
     for (HWND child : Children(top)) {
         char cls[128] = {};
         ::GetClassNameA(child, cls, sizeof cls);
-        if (_stricmp(cls, className) != 0 || !ReallyVisible(child) || seen++ != index) continue;
-        RECT r{};
-        ::GetWindowRect(child, &r);
-        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        return 0;
+        if (_stricmp(cls, className) == 0 && ReallyVisible(child) && seen++ == index) return child;
     }
-    return 3;
+    return nullptr;
+}
+
+int Nth(const char* title, const char* className, int index) {
+    HWND child = NthVisible(title, className, index);
+    if (!child) return 3;
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
 }
 
 int ListChildren(const char* title) {
@@ -109,6 +118,86 @@ int ListChildren(const char* title) {
         std::printf("%s %ld %ld %ld %ld %ld %ld\n", cls, (r.left + r.right) / 2, (r.top + r.bottom) / 2, r.left, r.top,
                     r.right, r.bottom);
     }
+    return 0;
+}
+
+// Asked from another process, Wine 8 answers the ANSI form of this message
+// with UTF-16 text: the wide form is asked and converted here.
+std::string ComboItem(HWND combo, int item) {
+    const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, item, 0);
+    if (length < 0 || length >= 512) return {};
+    wchar_t wide[1024] = {};
+    ::SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
+    char text[1024] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+int Combo(const char* title, int index) {
+    HWND combo = NthVisible(title, "ComboBox", index);
+    if (!combo) return 3;
+    std::printf("%ld\n", static_cast<long>(::SendMessageA(combo, CB_GETCURSEL, 0, 0)));
+    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (int item = 0; item < count; ++item) std::printf("%s\n", ComboItem(combo, item).c_str());
+    return 0;
+}
+
+struct ListSearch {
+    DWORD thread;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDroppedList(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ListSearch*>(param);
+    char cls[64] = {};
+    ::GetClassNameA(window, cls, sizeof cls);
+    if (std::strcmp(cls, "ComboLBox") != 0 || !::IsWindowVisible(window) ||
+        ::GetWindowThreadProcessId(window, nullptr) != search->thread)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Only an item that can be seen in the open list is reported: a user
+// scrolls first. The list is found by its class and measured with messages
+// that carry no pointers: from another process under Wine 8, GetComboBoxInfo
+// with LB_GETITEMRECT found no visible item.
+int Dropped(const char* title, int index, const char* text) {
+    HWND combo = NthVisible(title, "ComboBox", index);
+    if (!combo) return 3;
+    if (!::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) return 4;
+    ListSearch search{::GetWindowThreadProcessId(combo, nullptr), nullptr};
+    ::EnumWindows(MatchDroppedList, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 4;
+    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    int item = 0;
+    while (item < count && ComboItem(combo, item) != text) ++item;
+    if (item == count) return 5;
+    const LRESULT top = ::SendMessageA(search.found, LB_GETTOPINDEX, 0, 0);
+    const LRESULT height = ::SendMessageA(search.found, LB_GETITEMHEIGHT, item, 0);
+    RECT client{};
+    ::GetClientRect(search.found, &client);
+    const POINT centre{client.right / 2, static_cast<LONG>((item - top) * height + height / 2)};
+    if (height <= 0 || !::PtInRect(&client, centre)) return 6;
+    POINT screen = centre;
+    ::ClientToScreen(search.found, &screen);
+    std::printf("%ld %ld\n", screen.x, screen.y);
+    return 0;
+}
+
+int Processes(const char* name) {
+    std::vector<DWORD> ids(4096);
+    DWORD bytes = 0;
+    if (!::EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes)) return 3;
+    int found = 0;
+    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
+        HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ids[i]);
+        if (!process) continue;
+        char base[MAX_PATH] = {};
+        if (::GetModuleBaseNameA(process, nullptr, base, MAX_PATH) && _stricmp(base, name) == 0) ++found;
+        ::CloseHandle(process);
+    }
+    std::printf("%d\n", found);
     return 0;
 }
 
@@ -175,6 +264,9 @@ int main(int argc, char** argv) {
     if (command == "children" && argc == 3) return ListChildren(argv[2]);
     if (command == "tray" && argc == 3) return Tray(argv[2]);
     if (command == "link" && argc == 3) return Link(argv[2]);
-    std::fprintf(stderr, "usage: journey_probe where|rows|visible|tray|link ...\n");
+    if (command == "combo" && argc == 4) return Combo(argv[2], std::atoi(argv[3]));
+    if (command == "dropped" && argc == 5) return Dropped(argv[2], std::atoi(argv[3]), argv[4]);
+    if (command == "processes" && argc == 3) return Processes(argv[2]);
+    std::fprintf(stderr, "usage: journey_probe where|rows|visible|nth|children|tray|link|combo|dropped|processes ...\n");
     return 1;
 }

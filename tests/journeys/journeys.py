@@ -140,5 +140,105 @@ def create_with_the_wizard_then_start_at_logon(runs):
     check(len(marker_lines()) == 1, "the target started more than once")
 
 
+PROGRAM_WIZARD = "Assistent für neuen Programmstart..."
+CHOOSER = "Prozess wählen"
+
+
+@journey
+def program_start_by_process_name_from_the_chooser(runs):
+    target = windows_path(os.path.join(WORK, "target_tool.exe"))
+    # Running before Tolvane, so it is in the watcher's first snapshot; the
+    # wizard holds the main loop, so a program started later might be seen
+    # first only once the entry exists, and rightly start it.
+    first_trigger = start_helper("trigger_tool.exe", "--sleep=600000")
+    runs.append(first_trigger)
+    wait_for("the trigger to run", lambda: running_count("trigger_tool.exe") == 1)
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+
+    focus(MAIN_TITLE)
+    keys("ctrl+p")
+    wait_for("the wizard", lambda: window_visible(PROGRAM_WIZARD))
+    click(PROGRAM_WIZARD, "Weiter")                   # intro
+    click_nth(PROGRAM_WIZARD, "Edit", 0)
+    type_text("Beim Auslöser")
+    click(PROGRAM_WIZARD, "Weiter")                   # step 1
+    click_nth(PROGRAM_WIZARD, "Edit", 0)
+    type_text(target)
+    click(PROGRAM_WIZARD, "Weiter")                   # step 2
+    click(PROGRAM_WIZARD, "Prozessname")
+    click(PROGRAM_WIZARD, "...")
+    wait_for("the process chooser", lambda: window_visible(CHOOSER))
+    names = wait_for("the chooser's list", lambda: combo_state(CHOOSER, 0))[1]
+    check(names.count("trigger_tool.exe") == 1, f"the chooser lists {names}")
+    check("Tolvane.exe" in names, f"the chooser does not list Tolvane itself: {names}")
+    choose_in_combo(CHOOSER, 0, "trigger_tool.exe")
+    click(CHOOSER, "OK")
+    wait_for("the chooser to close", lambda: not window_visible(CHOOSER))
+    click(PROGRAM_WIZARD, "Weiter")                   # step 3
+    click_nth(PROGRAM_WIZARD, "Edit", 0)
+    type_text("--vom-ausloeser")
+    click(PROGRAM_WIZARD, "Fertig")
+    wait_for("the wizard to close", lambda: not window_visible(PROGRAM_WIZARD))
+    rows = wait_for("the new entry in the store", dump_store)
+    check(rows == [entry("program", "Beim Auslöser", "trigger_tool.exe", "--vom-ausloeser", "", target)],
+          f"the store holds {rows}")
+    check(probe("rows", MAIN_TITLE, "1")[1] == "1", "the program-start list does not show the new entry")
+
+    # The trigger was already known when the entry was made: only a new start counts.
+    time.sleep(2)
+    check(not lines_of("target_tool.exe"), "a trigger that was already running started the target")
+    first_trigger.end()
+    wait_for("the trigger to end", lambda: running_count("trigger_tool.exe") == 0)
+    time.sleep(1.5)  # a few passes without it: it is unknown again
+    check(not lines_of("target_tool.exe"), "the end of the trigger started the target")
+
+    second_trigger = start_helper("trigger_tool.exe", "--sleep=600000")
+    runs.append(second_trigger)
+    started = wait_for("the target to start with the trigger", lambda: lines_of("target_tool.exe"), timeout=10)
+    check(started[0][4].endswith("--vom-ausloeser"), "the parameter was not passed: " + started[0][4])
+
+    another_instance = start_helper("trigger_tool.exe", "--sleep=600000")
+    runs.append(another_instance)
+    wait_for("the second instance to run", lambda: running_count("trigger_tool.exe") == 2)
+    time.sleep(3)  # several passes
+    check(len(lines_of("trigger_tool.exe")) == 3, "the trigger did not record its three starts")
+    check(len(lines_of("target_tool.exe")) == 1, "a second instance of the trigger started the target again")
+
+
+@journey
+def edit_keeps_the_place_and_removal_keeps_the_rest(runs):
+    first, second, fourth = (entry("system", "Erster", "", "--eins", "", "C:\\erster.exe"),
+                             entry("system", "Zweiter", "", "", "X", "C:\\zweiter.exe"),
+                             entry("system", "Vierter", "", "--vier", "", "C:\\vierter.exe"))
+    third = entry("system", "Dritter", "Wartezeit von ...{3};", "--alt", "", "C:\\dritter.exe")
+    pack_store([first, second, third, fourth])
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+    select_row(MAIN_TITLE, 2)
+    click(MAIN_TITLE, GERMAN["edit"])
+    edit_title = 'Systemstart von "Dritter" bearbeiten'
+    wait_for("the edit dialog of the third row", lambda: window_visible(edit_title))
+    replace_text(edit_title, 0, "Dritter neu")       # name
+    replace_text(edit_title, 2, "--neu")             # parameters
+    click(edit_title, "Übernehmen")
+    wait_for("the edit dialog to close", lambda: not window_visible(edit_title))
+    edited = dict(third, name="Dritter neu", parameters="--neu")
+    rows = store_change("the edit in the store", [first, second, third, fourth])
+    check(rows == [first, second, edited, fourth], f"after the edit the store holds {rows}")
+
+    select_row(MAIN_TITLE, 1)
+    click(MAIN_TITLE, GERMAN["remove"])
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("Return")  # "Ja" is the default button
+    wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
+    rows = store_change("the removal in the store", [first, second, edited, fourth])
+    check(rows == [first, edited, fourth], f"after the removal the store holds {rows}")
+    check(probe("rows", MAIN_TITLE, "0")[1] == "3", "the list does not show three rows")
+
+
 if __name__ == "__main__":
     sys.exit(main())
