@@ -22,7 +22,7 @@ std::wstring Wide(const std::string& text) {
     return wide;
 }
 
-std::string SpecialFolder(int id) {
+std::string ShellFolderPath(int id) {
     char path[MAX_PATH] = {};
     if (FAILED(::SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
     return path;
@@ -95,7 +95,7 @@ bool ReadShellLink(const std::string& linkPath, ShellLinkFields& fields) {
     return loaded;
 }
 
-StartupFolders ResolveStartupFolders() { return {SpecialFolder(CSIDL_COMMON_STARTUP), SpecialFolder(CSIDL_STARTUP)}; }
+StartupFolders ResolveStartupFolders() { return {ShellFolderPath(CSIDL_COMMON_STARTUP), ShellFolderPath(CSIDL_STARTUP)}; }
 
 std::string WriteAutostartShortcut(const StartupFolders& folders, const std::string& programPath) {
     ShellLinkFields fields;

@@ -17,11 +17,11 @@ namespace {
 constexpr int kDesignWidth = 500;
 constexpr int kDesignHeight = 350;
 
-struct LinkSpec {
+struct LinkPlace {
     int x, width;
     Text text;
 };
-constexpr LinkSpec kLinks[3] = {{10, 120, Text::LinkAdd}, {150, 150, Text::LinkRemove}, {320, 100, Text::LinkEdit}};
+constexpr LinkPlace kLinks[3] = {{10, 120, Text::LinkAdd}, {150, 150, Text::LinkRemove}, {320, 100, Text::LinkEdit}};
 constexpr int kColumnWidths[5] = {100, 155, 70, 26, 130};
 
 std::string Str(std::string_view text) { return std::string(text); }
