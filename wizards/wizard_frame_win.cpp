@@ -170,7 +170,13 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         end();
         return 0;
     case WM_COMMAND:
-        if (lParam != 0 && onCommand) onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        // Escape comes from the dialog keys as a cancel without a control:
+        // it ends the window like its close box.
+        if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+            end();
+        } else if (lParam != 0 && onCommand) {
+            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        }
         return 0;
     case WM_NOTIFY:
         if (onNotify && lParam != 0) onNotify(*reinterpret_cast<const NMHDR*>(lParam));

@@ -114,3 +114,29 @@ TEST(WizardFrame, ModalLoopReturnsAfterTheCloseRequest) {
     EXPECT_TRUE(::IsWindowEnabled(owner));
     ::DestroyWindow(owner);
 }
+
+HWND g_escapeFrame = nullptr;
+bool g_escapeTimedOut = false;
+void CALLBACK CloseAfterTimeout(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    g_escapeTimedOut = true;
+    ::PostMessageA(g_escapeFrame, WM_CLOSE, 0, 0);
+}
+
+TEST(WizardFrame, EscapeInAFieldEndsTheLoopLikeTheCloseBox) {
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(nullptr, "Titel", 300, 160));
+    HWND panel = frame.addPanel(images, 0, 0, 300, 160, {});
+    HWND field = AddEdit(panel, 10, 40, 100, 20, 7);
+    frame.show();
+    ::SetFocus(field);
+    ::PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostMessageA(field, WM_KEYUP, VK_ESCAPE, 0);
+    g_escapeFrame = frame.window();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 3000, CloseAfterTimeout);  // never hang the suite
+    frame.runModal();
+    ::KillTimer(nullptr, timer);
+    EXPECT_FALSE(g_escapeTimedOut) << "Escape did not end the window";
+    EXPECT_EQ(frame.window(), nullptr);
+}
