@@ -11,18 +11,23 @@ constexpr const char* kHoverProperty = "TolvaneLinkHover";
 
 bool Hovered(HWND link) { return ::GetPropA(link, kHoverProperty) != nullptr; }
 
+// Links are transparent: every change of look has the parent repaint the
+// background under them first, or the old drawing shows through.
+void RepaintUnder(HWND link) {
+    RECT area{};
+    ::GetWindowRect(link, &area);
+    HWND parent = ::GetParent(link);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void SetHovered(HWND link, bool hovered) {
     if (hovered == Hovered(link)) return;
     if (hovered)
         ::SetPropA(link, kHoverProperty, reinterpret_cast<HANDLE>(1));
     else
         ::RemovePropA(link, kHoverProperty);
-    // Transparent: the parent repaints the background under the new colour.
-    RECT area{};
-    ::GetWindowRect(link, &area);
-    HWND parent = ::GetParent(link);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RepaintUnder(link);
 }
 
 void Paint(HWND link) {
@@ -84,11 +89,11 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ENABLE:
         if (!wParam && ::GetCapture() == link) ::ReleaseCapture();
-        ::InvalidateRect(link, nullptr, TRUE);
+        RepaintUnder(link);
         return 0;
     case WM_SETTEXT: {
         const LRESULT result = ::DefWindowProcA(link, message, wParam, lParam);
-        ::InvalidateRect(link, nullptr, TRUE);
+        RepaintUnder(link);
         return result;
     }
     case WM_DESTROY:

@@ -394,6 +394,33 @@ TEST_F(MainWindowTest, LinkCapturesTheMouseWhileOverIt) {
     EXPECT_FALSE(LinkIsHovered(link));
 }
 
+int PixelsOfColour(HWND window, COLORREF colour) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    HDC dc = ::GetDC(window);
+    int found = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) found += ::GetPixel(dc, x, y) == colour;
+    }
+    ::ReleaseDC(window, dc);
+    return found;
+}
+
+TEST_F(MainWindowTest, ALinkDisabledAwayFromTheMouseLeavesNoBlueBehind) {
+    HWND link = window_->link(ListKind::SystemStart, 0);
+    ::RedrawWindow(window_->window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    ASSERT_GT(PixelsOfColour(link, kLinkColour), 20) << "the enabled link is drawn in blue";
+    ::EnableWindow(link, FALSE);
+    ::UpdateWindow(window_->window());
+    Pump();
+    EXPECT_EQ(PixelsOfColour(link, kLinkColour), 0) << "text or underline of the enabled look remain";
+    ::EnableWindow(link, TRUE);
+    ::UpdateWindow(window_->window());
+    Pump();
+    EXPECT_GT(PixelsOfColour(link, kLinkColour), 20);
+}
+
 struct BoxCheck {
     HWND main = nullptr;
     bool sawBox = false;
