@@ -430,8 +430,13 @@ LRESULT MainWindow::onNotify(NMHDR& header) {
         ansi.pszText = text;
         ansi.cchTextMax = sizeof text;
         fillDisplayInfo(kind, ansi);
-        if ((wide.mask & LVIF_TEXT) && wide.pszText && wide.cchTextMax > 0)
-            ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.pszText, wide.cchTextMax);
+        if ((wide.mask & LVIF_TEXT) && wide.pszText && wide.cchTextMax > 0) {
+            // Cut to the list's buffer: a conversion that does not fit fails
+            // and leaves the buffer without its end.
+            const int length = std::min(::lstrlenA(text), wide.cchTextMax - 1);
+            const int written = ::MultiByteToWideChar(CP_ACP, 0, text, length, wide.pszText, wide.cchTextMax - 1);
+            wide.pszText[written > 0 ? written : 0] = L'\0';
+        }
         if (wide.mask & LVIF_IMAGE) wide.iImage = ansi.iImage;
         break;
     }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -392,6 +394,30 @@ TEST_F(MainWindowTest, LinkCapturesTheMouseWhileOverIt) {
     ::SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(500, 5));
     EXPECT_NE(::GetCapture(), link);
     EXPECT_FALSE(LinkIsHovered(link));
+}
+
+TEST_F(MainWindowTest, LongCellTextsAreCutToTheListsBufferWithTheirEnd) {
+    const std::string condition = std::string(600, 'c') + "\xE4";
+    app_.model.systemStart.replace(1, StartEntry{"Beta", condition, "", "", "C:\\b.exe"});
+    NMLVDISPINFOW ask{};
+    ask.hdr.hwndFrom = window_->list(ListKind::SystemStart);
+    ask.hdr.idFrom = kIdList;
+    ask.hdr.code = LVN_GETDISPINFOW;
+    wchar_t buffer[260];
+    std::fill(std::begin(buffer), std::end(buffer), L'X');
+    ask.item.mask = LVIF_TEXT;
+    ask.item.iItem = 1;
+    ask.item.iSubItem = 1;
+    ask.item.pszText = buffer;
+    ask.item.cchTextMax = 260;
+    ::SendMessageA(window_->window(), WM_NOTIFY, kIdList, reinterpret_cast<LPARAM>(&ask));
+    EXPECT_EQ(std::wstring(buffer, 259), std::wstring(259, L'c'));
+    EXPECT_EQ(buffer[259], L'\0');
+
+    app_.model.systemStart.replace(1, StartEntry{"B\xE4r", "", "", "", "C:\\b.exe"});
+    ask.item.iSubItem = 0;
+    ::SendMessageA(window_->window(), WM_NOTIFY, kIdList, reinterpret_cast<LPARAM>(&ask));
+    EXPECT_EQ(std::wstring(buffer), L"B\u00E4r");
 }
 
 int PixelsOfColour(HWND window, COLORREF colour) {
