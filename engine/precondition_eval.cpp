@@ -15,8 +15,9 @@ std::int64_t ThresholdBytes(std::string_view value) {
 
 ItemOutcome WaitingTime(std::string_view value, std::uint32_t programStartTime, SystemMeasures& measures) {
     const std::int32_t elapsed = TickDifference(measures.tickCount(), programStartTime);
-    // The product wraps in 32 bits like the tick count itself.
-    const auto needed = static_cast<std::int32_t>(static_cast<std::uint32_t>(ReadLenientNumber(value)) * 1000u);
+    // In 64 bits: a product wrapped to 32 bits would let a wait of 25 days or
+    // more (beyond what the tick difference can measure) end at once.
+    const std::int64_t needed = static_cast<std::int64_t>(ReadLenientNumber(value)) * 1000;
     return elapsed >= needed ? ItemOutcome::Holds : ItemOutcome::NotYet;
 }
 

@@ -3,6 +3,8 @@
 namespace tolvane {
 
 bool TriggerMatches(std::string_view trigger, std::string_view path) {
+    // An empty trigger would match every process whose path cannot be read.
+    if (trigger.empty()) return false;
     return trigger == path || trigger == FilePart(path);
 }
 
@@ -53,8 +55,10 @@ void ProcessWatcher::watchProgramStarts(ProcessSource& source, const EntryList& 
     refresh(source, &fresh_);
     for (const std::string& path : fresh_) {
         for (std::size_t row = 0; row < programStart.size(); ++row) {
-            const StartEntry& entry = programStart[row].entry;
-            if (TriggerMatches(entry.condition, path)) launcher.start(entry.path, entry.parameters, IsHidden(entry));
+            if (!TriggerMatches(programStart[row].entry.condition, path)) continue;
+            // A copy: starting may hand control to the shell for a while.
+            const StartEntry entry = programStart[row].entry;
+            launcher.start(entry.path, entry.parameters, IsHidden(entry));
         }
     }
 }

@@ -17,7 +17,7 @@ void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, 
             break;
         case EntryOutcome::Start:
             launcher.start(entry.path, entry.parameters, IsHidden(entry));
-            systemStart[row].pending = 0;
+            if (row < systemStart.size()) systemStart[row].pending = 0;
             break;
         }
     }

@@ -50,6 +50,11 @@ TEST_F(Preconditions, WaitingTimeCountsFromProgramStartAndWraps) {
     m.now = 0x00000800u;  // 0x1800 = 6144 ms later
     EXPECT_EQ(EvaluateCondition(kWaitSeconds, "6", 0xFFFFF000u, m), ItemOutcome::Holds);
     EXPECT_EQ(EvaluateCondition(kWaitSeconds, "7", 0xFFFFF000u, m), ItemOutcome::NotYet);
+    // Waits too long for the 32-bit tick difference never end early.
+    m.now = kStart + 1000;
+    EXPECT_EQ(item(kWaitSeconds, "2147484"), ItemOutcome::NotYet);
+    EXPECT_EQ(item(kWaitSeconds, "4294968"), ItemOutcome::NotYet);
+    EXPECT_EQ(item(kWaitSeconds, "2147483647"), ItemOutcome::NotYet);
 }
 
 TEST_F(Preconditions, InternetKindsFollowTheConnection) {

@@ -49,6 +49,8 @@ TEST(FilePartOfPath, TriggersMatchWholePathOrFileNameExactly) {
     EXPECT_FALSE(TriggerMatches("c:\\x\\a.exe", "C:\\x\\a.exe"));
     EXPECT_FALSE(TriggerMatches("x\\a.exe", "C:\\x\\a.exe"));
     EXPECT_FALSE(TriggerMatches("a", "C:\\x\\a.exe"));
+    EXPECT_FALSE(TriggerMatches("", "")) << "an empty trigger names no program";
+    EXPECT_FALSE(TriggerMatches("", "C:\\x\\"));
     EXPECT_EQ(TrimBlanks("  C:\\a b.exe  "), "C:\\a b.exe");
     EXPECT_EQ(TrimBlanks("   "), "");
 }
@@ -127,6 +129,14 @@ TEST_F(Watcher, BlankPaddedPathsAreTrimmedAndUnreadableOnesTakePart) {
     processes.run("");
     EXPECT_EQ(pass(), Targets{"C:\\a.exe"}) << "the empty path was already known";
     EXPECT_TRUE(watcher.isKnown("C:\\Tools\\tool.exe"));
+}
+
+TEST_F(Watcher, AnEmptyTriggerNeverFires) {
+    entries.append({"empty", "", "", "", "C:\\empty.exe"});
+    watcher.takeFirstSnapshot(processes);
+    processes.run("");  // a process whose path cannot be read
+    processes.run("C:\\Tools\\tool.exe");
+    EXPECT_EQ(pass(), Targets{});
 }
 
 TEST_F(Watcher, EntriesChangedBetweenPassesAreReadAfresh) {
