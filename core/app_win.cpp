@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ui/autostart_shortcut_win.h"
+#include "ui/com_scope_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 #include "ui/single_instance_win.h"
@@ -68,6 +69,8 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     App app;
     app.instance = instance;
     InitialisePlatform();
+    // The shell's open verbs, file icons and dialogs expect COM on the thread.
+    const ComScope com;
     app.systemStartMode = IsSystemStartMode(commandLine ? commandLine : "");
 
     // A second copy would start every program-start target twice.
