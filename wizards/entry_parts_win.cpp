@@ -132,4 +132,24 @@ void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, con
     // "Übernehmen" starts enabled: the stored row stands as it is until a field changes.
 }
 
+StartEntry EntryOfFields(HWND frame, std::string_view condition) {
+    const bool hidden = IsChecked(FindControl(frame, kIdHidden));
+    return MakeStoredEntry(FieldText(frame, kIdName), condition, FieldText(frame, kIdParameters), hidden,
+                           FieldText(frame, kIdPath));
+}
+
+bool CommitEntry(WizardHost& host, ListKind kind, std::optional<std::size_t> row, const StartEntry& entry) {
+    EntryList& list = host.app.model.list(kind);
+    if (!row) {
+        list.append(entry);
+    } else if (*row < list.size()) {
+        list.replace(*row, entry);
+    } else {
+        return false;
+    }
+    host.app.saveEntries();
+    if (host.entriesChanged) host.entriesChanged(kind);
+    return true;
+}
+
 }  // namespace tolvane

@@ -7,12 +7,16 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
 
 #include "core/start_entry.h"
 #include "core/texts.h"
 #include "ui/image_set_win.h"
 #include "wizards/wizard_frame_win.h"
 #include "wizards/wizard_rules.h"
+#include "wizards/wizards_win.h"
 
 namespace tolvane {
 
@@ -65,5 +69,12 @@ void AddNameAndPathSection(WizardFrame& frame, const ImageSet& images, const Sta
 // Edit dialog: parameters, closing hint, "Unsichtbar starten" and the two
 // buttons, in a section of 155 from `y` down.
 void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, const StartEntry& entry);
+
+// The row the shared fields of `frame` describe, with the kind's own
+// precondition text or trigger.
+StartEntry EntryOfFields(HWND frame, std::string_view condition);
+// Appends the row, or replaces row `row`, saves the store at once and tells
+// the main window. False, with nothing changed, when `row` no longer exists.
+bool CommitEntry(WizardHost& host, ListKind kind, std::optional<std::size_t> row, const StartEntry& entry);
 
 }  // namespace tolvane

@@ -119,12 +119,8 @@ void ProgramStartWizard::onCommand(int id, int code) {
 }
 
 void ProgramStartWizard::commit() {
-    const bool hidden = IsChecked(FindControl(frame_.window(), kIdHidden));
-    host_.app.model.programStart.append(
-        MakeStoredEntry(text(kIdName), text(kIdTrigger), text(kIdParameters), hidden, text(kIdPath)));
-    host_.app.saveEntries();
-    if (host_.entriesChanged) host_.entriesChanged(ListKind::ProgramStart);
-    frame_.end();
+    const StartEntry entry = EntryOfFields(frame_.window(), text(kIdTrigger));
+    if (CommitEntry(host_, ListKind::ProgramStart, std::nullopt, entry)) frame_.end();
 }
 
 bool ProgramStartEdit::create() {
@@ -188,13 +184,8 @@ void ProgramStartEdit::onCommand(int id, int code) {
 }
 
 void ProgramStartEdit::commit() {
-    const bool hidden = IsChecked(FindControl(frame_.window(), kIdHidden));
-    EntryList& list = host_.app.model.programStart;
-    if (row_ >= list.size()) return;
-    list.replace(row_, MakeStoredEntry(text(kIdName), text(kIdTrigger), text(kIdParameters), hidden, text(kIdPath)));
-    host_.app.saveEntries();
-    if (host_.entriesChanged) host_.entriesChanged(ListKind::ProgramStart);
-    frame_.end();
+    const StartEntry entry = EntryOfFields(frame_.window(), text(kIdTrigger));
+    if (CommitEntry(host_, ListKind::ProgramStart, row_, entry)) frame_.end();
 }
 
 void RunNewProgramStartWizard(WizardHost& host) {

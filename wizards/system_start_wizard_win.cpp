@@ -42,12 +42,8 @@ void SystemStartWizard::onCommand(int id, int code) {
 }
 
 void SystemStartWizard::commit() {
-    const bool hidden = IsChecked(FindControl(frame_.window(), kIdHidden));
-    host_.app.model.systemStart.append(
-        MakeStoredEntry(text(kIdName), conditions_.encode(), text(kIdParameters), hidden, text(kIdPath)));
-    host_.app.saveEntries();
-    if (host_.entriesChanged) host_.entriesChanged(ListKind::SystemStart);
-    frame_.end();
+    const StartEntry entry = EntryOfFields(frame_.window(), conditions_.encode());
+    if (CommitEntry(host_, ListKind::SystemStart, std::nullopt, entry)) frame_.end();
 }
 
 SystemStartEdit::SystemStartEdit(WizardHost& host, std::size_t row, ConditionDialogs dialogs)
@@ -98,13 +94,8 @@ void SystemStartEdit::onCommand(int id, int code) {
 }
 
 void SystemStartEdit::commit() {
-    const bool hidden = IsChecked(FindControl(frame_.window(), kIdHidden));
-    EntryList& list = host_.app.model.systemStart;
-    if (row_ >= list.size()) return;
-    list.replace(row_, MakeStoredEntry(text(kIdName), conditions_.encode(), text(kIdParameters), hidden, text(kIdPath)));
-    host_.app.saveEntries();
-    if (host_.entriesChanged) host_.entriesChanged(ListKind::SystemStart);
-    frame_.end();
+    const StartEntry entry = EntryOfFields(frame_.window(), conditions_.encode());
+    if (CommitEntry(host_, ListKind::SystemStart, row_, entry)) frame_.end();
 }
 
 void RunNewSystemStartWizard(WizardHost& host) {
