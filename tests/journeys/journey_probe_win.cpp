@@ -18,13 +18,15 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shellapi.h>
-#include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "engine/process_list_win.h"
 
 namespace {
 
@@ -186,18 +188,8 @@ int Dropped(const char* title, int index, const char* text) {
 }
 
 int Processes(const char* name) {
-    std::vector<DWORD> ids(4096);
-    DWORD bytes = 0;
-    if (!::EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes)) return 3;
-    int found = 0;
-    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
-        HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ids[i]);
-        if (!process) continue;
-        char base[MAX_PATH] = {};
-        if (::GetModuleBaseNameA(process, nullptr, base, MAX_PATH) && _stricmp(base, name) == 0) ++found;
-        ::CloseHandle(process);
-    }
-    std::printf("%d\n", found);
+    const std::vector<std::string> names = tolvane::RunningProcessNames();
+    std::printf("%d\n", static_cast<int>(std::count(names.begin(), names.end(), name)));
     return 0;
 }
 
