@@ -7,8 +7,12 @@ namespace tolvane {
 namespace {
 
 BOOL CALLBACK CollectEnabled(HWND window, LPARAM list) {
-    if (::IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
+    try {
+        if (::IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+    } catch (...) {
+        return FALSE;  // nothing may unwind through the system's enumeration
+    }
 }
 
 HWND OwnForegroundWindow() {
