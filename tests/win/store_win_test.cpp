@@ -4,28 +4,18 @@
 
 #include "core/app_win.h"
 #include "core/entry_store.h"
+#include "win/profile_store_aside_win.h"
 
 using namespace tolvane;
 
 namespace {
 
-// Keeps whatever store the prefix had and puts it back afterwards.
 class ProfileStore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        path_ = StoreFilePath();
-        ASSERT_FALSE(path_.empty());
-        saved_ = path_ + ".test-saved";
-        ::DeleteFileA(saved_.c_str());
-        hadStore_ = ::MoveFileA(path_.c_str(), saved_.c_str()) != 0;
-    }
-    void TearDown() override {
-        ::DeleteFileA(path_.c_str());
-        ::DeleteFileA((path_ + ".bak").c_str());
-        if (hadStore_) ::MoveFileA(saved_.c_str(), path_.c_str());
-    }
-    std::string path_, saved_;
-    bool hadStore_ = false;
+    void SetUp() override { ASSERT_FALSE(path_.empty()); }
+
+    ProfileStoreAside aside_;
+    const std::string path_ = aside_.path();
 };
 
 EntryModel Sample() {

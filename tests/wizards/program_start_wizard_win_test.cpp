@@ -14,56 +14,26 @@
 #include "ui/image_set_win.h"
 #include "wizards/process_chooser_win.h"
 #include "wizards/program_start_wizard_win.h"
+#include "wizards/wizard_test_kit_win.h"
+#include "win/profile_store_aside_win.h"
 
 using namespace tolvane;
 
 namespace {
 
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-void Click(HWND frame, int id) { ::SendMessageA(FindControl(frame, id), BM_CLICK, 0, 0); }
-bool Enabled(HWND frame, int id) { return ::IsWindowEnabled(FindControl(frame, id)) != FALSE; }
-std::string FieldText(HWND frame, int id) { return ControlText(FindControl(frame, id)); }
-
-void Type(HWND frame, int id, const std::string& text) {
-    HWND field = FindControl(frame, id);
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    ::SendMessageA(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
-}
-
 class ProgramWizardTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = StoreFilePath();
-        ASSERT_FALSE(path_.empty());
-        saved_ = path_ + ".test-saved";
-        ::DeleteFileA(saved_.c_str());
-        hadStore_ = ::MoveFileA(path_.c_str(), saved_.c_str()) != 0;
-        app.store = std::make_unique<EntryStore>(HostFiles(), path_, MakeRandomByteSource());
-        program = TempPath("my_tool.exe");
-        HANDLE file = ::CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        ::CloseHandle(file);
+        ASSERT_FALSE(store_.path().empty());
+        app.store = std::make_unique<EntryStore>(HostFiles(), store_.path(), MakeRandomByteSource());
+        program = MakeEmptyTempFile("my_tool.exe");
+        ASSERT_FALSE(program.empty());
         dialogs.chooseFile = [](HWND) { return std::string(); };
         dialogs.chooseApplication = [this](HWND) { return application; };
         dialogs.chooseProcess = [this](HWND) { ++processChoices; return process; };
     }
-    void TearDown() override {
-        ::DeleteFileA(program.c_str());
-        ::DeleteFileA(path_.c_str());
-        ::DeleteFileA((path_ + ".bak").c_str());
-        if (hadStore_) ::MoveFileA(saved_.c_str(), path_.c_str());
-    }
-    EntryModel Stored() {
-        EntryModel loaded;
-        EntryStore store(HostFiles(), path_, MakeRandomByteSource());
-        store.load(loaded, false);
-        return loaded;
-    }
+    void TearDown() override { ::DeleteFileA(program.c_str()); }
+    EntryModel Stored() const { return store_.stored(); }
 
     App app;
     ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
@@ -76,8 +46,7 @@ protected:
     int processChoices = 0;
 
 private:
-    std::string path_, saved_;
-    bool hadStore_ = false;
+    ProfileStoreAside store_;
 };
 
 }  // namespace

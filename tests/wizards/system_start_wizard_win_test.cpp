@@ -12,26 +12,12 @@
 #include "core/texts.h"
 #include "ui/image_set_win.h"
 #include "wizards/system_start_wizard_win.h"
+#include "wizards/wizard_test_kit_win.h"
+#include "win/profile_store_aside_win.h"
 
 using namespace tolvane;
 
 namespace {
-
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-void Click(HWND frame, int id) { ::SendMessageA(FindControl(frame, id), BM_CLICK, 0, 0); }
-bool Enabled(HWND frame, int id) { return ::IsWindowEnabled(FindControl(frame, id)) != FALSE; }
-
-// Types into an edit field the way the user does: text, then EN_CHANGE.
-void Type(HWND frame, int id, const std::string& text) {
-    HWND field = FindControl(frame, id);
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    ::SendMessageA(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
-}
 
 ConditionDialogs NoDialogs() {
     ConditionDialogs dialogs;
@@ -46,33 +32,19 @@ ConditionDialogs NoDialogs() {
 class WizardTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = StoreFilePath();
-        ASSERT_FALSE(path_.empty());
-        saved_ = path_ + ".test-saved";
-        ::DeleteFileA(saved_.c_str());
-        hadStore_ = ::MoveFileA(path_.c_str(), saved_.c_str()) != 0;
-        app.store = std::make_unique<EntryStore>(HostFiles(), path_, MakeRandomByteSource());
+        ASSERT_FALSE(store_.path().empty());
+        app.store = std::make_unique<EntryStore>(HostFiles(), store_.path(), MakeRandomByteSource());
         owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 100, 100, 600, 400, nullptr, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
-        program = TempPath("my_backup.exe");
-        HANDLE file = ::CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        ::CloseHandle(file);
+        program = MakeEmptyTempFile("my_backup.exe");
+        ASSERT_FALSE(program.empty());
     }
     void TearDown() override {
         ::DestroyWindow(owner);
         ::DeleteFileA(program.c_str());
-        ::DeleteFileA(path_.c_str());
-        ::DeleteFileA((path_ + ".bak").c_str());
-        if (hadStore_) ::MoveFileA(saved_.c_str(), path_.c_str());
     }
-    EntryModel Stored() {
-        EntryModel loaded;
-        EntryStore store(HostFiles(), path_, MakeRandomByteSource());
-        store.load(loaded, false);
-        return loaded;
-    }
-    bool StoreExists() const { return ::GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    EntryModel Stored() const { return store_.stored(); }
+    bool StoreExists() const { return store_.exists(); }
 
     App app;
     ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
@@ -84,8 +56,7 @@ protected:
     std::string program;
 
 private:
-    std::string path_, saved_;
-    bool hadStore_ = false;
+    ProfileStoreAside store_;
 };
 
 }  // namespace
