@@ -93,22 +93,28 @@ def removal_asks_and_saves_at_once(runs):
 SYSTEM_WIZARD = "Assistent f*"  # "Assistent für neuen Systemstart..."
 
 
+def open_wizard_past_name_and_path(shortcut, title, name, target):
+    """Opens a new-entry wizard with its shortcut and fills the intro, name and
+    path steps as a user does; leaves it on step 3."""
+    focus(MAIN_TITLE)
+    keys(shortcut)
+    wait_for("the wizard", lambda: window_visible(title))
+    click(title, "Weiter")                    # intro
+    click_nth(title, "Edit", 0)
+    type_text(name)
+    click(title, "Weiter")                    # step 1
+    click_nth(title, "Edit", 0)
+    type_text(target)
+    click(title, "Weiter")                    # step 2
+
+
 @journey
 def create_with_the_wizard_then_start_at_logon(runs):
     target = windows_path(os.path.join(WORK, "target_tool.exe"))
     run = Tolvane()
     runs.append(run)
     wait_for("the main window", lambda: window_visible(MAIN_TITLE))
-    focus(MAIN_TITLE)
-    keys("ctrl+s")
-    wait_for("the wizard", lambda: window_visible(SYSTEM_WIZARD))
-    click(SYSTEM_WIZARD, "Weiter")                    # intro
-    click_nth(SYSTEM_WIZARD, "Edit", 0)
-    type_text("Mein Ziel")
-    click(SYSTEM_WIZARD, "Weiter")                    # step 1
-    click_nth(SYSTEM_WIZARD, "Edit", 0)
-    type_text(target)
-    click(SYSTEM_WIZARD, "Weiter")                    # step 2
+    open_wizard_past_name_and_path("ctrl+s", SYSTEM_WIZARD, "Mein Ziel", target)
     click(SYSTEM_WIZARD, "Hinzufügen...")
     wait_for("the add sub-dialog", lambda: window_visible("Hinzuf*"))
     click_nth("Hinzuf*", "Edit", 0)                   # the seconds of "Wartezeit von ..."
@@ -157,16 +163,7 @@ def program_start_by_process_name_from_the_chooser(runs):
     runs.append(run)
     wait_for("the main window", lambda: window_visible(MAIN_TITLE))
 
-    focus(MAIN_TITLE)
-    keys("ctrl+p")
-    wait_for("the wizard", lambda: window_visible(PROGRAM_WIZARD))
-    click(PROGRAM_WIZARD, "Weiter")                   # intro
-    click_nth(PROGRAM_WIZARD, "Edit", 0)
-    type_text("Beim Auslöser")
-    click(PROGRAM_WIZARD, "Weiter")                   # step 1
-    click_nth(PROGRAM_WIZARD, "Edit", 0)
-    type_text(target)
-    click(PROGRAM_WIZARD, "Weiter")                   # step 2
+    open_wizard_past_name_and_path("ctrl+p", PROGRAM_WIZARD, "Beim Auslöser", target)
     click(PROGRAM_WIZARD, "Prozessname")
     click(PROGRAM_WIZARD, "...")
     wait_for("the process chooser", lambda: window_visible(CHOOSER))
