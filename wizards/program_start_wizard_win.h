@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>

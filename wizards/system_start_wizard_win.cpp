@@ -5,12 +5,6 @@
 
 namespace tolvane {
 
-namespace {
-
-void Enable(HWND frame, int id, bool enabled) { EnableControl(frame, id, enabled); }
-
-}  // namespace
-
 SystemStartWizard::SystemStartWizard(WizardHost& host, ConditionDialogs dialogs)
     : chooseFile(&ChooseProgramFile), host_(host), conditions_(host.images, std::move(dialogs)) {}
 
@@ -74,7 +68,7 @@ void SystemStartEdit::onCommand(int id, int code) {
     if (conditions_.onCommand(id, code)) return;
     switch (id) {
     case kIdName:
-        Enable(frame_.window(), kIdApply, SystemStartEditComplete(text(kIdName)));
+        EnableControl(frame_.window(), kIdApply, SystemStartEditComplete(text(kIdName)));
         break;
     case kIdPathChooser: {
         if (code != BN_CLICKED) break;

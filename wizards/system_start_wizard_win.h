@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
