@@ -51,7 +51,7 @@ bool KindTakesText(int kind);
 
 // Characters a value may not hold: "{" and "}" end the value early, and a ";"
 // would split the item when the text is read back.
-enum class ValueProblem { None, Brace, Semicolon };
+enum class ValueProblem { None, Brace, Semicolon, NotWholeNumber };
 ValueProblem CheckConditionValue(std::string_view value);
 
 // Signed 32-bit decimal read leniently: leading blanks and tabs, one optional

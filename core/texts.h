@@ -101,6 +101,7 @@ inline constexpr std::string_view kUnitSeconds = "Sekunden";
 inline constexpr std::string_view kUnitMegabyte = "Megabyte";
 inline constexpr std::string_view kTriggerApplication = "Anwendung";
 inline constexpr std::string_view kTriggerProcessName = "Prozessname";
+inline constexpr std::string_view kNotWholeNumber = "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.";
 }  // namespace fixed_text
 
 }  // namespace tolvane

@@ -1,5 +1,7 @@
 #include "wizards/condition_list.h"
 
+#include <cstdint>
+
 #include "core/texts.h"
 
 namespace tolvane {
@@ -18,14 +20,28 @@ KindControls ControlsForKind(int kind) {
     return shown;
 }
 
+bool IsPlainWholeNumber(std::string_view field) {
+    // Empty reads as 0; anything beyond the 32-bit range would be read wrapped.
+    std::uint64_t value = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > kLargestConditionNumber) return false;
+    }
+    return true;
+}
+
 AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view textField) {
     AddDecision decision;
     decision.item.label = std::string(KindLabel(kind));
     if (KindTakesNumber(kind)) {
-        // The field takes only digits when typed into; a paste can bring others.
-        for (const char c : digitsField) {
-            if (c >= '0' && c <= '9') decision.item.value.push_back(c);
+        // The field takes only digits when typed into, but a paste can bring
+        // others; what is stored must be the number the user sees.
+        if (!IsPlainWholeNumber(digitsField)) {
+            decision.problem = ValueProblem::NotWholeNumber;
+            return decision;
         }
+        decision.item.value = std::string(digitsField);
     } else if (KindTakesText(kind)) {
         decision.item.value = std::string(textField);
     }
@@ -40,6 +56,7 @@ AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view t
 }
 
 std::string ValueProblemMessage(ValueProblem problem) {
+    if (problem == ValueProblem::NotWholeNumber) return std::string(fixed_text::kNotWholeNumber);
     std::string message(GetText(Text::BraceMessage));
     if (problem == ValueProblem::Semicolon) {
         const auto braces = message.rfind("{ }");

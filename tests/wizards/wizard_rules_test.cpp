@@ -108,8 +108,21 @@ TEST(ConditionAdd, TakesTheValueOfTheKind) {
     EXPECT_EQ(DecideAdd(kInternetOnline, "30", "x").item.value, "");
     EXPECT_EQ(DecideAdd(kFileExists, "30", "C:\\a").item.value, "C:\\a");
     EXPECT_EQ(DecideAdd(kWaitSeconds, "", "").item.value, "") << "an empty number is accepted";
-    EXPECT_EQ(DecideAdd(kWaitSeconds, " 1a2-", "").item.value, "12") << "pasted non-digits are dropped";
     EXPECT_EQ(DecideAdd(kUserNameIs, "", "bob").problem, ValueProblem::None);
+}
+
+TEST(ConditionAdd, RefusesANumberFieldThatIsNotThePlainNumberItShows) {
+    // A paste gets past the field's digits-only typing.
+    for (const char* pasted : {" 12", "1.5", "-1e3", "+7", "12 ", "3000000000", "2147483648", "99999999999999999999"}) {
+        const AddDecision decision = DecideAdd(kDiskFreeBelow, pasted, "");
+        EXPECT_EQ(decision.problem, ValueProblem::NotWholeNumber) << pasted;
+    }
+    EXPECT_EQ(DecideAdd(kWaitSeconds, "2147483647", "").item.value, "2147483647");
+    EXPECT_EQ(DecideAdd(kWaitSeconds, "00000000042", "").item.value, "00000000042") << "leading zeros read as shown";
+    // A text kind does not look at the hidden number field.
+    EXPECT_EQ(DecideAdd(kUserNameIs, "1.5", "bob").problem, ValueProblem::None);
+    EXPECT_EQ(ValueProblemMessage(ValueProblem::NotWholeNumber),
+              "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.");
 }
 
 TEST(ConditionAdd, RefusesBracesEvenInAHiddenTextFieldAndSemicolonsInTheValue) {
