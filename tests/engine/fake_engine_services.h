@@ -2,6 +2,7 @@
 // and benchmark.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,8 +44,11 @@ struct Start {
 struct RecordingLauncher : Launcher {
     std::vector<Start> starts;
     bool result = true;
+    // Runs inside a start, as window messages the shell pumps there would.
+    std::function<void()> duringStart;
     bool start(const std::string& target, const std::string& parameters, bool hidden) override {
         starts.push_back({target, parameters, hidden});
+        if (duringStart) duringStart();
         return result;
     }
 };

@@ -51,6 +51,25 @@ TEST_F(SystemStartHalf, WaitingKeepsTheMarkAndFailingDropsIt) {
     EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\w.exe", "", false}}));
 }
 
+TEST_F(SystemStartHalf, AListChangedDuringAStartLeavesTheOtherRowsMarks) {
+    list.append({"x", "", "", "", "C:\\x.exe"}, 0);
+    list.append({"a", "", "", "", "C:\\a.exe"}, 1);
+    list.append({"b", Wait(30), "", "", "C:\\b.exe"}, 1);
+    // The user removes the first row while the shell pumps messages in a start.
+    launcher.duringStart = [this] {
+        launcher.duringStart = nullptr;
+        list.remove(0);
+    };
+    measures.now = 1000;
+    pass();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].pending, 0u) << "the started row";
+    EXPECT_EQ(list[1].pending, 1u) << "the waiting row keeps its mark";
+    measures.now = 30000;
+    pass();
+    EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\a.exe", "", false}, {"C:\\b.exe", "", false}}));
+}
+
 TEST_F(SystemStartHalf, AFailedStartStillClearsTheMark) {
     launcher.result = false;
     list.append({"a", "", "", "", "C:\\missing.exe"}, 7);
