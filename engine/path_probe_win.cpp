@@ -7,6 +7,34 @@
 
 namespace tolvane {
 
+namespace {
+
+std::wstring Widen(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), size);
+    wide.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return wide;
+}
+
+// Paths of MAX_PATH characters or more are only reachable in the
+// extended-length form, which takes no relative parts, so the path is made
+// full first.
+std::wstring SearchablePath(const std::wstring& path) {
+    if (path.size() < MAX_PATH || path.rfind(L"\\\\?\\", 0) == 0) return path;
+    const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::wstring full(needed, L'\0');
+    const DWORD length = ::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return path;
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+}  // namespace
+
 PathKind ProbePath(std::string_view path) {
     if (path.empty()) return PathKind::Missing;
     if ((path.size() == 2 || path.size() == 3) && path[1] == ':') {
@@ -16,8 +44,8 @@ PathKind ProbePath(std::string_view path) {
     }
     std::string search(path);
     if (search.back() == '\\') search.pop_back();
-    WIN32_FIND_DATAA found{};
-    const UniqueFindHandle handle(::FindFirstFileA(search.c_str(), &found));
+    WIN32_FIND_DATAW found{};
+    const UniqueFindHandle handle(::FindFirstFileW(SearchablePath(Widen(search)).c_str(), &found));
     if (!handle) return PathKind::Missing;
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Directory : PathKind::File;
 }

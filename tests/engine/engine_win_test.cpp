@@ -89,6 +89,38 @@ TEST(WinMeasures, PathProbeTellsFilesDirectoriesAndDrives) {
     EXPECT_EQ(EvaluateCondition(kDirectoryMissing, empty, 0, measures), ItemOutcome::Holds);
 }
 
+TEST(WinMeasures, PathProbeFindsPathsOfMaxPathCharactersOrMore) {
+    ScratchFolder scratch("tolvane-long-path");
+    // Nested folders of 100 characters each: the deepest path passes MAX_PATH.
+    std::string folder = scratch.path();
+    const std::string part(100, 'd');
+    for (int depth = 0; depth < 3; ++depth) {
+        folder += "\\" + part;
+        const std::wstring wide = L"\\\\?\\" + std::wstring(folder.begin(), folder.end());
+        ASSERT_TRUE(::CreateDirectoryW(wide.c_str(), nullptr)) << folder;
+    }
+    const std::string file = folder + "\\long.txt";
+    ASSERT_GE(file.size(), static_cast<std::size_t>(MAX_PATH));
+    const std::wstring wideFile = L"\\\\?\\" + std::wstring(file.begin(), file.end());
+    UniqueFileHandle created(::CreateFileW(wideFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_TRUE(created);
+    created.reset();
+    EXPECT_EQ(ProbePath(file), PathKind::File);
+    EXPECT_EQ(ProbePath(folder), PathKind::Directory);
+    EXPECT_EQ(ProbePath(folder + "\\"), PathKind::Directory);
+    EXPECT_EQ(ProbePath(folder + "\\*.txt"), PathKind::File) << "wildcards match in long paths too";
+    EXPECT_EQ(ProbePath(folder + "\\missing.txt"), PathKind::Missing);
+    WinSystemMeasures measures;
+    EXPECT_EQ(EvaluateCondition(kFileExists, file, 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kDirectoryMissing, folder, 0, measures), ItemOutcome::Fails);
+    // The scratch folder removes only what the plain API reaches.
+    ::DeleteFileW(wideFile.c_str());
+    for (int depth = 0; depth < 3; ++depth) {
+        ::RemoveDirectoryW((L"\\\\?\\" + std::wstring(folder.begin(), folder.end())).c_str());
+        folder.resize(folder.size() - part.size() - 1);
+    }
+}
+
 class StubPing : public ::testing::Test {
 protected:
     void SetUp() override {
