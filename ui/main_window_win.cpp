@@ -242,6 +242,12 @@ void MainWindow::entriesChanged(ListKind kind) {
     const int oldCount = static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
     ::SendMessageA(view, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(view, LVM_DELETEALLITEMS, 0, 0);
+    // Row icons are made again as rows are drawn: starting the image list
+    // afresh keeps it no longer than the list, however often rows change.
+    if (auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(view, LVM_GETIMAGELIST, LVSIL_SMALL, 0))) {
+        ::ImageList_RemoveAll(images);
+    }
+    for (std::size_t index = 0; index < rows.size(); ++index) rows[index].image = -1;
     // Texts and icons are asked for when a row is drawn (LVN_GETDISPINFO):
     // the view holds no copy of the entries, and a long list costs only the
     // icons of the rows on screen.

@@ -122,6 +122,19 @@ TEST_F(MainWindowTest, ShowsTheModelsRowsWithIcons) {
     ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image));
     EXPECT_GE(app_.model.programStart[0].image, 0);
     EXPECT_EQ(image.iImage, app_.model.programStart[0].image);
+    // Edits do not pile up icons: the image list stays as long as the list.
+    HIMAGELIST icons = reinterpret_cast<HIMAGELIST>(
+        ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    for (int edit = 0; edit < 20; ++edit) {
+        app_.model.programStart.replace(0, {"Gamma" + std::to_string(edit), "x.exe", "", "", "C:\\g.txt"});
+        window_->entriesChanged(ListKind::ProgramStart);
+        for (int row = 0; row < static_cast<int>(app_.model.programStart.size()); ++row) {
+            image.iItem = row;
+            ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image));
+        }
+    }
+    EXPECT_LE(::ImageList_GetImageCount(icons), static_cast<int>(app_.model.programStart.size()));
+    EXPECT_GE(app_.model.programStart[0].image, 0);
     char header[64] = {};
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
