@@ -12,8 +12,15 @@ InstanceClaim ClaimSingleInstance(const char* name) {
     return claim;
 }
 
-bool ShowRunningCopy() {
-    HWND running = ::FindWindowA(kMainWindowClass, nullptr);
+bool ShowRunningCopy(const char* windowClass, unsigned long patienceMs) {
+    const char* wanted = windowClass ? windowClass : kMainWindowClass;
+    // A posted request waits in the queue until the running copy's loop
+    // turns, so it only has to find the window.
+    HWND running = ::FindWindowA(wanted, nullptr);
+    for (const DWORD begin = ::GetTickCount(); !running && ::GetTickCount() - begin < patienceMs;) {
+        ::Sleep(50);
+        running = ::FindWindowA(wanted, nullptr);
+    }
     if (!running) return false;
     // The running copy may bring itself to the front only if allowed to.
     DWORD process = 0;

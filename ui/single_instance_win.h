@@ -16,7 +16,12 @@ struct InstanceClaim {
 // Claims the session-wide mark; first is false when another copy holds it.
 InstanceClaim ClaimSingleInstance(const char* name = kInstanceMutexName);
 
-// Asks the running copy to show its main window; false when none was found.
-bool ShowRunningCopy();
+// How long a second start waits for the running copy's window: a copy
+// started at the same moment may not have made it yet.
+inline constexpr unsigned long kRunningCopyPatienceMs = 10000;
+
+// Asks the running copy to show its main window (of `windowClass`), waiting
+// for it while that copy is still starting; false when none appeared.
+bool ShowRunningCopy(const char* windowClass = nullptr, unsigned long patienceMs = kRunningCopyPatienceMs);
 
 }  // namespace tolvane

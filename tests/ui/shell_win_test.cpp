@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "core/texts.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/file_icons_win.h"
+#include "ui/main_window_win.h"
 #include "ui/single_instance_win.h"
 #include "ui/window_snap_win.h"
 
@@ -145,3 +148,53 @@ TEST(SingleInstance, SecondClaimInTheSessionIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A running copy still starting up: its window appears only after a while,
+// and it records whether the show request reached it.
+struct LateCopy {
+    std::atomic<bool> asked{false};
+    std::thread thread;
+
+    explicit LateCopy(const char* windowClass, DWORD delayMs) {
+        thread = std::thread([this, windowClass, delayMs] {
+            ::Sleep(delayMs);
+            WNDCLASSA type{};
+            type.lpfnWndProc = ::DefWindowProcA;
+            type.hInstance = ::GetModuleHandleA(nullptr);
+            type.lpszClassName = windowClass;
+            ::RegisterClassA(&type);
+            HWND window = ::CreateWindowA(windowClass, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                          ::GetModuleHandleA(nullptr), nullptr);
+            const UINT show = ::RegisterWindowMessageA(kShowMessageName);
+            MSG message{};
+            for (const DWORD begin = ::GetTickCount(); !asked && ::GetTickCount() - begin < 15000;) {
+                if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+                    continue;
+                }
+                if (message.message == show) asked = true;
+                ::DispatchMessageA(&message);
+            }
+            ::DestroyWindow(window);
+            ::UnregisterClassA(windowClass, ::GetModuleHandleA(nullptr));
+        });
+    }
+    ~LateCopy() {
+        if (thread.joinable()) thread.join();
+    }
+};
+
+}  // namespace
+
+TEST(InstanceMark, ASecondStartReachesACopyWhoseWindowComesLate) {
+    {
+        LateCopy late("TolvaneLateCopyTest", 400);
+        EXPECT_TRUE(ShowRunningCopy("TolvaneLateCopyTest"));
+        late.thread.join();
+        EXPECT_TRUE(late.asked) << "the request waited for the window";
+    }
+    // With no window ever appearing, the second start gives up in time.
+    EXPECT_FALSE(ShowRunningCopy("TolvaneNoCopyTest", 200));
+}
