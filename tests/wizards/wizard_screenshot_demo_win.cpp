@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/app_win.h"
+#include "core/precondition_text.h"
+#include "core/texts.h"
 #include "ui/image_set_win.h"
 #include "wizards/condition_editor_win.h"
 #include "wizards/process_chooser_win.h"
@@ -22,7 +24,10 @@ using namespace tolvane;
 namespace {
 
 const char kTarget[] = "C:\\windows\\notepad.exe";
-const char kConditions[] = "Wartezeit von ...{30};Internetverbindung vorhanden{};";
+// Encoded from the real kind labels, so the pictures show only what exists.
+std::string SampleConditions() {
+    return EncodeConditions({{std::string(KindLabel(kWaitSeconds)), "30"}, {std::string(KindLabel(kInternetOnline)), ""}});
+}
 
 void Click(HWND window, int id) { ::SendMessageA(FindControl(window, id), BM_CLICK, 0, 0); }
 
@@ -78,7 +83,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const std::string view = __argc > 2 ? __argv[2] : "system-0";
     App app;
     app.instance = instance;
-    app.model.systemStart.append({"Editor", kConditions, "/n", "", kTarget});
+    app.model.systemStart.append({"Editor", SampleConditions(), "/n", "", kTarget});
     app.model.programStart.append({"Protokoll", "winword.exe", "", "X", "C:\\logs\\start.log"});
     const ImageSet images = ImageSet::Load(instance);
     WizardHost host{app, nullptr, images, [](ListKind) {}, [] { return std::vector<std::string>(); }};
@@ -95,7 +100,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         if (!systemWizard.create()) return 1;
         shown = systemWizard.frame().window();
         const int page = view.back() - '0';
-        if (page >= 3) systemWizard.conditions().load(kConditions);
+        if (page >= 3) systemWizard.conditions().load(SampleConditions());
         WalkTo(shown, page, false);
     } else if (view.rfind("program-", 0) == 0 && view != "program-edit") {
         if (!programWizard.create()) return 1;
