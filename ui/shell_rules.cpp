@@ -18,6 +18,10 @@ SnapRect SnapToWorkArea(SnapRect r, const WorkArea& a) {
     return r;
 }
 
+bool SnapsPlacement(const PlacementChange& change) {
+    return change.moves && !change.minimised && !change.maximised && !change.stateChanges;
+}
+
 MenuItemParts SplitMenuItemText(std::string_view text) {
     const auto tab = text.find('\t');
     if (tab == std::string_view::npos) return {text, {}};

@@ -22,6 +22,17 @@ inline constexpr int kSnapDistance = 10;
 // already past an edge: a further 10 pixels out.
 SnapRect SnapToWorkArea(SnapRect proposed, const WorkArea& area);
 
+// What the system proposes for a top-level window's place.
+struct PlacementChange {
+    bool moves = false;         // the position changes at all
+    bool minimised = false;
+    bool maximised = false;     // maximised now, or being maximised or restored to it
+    bool stateChanges = false;  // the change into or out of those states
+};
+// Snapping follows the user's moves only: the places the system picks for
+// a minimised or maximised window, and their changes, stay as they are.
+bool SnapsPlacement(const PlacementChange& change);
+
 struct MenuItemParts {
     std::string_view label;     // up to the first tab
     std::string_view shortcut;  // after the first tab, up to a second tab

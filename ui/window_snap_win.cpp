@@ -18,8 +18,14 @@ bool IsSnappedWindow(HWND window) {
     return lstrcmpA(className, "#32768") != 0 && lstrcmpA(className, "tooltips_class32") != 0;
 }
 
+// Set by the system in a position change that minimises, maximises or
+// restores the window; not in the SDK headers.
+constexpr UINT kSwpStateChanged = 0x8000;
+
 void Snap(HWND window, WINDOWPOS& pos) {
-    if ((pos.flags & SWP_NOMOVE) || ::IsIconic(window) || !IsSnappedWindow(window)) return;
+    const PlacementChange change{(pos.flags & SWP_NOMOVE) == 0, ::IsIconic(window) != FALSE,
+                                 ::IsZoomed(window) != FALSE, (pos.flags & kSwpStateChanged) != 0};
+    if (!SnapsPlacement(change) || !IsSnappedWindow(window)) return;
     SnapRect proposed{pos.x, pos.y, pos.cx, pos.cy};
     if (pos.flags & SWP_NOSIZE) {
         RECT current{};

@@ -62,5 +62,15 @@ TEST(FolderOfPath, KeepsTheLastSeparator) {
     EXPECT_EQ(FolderOfPath("x.exe"), "");
 }
 
+TEST(SnapsPlacement, OnlyTheUsersOwnMovesAreSnapped) {
+    EXPECT_TRUE(SnapsPlacement({.moves = true}));
+    EXPECT_FALSE(SnapsPlacement({.moves = false}));
+    // Windows puts a maximised window at (-8, -8); snapping it would uncover a strip.
+    EXPECT_FALSE(SnapsPlacement({.moves = true, .maximised = true}));
+    EXPECT_FALSE(SnapsPlacement({.moves = true, .maximised = true, .stateChanges = true}));
+    EXPECT_FALSE(SnapsPlacement({.moves = true, .minimised = true}));
+    EXPECT_FALSE(SnapsPlacement({.moves = true, .stateChanges = true})) << "restored from maximised";
+}
+
 }  // namespace
 }  // namespace tolvane

@@ -67,6 +67,35 @@ TEST(WindowSnapping, AdjustsEveryTopLevelWindowOfTheThread) {
     ::DestroyWindow(window);
 }
 
+TEST(WindowSnapping, AMaximisedWindowStaysWhereTheSystemPutsIt) {
+    constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+    const UniqueHook hook = InstallWindowSnapping();
+    HWND snapped = ::CreateWindowExA(0, "STATIC", "snapped", kStyle, 200, 200, 300, 200, nullptr, nullptr, nullptr,
+                                     nullptr);
+    ASSERT_TRUE(snapped);
+    ::ShowWindow(snapped, SW_MAXIMIZE);
+    RECT maximised{};
+    ::GetWindowRect(snapped, &maximised);
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    // The frame may hang over the work area's edges, but never by a snap's 10 pixels more.
+    RECT frame{0, 0, 0, 0};
+    ::AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    EXPECT_GE(maximised.left, work.left + frame.left);
+    EXPECT_GE(maximised.top, work.top + frame.top);
+    EXPECT_LE(maximised.right, work.right + frame.right);
+    // Restoring brings back the normal place; maximising again the same place.
+    ::ShowWindow(snapped, SW_RESTORE);
+    RECT restored{};
+    ::GetWindowRect(snapped, &restored);
+    EXPECT_EQ(restored.left, 200);
+    ::ShowWindow(snapped, SW_MAXIMIZE);
+    RECT again{};
+    ::GetWindowRect(snapped, &again);
+    EXPECT_TRUE(::EqualRect(&again, &maximised));
+    ::DestroyWindow(snapped);
+}
+
 TEST(WindowSnapping, WindowsThatExistedBeforeTheHookAreSnappedToo) {
     HWND window = ::CreateWindowExA(0, "STATIC", "early", WS_POPUP, 200, 200, 100, 100, nullptr, nullptr, nullptr,
                                     nullptr);
