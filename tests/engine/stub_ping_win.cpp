@@ -65,8 +65,8 @@ int main() {
     } else if (!std::strcmp(mode, "flood")) {
         // A reply, then output without end, until the pipe breaks or the
         // process is ended.
-        Print(head6 + "Reply from ::1: time<1ms\r\n");
-        const std::string filler(4000, '.');
+        Print(head + "Reply from 127.0.0.1: bytes=32 time<1ms TTL=128\r\n");
+        const std::string filler(65534, '.');
         while (Print(filler + "\r\n")) {
         }
         return 0;
