@@ -21,7 +21,8 @@ Drain DrainPipe(HANDLE pipe, std::string& output, std::size_t maxOutput) {
         if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) return Drain::Broken;
         if (available == 0) return Drain::Empty;
         if (output.size() >= maxOutput) return Drain::Full;
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>({sizeof buffer, available, maxOutput - output.size()}));
+        const std::size_t room = maxOutput - output.size();
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>({sizeof buffer, available, room}));
         DWORD read = 0;
         if (!::ReadFile(pipe, buffer, wanted, &read, nullptr)) return Drain::Broken;
         output.append(buffer, read);

@@ -222,8 +222,9 @@ protected:
         ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\tolvane_stub_ping.exe").c_str(), systemPing.c_str(), FALSE));
         replaced = true;
         HKEY key = nullptr;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            ::RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         overridden = ::RegSetValueExA(key, "ping.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>("native"), 7) ==
                      ERROR_SUCCESS;
         ::RegCloseKey(key);

@@ -56,7 +56,8 @@ TEST(PingOutput, EchoRepliesOfBothFamiliesInAnyLanguageMeanConnected) {
         // Several requests: one echo that came back is enough.
         {"timeout, then reply", kHeadEn6 + "Request timed out.\r\nReply from ::1: time=3ms\r\n", 0},
         {"reply, then timeout (de)",
-         kHeadDe4 + "Antwort von 192.0.2.7: Bytes=32 Zeit=12ms TTL=117\r\nZeit\x81" "berschreitung der Anforderung.\r\n",
+         kHeadDe4 + "Antwort von 192.0.2.7: Bytes=32 Zeit=12ms TTL=117\r\n"
+                    "Zeit\x81" "berschreitung der Anforderung.\r\n",
          0},
     };
     for (const Recorded& c : cases) EXPECT_TRUE(Connected(c)) << c.what << "\n" << c.output;
@@ -65,7 +66,8 @@ TEST(PingOutput, EchoRepliesOfBothFamiliesInAnyLanguageMeanConnected) {
 TEST(PingOutput, UnreachableTimeoutsFailuresAndLookupsMeanNotConnected) {
     const Recorded cases[] = {
         // Unreachable replies count as received: ping's exit code is 0.
-        {"en v4 host unreachable", kHeadEn4 + "Reply from 192.168.0.1: Destination host unreachable.\r\n" + kStatsEn, 0},
+        {"en v4 host unreachable",
+         kHeadEn4 + "Reply from 192.168.0.1: Destination host unreachable.\r\n" + kStatsEn, 0},
         {"de v4 host unreachable", kHeadDe4 + "Antwort von 192.168.0.1: Zielhost nicht erreichbar.\r\n" + kStatsDe, 0},
         {"en v6 host unreachable", kHeadEn6 + "Reply from 2a00:1450:4001:82b::1: Destination host unreachable.\r\n", 0},
         {"de v6 host unreachable", kHeadDe6 + "Antwort von 2a00:1450:4001:82b::1: Zielhost nicht erreichbar.\r\n", 0},

@@ -33,7 +33,8 @@ int main() {
     const std::string head = "\r\nPinging 127.0.0.1 with 32 bytes of data:\r\n";
     const std::string head6 = "\r\nPinging ::1 with 32 bytes of data:\r\n";
     const std::string headDe6 = "\r\nPing wird ausgef\x81hrt f\x81r ::1 mit 32 Bytes Daten:\r\n";
-    const std::string statsDe = "\r\nPing-Statistik f\x81r ::1:\r\n    Pakete: Gesendet = 1, Empfangen = 1, Verloren = 0\r\n";
+    const std::string statsDe =
+        "\r\nPing-Statistik f\x81r ::1:\r\n    Pakete: Gesendet = 1, Empfangen = 1, Verloren = 0\r\n";
     if (!std::strcmp(mode, "reply-en")) {
         Print(head + "Reply from 127.0.0.1: bytes=32 time<1ms TTL=128\r\n");
     } else if (!std::strcmp(mode, "reply-de")) {
