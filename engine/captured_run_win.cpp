@@ -2,21 +2,29 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/unique_handle_win.h"
 
 namespace tolvane {
 
 namespace {
 
-// Takes whatever the pipe holds now without blocking; false once it is broken.
-bool DrainPipe(HANDLE pipe, std::string& output) {
+enum class Drain { Empty, Broken, Full };
+
+// Takes whatever the pipe holds now without blocking, up to `maxOutput`
+// bytes in all; Full as soon as a byte beyond that waits in the pipe.
+Drain DrainPipe(HANDLE pipe, std::string& output, std::size_t maxOutput) {
     char buffer[4096];
     for (;;) {
         DWORD available = 0;
-        if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) return false;
-        if (available == 0) return true;
+        if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) return Drain::Broken;
+        if (available == 0) return Drain::Empty;
+        if (output.size() >= maxOutput) return Drain::Full;
+        const std::size_t room = maxOutput - output.size();
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>({sizeof buffer, available, room}));
         DWORD read = 0;
-        if (!::ReadFile(pipe, buffer, sizeof buffer, &read, nullptr)) return false;
+        if (!::ReadFile(pipe, buffer, wanted, &read, nullptr)) return Drain::Broken;
         output.append(buffer, read);
     }
 }
@@ -24,7 +32,7 @@ bool DrainPipe(HANDLE pipe, std::string& output) {
 }  // namespace
 
 std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string commandLine,
-                                         std::uint32_t timeoutMs) {
+                                         std::uint32_t timeoutMs, std::size_t maxOutput) {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readRaw = nullptr, writeRaw = nullptr;
     if (!::CreatePipe(&readRaw, &writeRaw, &inheritable, 0)) return std::nullopt;
@@ -47,20 +55,28 @@ std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string
 
     CapturedRun run;
     const DWORD begin = ::GetTickCount();
-    // Reading while waiting keeps a chatty child from blocking on a full pipe.
+    // Reading while waiting keeps a chatty child from blocking on a full pipe;
+    // each drain is bounded, so the time bound is checked however fast it writes.
     for (;;) {
-        DrainPipe(readEnd.get(), run.output);
+        if (DrainPipe(readEnd.get(), run.output, maxOutput) == Drain::Full) {
+            run.outputCut = true;
+            break;
+        }
         if (::WaitForSingleObject(process.get(), 10) == WAIT_OBJECT_0) {
             run.finished = true;
             break;
         }
-        if (::GetTickCount() - begin >= timeoutMs) {
-            ::TerminateProcess(process.get(), 1);
-            ::WaitForSingleObject(process.get(), 1000);
-            break;
-        }
+        if (::GetTickCount() - begin >= timeoutMs) break;
     }
-    DrainPipe(readEnd.get(), run.output);
+    if (run.finished) {
+        DWORD code = 1;
+        if (::GetExitCodeProcess(process.get(), &code)) run.exitCode = code;
+        // What it wrote just before ending is still in the pipe.
+        if (DrainPipe(readEnd.get(), run.output, maxOutput) == Drain::Full) run.outputCut = true;
+    } else {
+        ::TerminateProcess(process.get(), 1);
+        ::WaitForSingleObject(process.get(), 1000);
+    }
     return run;
 }
 

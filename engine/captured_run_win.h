@@ -1,8 +1,10 @@
 // Runs a console program hidden and collects what it writes, with a time
-// bound: a program that does not end is terminated instead of freezing the
-// one thread that also runs the windows.
+// bound and an output bound: a program that does not end, or writes without
+// end, is terminated instead of freezing (or filling) the one thread that
+// also runs the windows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,13 +12,15 @@
 namespace tolvane {
 
 struct CapturedRun {
-    std::string output;  // standard output and standard error, as written
-    bool finished = false;  // false: terminated at the time bound
+    std::string output;  // standard output and standard error, as written, at most the bound
+    bool finished = false;  // ended by itself; false: terminated (time bound, or output bound reached first)
+    bool outputCut = false;  // the program wrote more than the bound; the rest was never read
+    std::uint32_t exitCode = 1;  // meaningful when finished
 };
 
 // `program` is a full path; `commandLine` its whole command line. Nothing
 // when the program cannot be started.
 std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string commandLine,
-                                         std::uint32_t timeoutMs);
+                                         std::uint32_t timeoutMs, std::size_t maxOutput);
 
 }  // namespace tolvane

@@ -40,8 +40,10 @@ PathKind WinSystemMeasures::probePath(std::string_view path) { return ProbePath(
 
 bool WinSystemMeasures::internetConnected() {
     if (pingProgram.empty()) return false;
-    const auto run = RunAndCapture(pingProgram, PingCommandLine(pingProgram, pingTarget), pingTimeoutMs);
-    return run && PingShowsConnection(run->output);
+    const auto run =
+        RunAndCapture(pingProgram, PingCommandLine(pingProgram, pingTarget), pingTimeoutMs, kPingOutputLimit);
+    // Output past the bound is not the answer to one echo request: no connection.
+    return run && PingShowsConnection({run->output, run->finished && !run->outputCut, run->exitCode});
 }
 
 }  // namespace tolvane

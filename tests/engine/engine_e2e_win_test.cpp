@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <deque>
+#include <fstream>
 
 #include "core/app_win.h"
 #include "core/entry_store.h"
 #include "core/precondition_text.h"
 #include "core/texts.h"
+#include "engine/captured_run_win.h"
 #include "engine/start_engine_win.h"
 #include "helper_processes_win.h"
 
@@ -203,4 +205,74 @@ TEST_F(TolvaneRun, StartsSystemEntriesWithDashHAndWatchesInEveryRun) {
     ::Sleep(1500);
     spawn(other);
     EXPECT_EQ(targetsStarted(1), Started{"program"}) << "no system-start entry without -h";
+}
+
+// The engine's own internet test: ping.exe in the system folder is the stub
+// for this test, and the original is put back. Wine loads a file there in
+// place of its built-in ping only when told to load it as native: through
+// the prefix's registry, since WINEDLLOVERRIDES set by a running program does
+// not reach its children.
+class SystemFolderPing : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        systemPing = SystemPingPath();
+        aside = scratch.path() + "\\system-ping.exe";
+        ASSERT_TRUE(::CopyFileA(systemPing.c_str(), aside.c_str(), FALSE));
+        ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\tolvane_stub_ping.exe").c_str(), systemPing.c_str(), FALSE));
+        replaced = true;
+        HKEY key = nullptr;
+        ASSERT_EQ(
+            ::RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+        overridden = ::RegSetValueExA(key, "ping.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>("native"), 7) ==
+                     ERROR_SUCCESS;
+        ::RegCloseKey(key);
+        ASSERT_TRUE(overridden);
+        log = scratch.path() + "\\ping.log";
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING_LOG", log.c_str());
+        // The engine pings a public host name: before it may run, make sure
+        // the stub answers in place of the real ping, so nothing is resolved.
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "empty");
+        ASSERT_TRUE(RunAndCapture(systemPing, PingCommandLine(systemPing, "127.0.0.1"), 5000, kPingOutputLimit));
+        ASSERT_NE(ReadMarkerText(log).find("127.0.0.1"), std::string::npos) << "the stub runs as the system's ping";
+        ::DeleteFileA(log.c_str());
+    }
+    void TearDown() override {
+        if (overridden) ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kOverrides, "ping.exe");
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING_LOG", nullptr);
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING", nullptr);
+        if (replaced) ::CopyFileA(aside.c_str(), systemPing.c_str(), FALSE);
+        EndToEnd::TearDown();
+    }
+    static std::string ReadMarkerText(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Two fresh entries, one per internet precondition, through one start pass.
+    Started startedWhenPingSays(const char* mode) {
+        ::SetEnvironmentVariableA("TOLVANE_STUB_PING", mode);
+        ::DeleteFileA(marker.c_str());
+        EntryModel fresh;
+        fresh.systemStart.append({"on", Condition(kInternetOnline, ""), "online", "", target}, 1);
+        fresh.systemStart.append({"off", Condition(kInternetOffline, ""), "offline", "", target}, 1);
+        WinStartEngine once;
+        once.takeFirstSnapshot();
+        once.runStartPass(fresh, true, startTime);
+        EXPECT_EQ(fresh.systemStart[0].pending + fresh.systemStart[1].pending, 0u) << mode << ": both were decided";
+        return targetsStarted(1);
+    }
+    static constexpr const char* kOverrides = "Software\\Wine\\DllOverrides";
+    std::string systemPing, aside, log;
+    bool replaced = false, overridden = false;
+};
+
+TEST_F(SystemFolderPing, AnIPv6ReplyIsAConnectionAndUnreachableOrFloodingIsNot) {
+    EXPECT_EQ(startedWhenPingSays("reply-v6-en"), Started{"online"});
+    EXPECT_NE(ReadMarkerText(log).find("\"" + systemPing + "\" -w 1000 -n 1 "), std::string::npos)
+        << "the system folder's ping ran";
+    EXPECT_EQ(startedWhenPingSays("reply-v6-de"), Started{"online"});
+    EXPECT_EQ(startedWhenPingSays("unreachable-v6-de"), Started{"offline"});
+    EXPECT_EQ(startedWhenPingSays("timeout-de"), Started{"offline"});
+    EXPECT_EQ(startedWhenPingSays("flood"), Started{"offline"});
 }

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/precondition_text.h"
+#include "engine/captured_run_win.h"
 #include "engine/path_probe.h"
 #include "engine/process_list_win.h"
 #include "engine/process_source_win.h"
@@ -147,13 +148,63 @@ TEST_F(StubPing, OnlyAnEchoReplyCountsAsConnected) {
     EXPECT_EQ(ReadAll(log).substr(ReadAll(log).find('\n') + 1),
               "\"" + measures.pingProgram + "\" -w 1000 -n 1 127.0.0.1");
     EXPECT_TRUE(connectedWith("reply-de"));
+    EXPECT_TRUE(connectedWith("reply-v6-en")) << "IPv6 replies carry no TTL";
+    EXPECT_TRUE(connectedWith("reply-v6-de"));
+    EXPECT_FALSE(connectedWith("reply-exit1")) << "ping's own verdict reaches the decision";
     EXPECT_FALSE(connectedWith("timeout-de"));
     EXPECT_FALSE(connectedWith("unreachable"));
+    EXPECT_FALSE(connectedWith("unreachable-v6-de"));
+    EXPECT_FALSE(connectedWith("lookup-en"));
     EXPECT_FALSE(connectedWith("empty"));
-    EXPECT_TRUE(connectedWith("flood")) << "a long output does not block the run";
+    ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "reply-v6-de");
+    EXPECT_EQ(EvaluateCondition(kInternetOnline, "", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Fails);
     ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "timeout-de");
     EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
     EXPECT_EQ(EvaluateCondition(kInternetOnline, "", 0, measures), ItemOutcome::Fails);
+}
+
+TEST_F(StubPing, APingThatWritesWithoutEndIsCutAtTheBoundAndEnded) {
+    ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "flood");
+    const auto run = RunAndCapture(measures.pingProgram, "ping", 60000, kPingOutputLimit);
+    ASSERT_TRUE(run);
+    EXPECT_TRUE(run->outputCut);
+    EXPECT_FALSE(run->finished) << "ended as soon as the bound was reached, long before the time bound";
+    EXPECT_EQ(run->output.size(), kPingOutputLimit);
+    EXPECT_NE(run->output.find("Reply from 127.0.0.1:"), std::string::npos);
+    const unsigned long pid = std::stoul(ReadAll(log));
+    if (HANDLE stub = ::OpenProcess(SYNCHRONIZE, FALSE, pid)) {
+        EXPECT_EQ(::WaitForSingleObject(stub, 0), WAIT_OBJECT_0) << "the stub was ended";
+        ::CloseHandle(stub);
+    }
+    // A reply followed by a flood is not the answer to one echo request.
+    EXPECT_FALSE(connectedWith("flood"));
+    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
+}
+
+TEST_F(StubPing, OutputUpToTheBoundIsKeptWholeAndOneByteMoreIsCut) {
+    ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "reply-v6-en");
+    const auto whole = RunAndCapture(measures.pingProgram, "ping", 5000, kPingOutputLimit);
+    ASSERT_TRUE(whole);
+    ASSERT_TRUE(whole->finished);
+    EXPECT_FALSE(whole->outputCut);
+    EXPECT_EQ(whole->exitCode, 0u);
+    const std::size_t size = whole->output.size();
+    ASSERT_GT(size, 100u);
+    const auto exact = RunAndCapture(measures.pingProgram, "ping", 5000, size);
+    ASSERT_TRUE(exact);
+    EXPECT_TRUE(exact->finished);
+    EXPECT_FALSE(exact->outputCut);
+    EXPECT_EQ(exact->output, whole->output);
+    const auto over = RunAndCapture(measures.pingProgram, "ping", 5000, size - 1);
+    ASSERT_TRUE(over);
+    EXPECT_TRUE(over->outputCut);
+    EXPECT_EQ(over->output, whole->output.substr(0, size - 1));
+    ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "lookup-en");
+    const auto failed = RunAndCapture(measures.pingProgram, "ping", 5000, kPingOutputLimit);
+    ASSERT_TRUE(failed);
+    EXPECT_TRUE(failed->finished);
+    EXPECT_EQ(failed->exitCode, 1u);
 }
 
 TEST_F(StubPing, AMissingPingMeansNoConnection) {
