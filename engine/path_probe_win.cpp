@@ -4,6 +4,7 @@
 
 #include "core/unique_handle_win.h"
 #include "engine/path_probe.h"
+#include "engine/system_folder_win.h"
 
 namespace tolvane {
 
@@ -42,12 +43,20 @@ PathKind ProbePath(std::string_view path) {
         const UINT type = ::GetDriveTypeA(root.c_str());
         return type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR ? PathKind::Missing : PathKind::Directory;
     }
-    std::string search(path);
+    std::string search = PathAsTheUserSeesIt(path);
     if (search.back() == '\\') search.pop_back();
+    const std::wstring wide = SearchablePath(Widen(search));
     WIN32_FIND_DATAW found{};
-    const UniqueFindHandle handle(::FindFirstFileW(SearchablePath(Widen(search)).c_str(), &found));
-    if (!handle) return PathKind::Missing;
-    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Directory : PathKind::File;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    if (const UniqueFindHandle handle(::FindFirstFileW(wide.c_str(), &found)); handle) {
+        attributes = found.dwFileAttributes;
+    } else if (search.find_first_of("*?") == std::string::npos) {
+        // A folder alias such as "Sysnative" is not listed in its parent, so
+        // a search for it finds nothing although it can be opened.
+        attributes = ::GetFileAttributesW(wide.c_str());
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Directory : PathKind::File;
 }
 
 }  // namespace tolvane

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "core/unique_handle_win.h"
+#include "engine/system_folder_win.h"
 
 namespace tolvane {
 
@@ -43,7 +44,8 @@ bool OpenWithShell(const std::string& target, const std::string& parameters, boo
 }  // namespace
 
 bool StartTarget(const std::string& target, const std::string& parameters, bool hidden) {
-    return CreateTargetProcess(target, parameters, hidden) || OpenWithShell(target, parameters, hidden);
+    const std::string path = PathAsTheUserSeesIt(target);
+    return CreateTargetProcess(path, parameters, hidden) || OpenWithShell(path, parameters, hidden);
 }
 
 }  // namespace tolvane

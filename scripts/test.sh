@@ -50,6 +50,17 @@ tolvane_start_wineserver
 tolvane_prime_display
 run_suite win --test-dir "$TOLVANE_BUILD/win"
 
+echo "== Windows tests in a 64-bit prefix (WOW64)"
+tolvane_use_prefix64
+tolvane_prepare_prefix
+# Only the 64-bit system folder holds it, as with a program only 64-bit Windows has.
+cp "$TOLVANE_BUILD/win/tests/engine/tolvane_marker_helper64.exe" "$WINEPREFIX/drive_c/windows/system32/"
+tolvane_start_wineserver
+tolvane_prime_display
+TOLVANE_EXPECT_WOW64=1 run_suite win64 --test-dir "$TOLVANE_BUILD/win" -R '^(system_folder_win_test|engine_e2e_win_test)$'
+WINEPREFIX=$TOLVANE_PREFIX64 wineserver -k >/dev/null 2>&1 || true
+tolvane_use_prefix32
+
 echo "== user journeys under Wine"
 journeys_log="$logs/journeys.log"
 python3 "$root/tests/journeys/journeys.py" >"$journeys_log" 2>&1 || true

@@ -5,7 +5,9 @@
 TOLVANE_ROOT=${TOLVANE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 TOLVANE_BUILD=${TOLVANE_BUILD:-$TOLVANE_ROOT/build}
 export WINEPREFIX=${WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
-export WINEARCH=win32
+export WINEARCH=${WINEARCH:-win32}
+TOLVANE_PREFIX32=$WINEPREFIX
+TOLVANE_PREFIX64=$TOLVANE_BUILD/wine-prefix64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
 TOLVANE_XVFB_PID=""
@@ -15,7 +17,7 @@ tolvane_prepare_prefix() {
     tolvane_copy_fonts
     return 0
   fi
-  echo "wine: creating the 32-bit prefix $WINEPREFIX"
+  echo "wine: creating the $WINEARCH prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1
@@ -63,8 +65,20 @@ tolvane_prime_display() {
   if [ -f "$prime" ]; then wine "$prime" >/dev/null 2>&1 </dev/null || true; fi
 }
 
+# A 64-bit prefix, where this 32-bit program runs under WOW64 with the file
+# system redirection of 64-bit Windows.
+tolvane_use_prefix64() {
+  export WINEPREFIX=$TOLVANE_PREFIX64 WINEARCH=win64
+}
+tolvane_use_prefix32() {
+  export WINEPREFIX=$TOLVANE_PREFIX32 WINEARCH=win32
+}
+
 tolvane_stop_wine() {
-  wineserver -k >/dev/null 2>&1 || true
+  local prefix
+  for prefix in "$TOLVANE_PREFIX32" "$TOLVANE_PREFIX64"; do
+    [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  done
   if [ -n "$TOLVANE_XVFB_PID" ]; then
     kill "$TOLVANE_XVFB_PID" 2>/dev/null || true
     wait "$TOLVANE_XVFB_PID" 2>/dev/null || true
