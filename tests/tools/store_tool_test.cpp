@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/entry_store.h"
+#include "engine/start_target.h"
 #include "tools/store_tool.h"
 
 using namespace tolvane;
@@ -68,6 +69,24 @@ TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
     EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
 }
 
+// A valid entry line with some members' raw JSON values replaced; an empty
+// replacement leaves the member out.
+std::string Line(const std::vector<std::pair<std::string, std::string>>& replaced = {}) {
+    std::vector<std::pair<std::string, std::string>> members = {
+        {"list", R"("system")"}, {"name", R"("n")"},   {"condition", R"("")"},
+        {"parameters", R"("")"}, {"hidden", R"("")"}, {"path", R"("C:\\x.exe")"}};
+    for (const auto& [key, value] : replaced) {
+        bool found = false;
+        for (auto& member : members)
+            if (member.first == key) member.second = value, found = true;
+        if (!found) members.emplace_back(key, value);
+    }
+    std::string line = "{";
+    for (const auto& [key, value] : members)
+        if (!value.empty()) line += (line.size() > 1 ? "," : "") + ("\"" + key + "\":") + value;
+    return line + "}";
+}
+
 TEST_F(StoreTool, PackRefusesFieldsTheStoreCannotHoldAndWritesNothing) {
     for (const std::string& bad : {
              std::string(R"({"list":"system","name":"a\nb"})"),
@@ -103,9 +122,55 @@ TEST_F(StoreTool, ExplainsItselfOnWrongUseAndMissingFiles) {
     EXPECT_NE(err_.str().find("cannot read"), std::string::npos);
 }
 
-TEST_F(StoreTool, AcceptsABooleanHiddenFlag) {
-    writeText("in.jsonl", R"({"list":"system","name":"n","hidden":true,"path":"p"})" "\n");
+// Each line is refused with its line number and the member it concerns, and
+// no store is written: every row must be one Tolvane itself could write.
+TEST_F(StoreTool, PackRefusesWhatTheProgramWouldNeverWrite) {
+    const std::string tooLong(kMaxCommandLineLength, 'a');
+    const struct {
+        std::string line;
+        const char* named;
+    } cases[] = {
+        {Line({{"hidden", R"(" ")"}}), "\"hidden\": must be \"X\" or empty"},  // starts hidden, looks empty
+        {Line({{"hidden", R"("x")"}}), "\"hidden\": must be \"X\" or empty"},
+        {Line({{"hidden", R"("XX")"}}), "\"hidden\": must be \"X\" or empty"},
+        {Line({{"hidden", "true"}}), "\"hidden\": must be a string"},
+        {Line({{"name", "\"\xC1\x81\""}}), "\"name\": "},         // overlong "A"
+        {Line({{"path", "\"C:\\\\\xC0\x80.exe\""}}), "\"path\": "},  // overlong NUL
+        {Line({{"condition", "\"\xED\xA0\x80\""}}), "\"condition\": "},  // a lone surrogate
+        {Line({{"parameters", "\"" + tooLong + "\""}}), "\"parameters\": makes a command line of"},
+        {Line({{"parameters", ""}}), "\"parameters\": is missing"},
+        {Line({{"list", ""}}), "\"list\": is missing"},
+        {Line({{"name", "null"}}), "\"name\": must be a string"},
+        {Line({{"condition", "[\"a\"]"}}), "\"condition\": must be a string"},
+        {Line({{"path", R"("a\rb")"}}), "\"path\": holds a line break"},
+        {Line({{"name", R"("a\u0000")"}}), "\"name\": holds a line break, NUL or 0x01"},
+        {Line({{"Hidden", R"("")"}}), "\"Hidden\": is not a member"},
+        {Line({{"name", R"("\u2028")"}}), "\"name\": holds a character that Windows-1252 cannot"},
+        {"\xEF\xBB\xBF" + Line(), "a byte-order mark"},  // only the file's first line may have one
+    };
+    for (const auto& [line, named] : cases) {
+        writeText("bad.jsonl", kLines + line + "\n");
+        EXPECT_EQ(run({"pack", path("bad.jsonl"), path("out.boot")}), 1) << line;
+        EXPECT_NE(err_.str().find("bad.jsonl:4: " + std::string(named)), std::string::npos) << err_.str();
+        EXPECT_FALSE(fs::exists(path("out.boot"))) << line;
+    }
+}
+
+TEST_F(StoreTool, PackTakesTheLongestCommandLineWindowsStarts) {
+    // "C:\x.exe" quoted is 10 characters, then a blank before the parameters.
+    const std::string parameters(kMaxCommandLineLength - 11, 'p');
+    writeText("in.jsonl", Line({{"parameters", "\"" + parameters + "\""}}) + "\n");
+    ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
+    writeText("in.jsonl", Line({{"parameters", "\"" + parameters + "p\""}}) + "\n");
+    EXPECT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 1);
+    EXPECT_NE(err_.str().find("in.jsonl:1: \"parameters\": makes a command line of 32767 characters"), std::string::npos)
+        << err_.str();
+}
+
+TEST_F(StoreTool, PackAcceptsAByteOrderMarkAtTheStartOfTheFile) {
+    writeText("in.jsonl", "\xEF\xBB\xBF" + kLines);
     ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
     ASSERT_EQ(run({"dump", path("tolvane.boot")}), 0);
-    EXPECT_NE(out_.str().find(R"("hidden":"X")"), std::string::npos);
+    EXPECT_EQ(out_.str().substr(0, 25), R"({"list":"system","name":")") << out_.str();
+    EXPECT_NE(out_.str().find(R"("name":"Editor")"), std::string::npos) << "the first line is read too";
 }
