@@ -35,12 +35,14 @@ std::optional<PackedRow> RowOfFields(const JsonFields& fields, LineRefusal& refu
     // A member the store has no place for would be lost without a word, and
     // is most often a misspelt one.
     for (const auto& [key, value] : fields)
-        if (!IsKnownKey(key)) return refuse(key, "is not a member of an entry (list, name, condition, parameters, hidden, path)");
+        if (!IsKnownKey(key))
+            return refuse(key, "is not a member of an entry (list, name, condition, parameters, hidden, path)");
 
     PackedRow row;
     const auto list = fields.find(std::string(kListKey));
     if (list == fields.end()) return refuse(kListKey, "is missing");
-    if (list->second != "system" && list->second != "program") return refuse(kListKey, "must be \"system\" or \"program\"");
+    if (list->second != "system" && list->second != "program")
+        return refuse(kListKey, "must be \"system\" or \"program\"");
     row.kind = list->second == "system" ? ListKind::SystemStart : ListKind::ProgramStart;
 
     for (int column = 0; column < kEntryFieldCount; ++column) {

@@ -15,13 +15,6 @@ JsonFields Fields(std::string name = "n", std::string parameters = "", std::stri
 
 }  // namespace
 
-TEST(JsonRow, ReadsAFlatObjectOfStringsWithEscapes) {
-    LineRefusal refusal;
-    const auto fields = ParseJsonFields(R"( {"a":"x\"y\\z","b":"\u00fc\u20ac", "c" : "\ud83d\ude00"} )", refusal);
-    ASSERT_TRUE(fields) << refusal.reason;
-    EXPECT_EQ(*fields, (JsonFields{{"a", "x\"y\\z"}, {"b", "ü€"}, {"c", "😀"}}));
-}
-
 TEST(JsonRow, NamesTheMemberWhoseValueIsWrong) {
     const struct {
         const char* line;
@@ -30,13 +23,10 @@ TEST(JsonRow, NamesTheMemberWhoseValueIsWrong) {
         {"{\"a\":\"x\",\"path\":\"\xC1\x81\"}", "path"},  // ill-formed UTF-8 inside the value
         {R"({"a":"x","b":"\ud800"})", "b"},              // unpaired surrogate escape
         {R"({"a":"x","b":{"c":"d"}})", "b"},
-        {R"({"a":"x","b":1})", "b"},
         {R"({"a":"x","a":"y"})", "a"},                   // the parser alone would keep "y"
         {R"({"":false})", ""},
         {R"({"a":"x" "b":"y"})", std::nullopt},          // between members: the line's fault
-        {R"({"a":"x"} {})", std::nullopt},
         {R"(["a"])", std::nullopt},
-        {R"("a")", std::nullopt},
         {"\xEF\xBB\xBF{\"a\":\"x\"}", std::nullopt},
     };
     for (const auto& [line, field] : cases) {
@@ -52,16 +42,6 @@ TEST(JsonRow, ParseErrorsLeaveOutTheBytesTheyStumbledOn) {
     ASSERT_FALSE(ParseJsonFields("{\"name\":\"\xC1\x81\"}", refusal));
     EXPECT_EQ(refusal.reason.find('\xC1'), std::string::npos) << refusal.reason;
     EXPECT_NE(refusal.reason.find("UTF-8"), std::string::npos) << refusal.reason;
-}
-
-TEST(RowRules, TakesAWellFormedRowInWindows1252) {
-    LineRefusal refusal;
-    JsonFields fields = Fields("Grüße", "-a\t\"b\"");  // a tab the store can carry
-    fields["hidden"] = "X";
-    const auto row = RowOfFields(fields, refusal);
-    ASSERT_TRUE(row) << refusal.reason;
-    EXPECT_EQ(row->kind, ListKind::ProgramStart);
-    EXPECT_EQ(row->entry, (StartEntry{"Gr\xFC\xDF" "e", "a.exe", "-a\t\"b\"", "X", "C:\\x.exe"}));
 }
 
 TEST(RowRules, BoundsTheCommandLineAsTheStartBuildsIt) {
