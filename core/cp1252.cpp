@@ -29,8 +29,6 @@ std::optional<unsigned char> ByteOf(char32_t cp) {
     return std::nullopt;
 }
 
-}  // namespace
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -48,6 +46,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+}  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;

@@ -1,6 +1,6 @@
 #include "tools/json_row.h"
 
-#include <algorithm>
+#include <set>
 
 #include <nlohmann/json.hpp>
 
@@ -42,12 +42,11 @@ std::optional<JsonFields> ParseJsonFields(std::string_view line, LineRefusal& re
     std::optional<std::string> current;  // member whose value is being read, to name it in a parse error
     std::optional<std::string> notString;  // first member whose value is not a string
     std::optional<std::string> twice;      // first member named twice (the parser would keep the last)
-    std::vector<std::string> seen;
+    std::set<std::string> seen;
     const json::parser_callback_t watch = [&](int depth, Event event, json& parsed) {
         if (event == Event::key && depth == 1) {
             current = parsed.get<std::string>();
-            if (!twice && std::find(seen.begin(), seen.end(), *current) != seen.end()) twice = current;
-            seen.push_back(*current);
+            if (!seen.insert(*current).second && !twice) twice = current;
         } else if ((event == Event::object_start || event == Event::array_start) && depth >= 1) {
             if (depth == 1 && !notString) notString = current;
             return false;  // not kept: nothing nested is ever used
