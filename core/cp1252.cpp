@@ -15,6 +15,9 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// The smallest code point each sequence length may carry.
+constexpr std::array<char32_t, 4> kShortestOf = {0, 0x80, 0x800, 0x10000};
+
 char32_t CodePointOf(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
 }
@@ -25,8 +28,6 @@ std::optional<unsigned char> ByteOf(char32_t cp) {
         if (kHighControls[i] == cp) return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;
 }
-
-}  // namespace
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -45,6 +46,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+}  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
@@ -70,6 +73,9 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
             if ((next & 0xC0) != 0x80) return std::nullopt;
             cp = (cp << 6) | (next & 0x3F);
         }
+        // An overlong form (C1 81 for "A", C0 80 for NUL) is not UTF-8: it
+        // is how texts slip past checks that look for the short form.
+        if (cp < kShortestOf[extra]) return std::nullopt;
         const auto byte = ByteOf(cp);
         if (!byte) return std::nullopt;
         out += static_cast<char>(*byte);

@@ -9,10 +9,8 @@
 namespace tolvane {
 
 std::string Cp1252ToUtf8(std::string_view text);
-// Appends one Unicode code point as UTF-8.
-void AppendUtf8(std::string& out, char32_t codePoint);
-// Empty optional when the text is not valid UTF-8 or holds a character that
-// Windows-1252 cannot represent.
+// Empty optional when the text is not well-formed UTF-8 (overlong forms
+// included) or holds a character that Windows-1252 cannot represent.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
 
 }  // namespace tolvane

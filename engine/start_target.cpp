@@ -13,6 +13,10 @@ std::string BuildCommandLine(std::string_view target, std::string_view parameter
     return line;
 }
 
+bool FitsCommandLine(std::string_view target, std::string_view parameters) {
+    return BuildCommandLine(target, parameters).size() <= kMaxCommandLineLength;
+}
+
 std::string WorkingDirectoryOf(std::string_view target) {
     const std::size_t slash = target.rfind('\\');
     if (slash == std::string_view::npos || slash == 0) return {};

@@ -3,6 +3,7 @@
 // the launch itself sits behind Launcher.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ struct Launcher {
 // The target in double quotes (left alone when it already starts with one),
 // then one blank and the parameters when there are any.
 std::string BuildCommandLine(std::string_view target, std::string_view parameters);
+
+// CreateProcess takes at most 32,767 characters including the terminating
+// zero. Every Windows-1252 byte is one character once Windows widens it.
+inline constexpr std::size_t kMaxCommandLineLength = 32766;
+// Whether the line BuildCommandLine makes of these can be started at all.
+bool FitsCommandLine(std::string_view target, std::string_view parameters);
 
 // The target up to and including its last backslash; empty when it has no
 // backslash after its first character.

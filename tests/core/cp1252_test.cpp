@@ -24,3 +24,12 @@ TEST(Cp1252, RejectsWhatItCannotHold) {
     EXPECT_FALSE(Utf8ToCp1252("\xFF\xFE").has_value());  // not UTF-8 at all
     EXPECT_FALSE(Utf8ToCp1252("😀").has_value());
 }
+
+TEST(Cp1252, RejectsOverlongForms) {
+    EXPECT_FALSE(Utf8ToCp1252("\xC1\x81").has_value());          // "A" in two bytes
+    EXPECT_FALSE(Utf8ToCp1252("\xC0\x80").has_value());          // NUL in two bytes
+    EXPECT_FALSE(Utf8ToCp1252("\xE0\x81\x81").has_value());      // "A" in three
+    EXPECT_FALSE(Utf8ToCp1252("\xE0\x83\xBF").has_value());      // "ÿ" in three
+    EXPECT_FALSE(Utf8ToCp1252("\xF0\x82\x82\xAC").has_value());  // "€" in four
+    EXPECT_EQ(Utf8ToCp1252("A\xC3\xBF\xE2\x82\xAC"), "A\xFF\x80") << "the shortest forms of the same";
+}

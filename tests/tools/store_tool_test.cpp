@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "core/entry_store.h"
+#include "engine/start_target.h"
 #include "tools/store_tool.h"
 
 using namespace tolvane;
@@ -68,21 +70,17 @@ TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
     EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
 }
 
-TEST_F(StoreTool, PackRefusesFieldsTheStoreCannotHoldAndWritesNothing) {
-    for (const std::string& bad : {
-             std::string(R"({"list":"system","name":"a\nb"})"),
-             std::string(R"({"list":"system","name":"\u0001"})"),
-             std::string(R"({"list":"system","name":"Ω"})"),
-             std::string(R"({"list":"elsewhere","name":"a"})"),
-             std::string(R"({"name":"a"})"),
-             std::string(R"({"list":"system","nmae":"a"})"),
-             std::string(R"(not json)"),
-         }) {
-        writeText("bad.jsonl", kLines + bad + "\n");
-        EXPECT_EQ(run({"pack", path("bad.jsonl"), path("out.boot")}), 1) << bad;
-        EXPECT_NE(err_.str().find("bad.jsonl:4:"), std::string::npos) << err_.str();
-        EXPECT_FALSE(fs::exists(path("out.boot"))) << bad;
-    }
+// A valid entry line with one member's raw JSON value replaced; an empty
+// value leaves the member out.
+std::string Line(const std::string& key = "", const std::string& value = "") {
+    std::map<std::string, std::string> members = {{"list", R"("system")"}, {"name", R"("n")"},
+                                                  {"condition", R"("")"}, {"parameters", R"("")"},
+                                                  {"hidden", R"("")"},    {"path", R"("C:\\x.exe")"}};
+    if (!key.empty()) members[key] = value;
+    std::string line;
+    for (const auto& [member, text] : members)
+        if (!text.empty()) line += (line.empty() ? "{\"" : ",\"") + member + "\":" + text;
+    return line + "}";
 }
 
 TEST_F(StoreTool, DumpReadsDamagedFilesAsTheProgramDoesAndWarns) {
@@ -103,9 +101,42 @@ TEST_F(StoreTool, ExplainsItselfOnWrongUseAndMissingFiles) {
     EXPECT_NE(err_.str().find("cannot read"), std::string::npos);
 }
 
-TEST_F(StoreTool, AcceptsABooleanHiddenFlag) {
-    writeText("in.jsonl", R"({"list":"system","name":"n","hidden":true,"path":"p"})" "\n");
+// Each line is refused with its line number and the member it concerns, and
+// no store is written: every row must be one Tolvane itself could write.
+TEST_F(StoreTool, PackRefusesWhatTheProgramWouldNeverWrite) {
+    const std::string tooLong(kMaxCommandLineLength, 'a');
+    const struct {
+        std::string line;
+        const char* named;
+    } cases[] = {
+        {Line("hidden", R"(" ")"), "\"hidden\": must be \"X\" or empty"},  // starts hidden, looks empty
+        {Line("hidden", R"("x")"), "\"hidden\": must be \"X\" or empty"},
+        {Line("hidden", "true"), "\"hidden\": must be a string"},
+        {Line("name", "\"\xC1\x81\""), "\"name\": "},             // overlong "A"
+        {Line("path", "\"C:\\\\\xC0\x80.exe\""), "\"path\": "},  // overlong NUL
+        {Line("parameters", "\"" + tooLong + "\""), "\"parameters\": makes a command line of"},
+        {Line("parameters", ""), "\"parameters\": is missing"},
+        {Line("list", R"("elsewhere")"), "\"list\": must be \"system\" or \"program\""},
+        {Line("condition", R"(["a"])"), "\"condition\": must be a string"},
+        {Line("path", R"("a\rb")"), "\"path\": holds a line break"},
+        {Line("name", R"("a\u0000")"), "\"name\": holds a line break, NUL or 0x01"},
+        {Line("nmae", R"("a")"), "\"nmae\": is not a member"},
+        {Line("name", R"("\u2028")"), "\"name\": holds a character that Windows-1252 cannot"},
+        {"\xEF\xBB\xBF" + Line(), "a byte-order mark"},  // only the file's first line may have one
+        {"not json", "column 2: "},
+    };
+    for (const auto& [line, named] : cases) {
+        writeText("bad.jsonl", kLines + line + "\n");
+        EXPECT_EQ(run({"pack", path("bad.jsonl"), path("out.boot")}), 1) << line;
+        EXPECT_NE(err_.str().find("bad.jsonl:4: " + std::string(named)), std::string::npos) << err_.str();
+        EXPECT_FALSE(fs::exists(path("out.boot"))) << line;
+    }
+}
+
+TEST_F(StoreTool, PackAcceptsAByteOrderMarkAtTheStartOfTheFile) {
+    writeText("in.jsonl", "\xEF\xBB\xBF" + kLines);
     ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
     ASSERT_EQ(run({"dump", path("tolvane.boot")}), 0);
-    EXPECT_NE(out_.str().find(R"("hidden":"X")"), std::string::npos);
+    EXPECT_EQ(out_.str().substr(0, 25), R"({"list":"system","name":")") << out_.str();
+    EXPECT_NE(out_.str().find(R"("name":"Editor")"), std::string::npos) << "the first line is read too";
 }

@@ -1,0 +1,78 @@
+#include "tools/row_rules.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/cp1252.h"
+#include "core/store_format.h"
+#include "engine/start_target.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::string_view kListKey = "list";
+constexpr std::array<std::string_view, kEntryFieldCount> kFieldKeys = {"name", "condition", "parameters", "hidden",
+                                                                       "path"};
+constexpr int kParametersColumn = 2;
+constexpr int kHiddenColumn = 3;
+constexpr int kPathColumn = 4;
+
+bool IsKnownKey(std::string_view key) {
+    if (key == kListKey) return true;
+    for (std::string_view field : kFieldKeys)
+        if (key == field) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<PackedRow> RowOfFields(const JsonFields& fields, LineRefusal& refusal) {
+    auto refuse = [&refusal](std::string_view field, std::string reason) -> std::optional<PackedRow> {
+        refusal = {std::string(field), std::move(reason)};
+        return std::nullopt;
+    };
+    // A member the store has no place for would be lost without a word, and
+    // is most often a misspelt one.
+    for (const auto& [key, value] : fields)
+        if (!IsKnownKey(key))
+            return refuse(key, "is not a member of an entry (list, name, condition, parameters, hidden, path)");
+
+    PackedRow row;
+    const auto list = fields.find(std::string(kListKey));
+    if (list == fields.end()) return refuse(kListKey, "is missing");
+    if (list->second != "system" && list->second != "program")
+        return refuse(kListKey, "must be \"system\" or \"program\"");
+    row.kind = list->second == "system" ? ListKind::SystemStart : ListKind::ProgramStart;
+
+    for (int column = 0; column < kEntryFieldCount; ++column) {
+        const std::string_view key = kFieldKeys[column];
+        const auto field = fields.find(std::string(key));
+        if (field == fields.end()) return refuse(key, "is missing");
+        const auto ansi = Utf8ToCp1252(field->second);
+        if (!ansi) return refuse(key, "holds a character that Windows-1252 cannot represent");
+        if (!IsStorableField(*ansi)) return refuse(key, "holds a line break, NUL or 0x01, which the store cannot hold");
+        EntryField(row.entry, column) = *ansi;
+    }
+    // Tolvane reads any non-empty flag as set: a blank would start the
+    // target hidden while the column looks empty.
+    if (row.entry.hidden != kHiddenMark && !row.entry.hidden.empty())
+        return refuse(kFieldKeys[kHiddenColumn], "must be \"X\" or empty");
+    if (!FitsCommandLine(row.entry.path, row.entry.parameters)) {
+        const std::size_t length = BuildCommandLine(row.entry.path, row.entry.parameters).size();
+        return refuse(kFieldKeys[row.entry.parameters.empty() ? kPathColumn : kParametersColumn],
+                      "makes a command line of " + std::to_string(length) + " characters; Windows starts at most " +
+                          std::to_string(kMaxCommandLineLength));
+    }
+    return row;
+}
+
+std::vector<std::pair<std::string, std::string>> FieldsOfRow(ListKind kind, const StartEntry& entry) {
+    std::vector<std::pair<std::string, std::string>> members;
+    members.emplace_back(kListKey, kind == ListKind::SystemStart ? "system" : "program");
+    for (int column = 0; column < kEntryFieldCount; ++column)
+        members.emplace_back(kFieldKeys[column], Cp1252ToUtf8(EntryField(entry, column)));
+    return members;
+}
+
+}  // namespace tolvane
