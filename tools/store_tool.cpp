@@ -99,7 +99,7 @@ int Pack(const std::string& jsonPath, const std::string& storePath, FileAccess& 
         model.list(kind).append(std::move(entry));
     }
     EntryStore store(files, storePath, MakeRandomByteSource());
-    if (!store.save(model)) {
+    if (!store.save(model).saved()) {
         err << "tolvane-store: cannot write " << storePath << "\n";
         return 1;
     }

@@ -168,7 +168,7 @@ protected:
         prepared.systemStart.append({"s", "", "system", "", target});
         prepared.programStart.append({"p", "other_tool.exe", "program", "", target});
         EntryStore store(HostFiles(), storePath, MakeRandomByteSource());
-        ASSERT_TRUE(store.save(prepared));
+        ASSERT_TRUE(store.save(prepared).saved());
     }
     void TearDown() override {
         EndProcess(tolvane);

@@ -35,8 +35,8 @@ TEST_F(ProfileStore, LivesInTheProfileFolder) {
 
 TEST_F(ProfileStore, SavesAtomicallyAndLoadsBack) {
     EntryStore store(HostFiles(), path_, MakeRandomByteSource());
-    ASSERT_TRUE(store.save(Sample()));
-    ASSERT_TRUE(store.save(Sample()));  // replacing an existing file works too
+    ASSERT_TRUE(store.save(Sample()).saved());
+    ASSERT_TRUE(store.save(Sample()).saved());  // replacing an existing file works too
 
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ASSERT_TRUE(::GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data));
@@ -59,7 +59,7 @@ TEST_F(ProfileStore, SavesAtomicallyAndLoadsBack) {
 
 TEST_F(ProfileStore, ALockedStoreIsNotOverwritten) {
     EntryStore writer(HostFiles(), path_, MakeRandomByteSource());
-    ASSERT_TRUE(writer.save(Sample()));
+    ASSERT_TRUE(writer.save(Sample()).saved());
 
     // Another program holds the file open without sharing it, as at logon.
     HANDLE lock = ::CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -67,10 +67,10 @@ TEST_F(ProfileStore, ALockedStoreIsNotOverwritten) {
     EntryStore store(HostFiles(), path_, MakeRandomByteSource());
     EntryModel model;
     EXPECT_EQ(store.load(model, false), LoadResult::Unreadable);
-    EXPECT_FALSE(store.save(EntryModel{}));
+    EXPECT_FALSE(store.save(EntryModel{}).saved());
     ::CloseHandle(lock);
 
-    ASSERT_TRUE(store.save(EntryModel{}));
+    ASSERT_TRUE(store.save(EntryModel{}).saved());
     EXPECT_EQ(store.backupPath(), path_ + ".bak");
     EntryModel kept;
     EntryStore backup(HostFiles(), path_ + ".bak", MakeRandomByteSource());
