@@ -53,6 +53,11 @@ public:
     }
 
     FileStatus replaceAtomically(const std::string& path, std::string_view bytes) override {
+        // Windows refuses to replace a read-only file, Wine does not: refuse
+        // it here alike, as whoever made it read-only meant.
+        const DWORD attributes = ::GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return {ERROR_ACCESS_DENIED};
         const std::string temp = TemporaryNameBeside(path, ::GetCurrentProcessId());
         FileStatus status;
         {
