@@ -234,3 +234,46 @@ TEST_F(SaveLeftovers, ACopyAsideNeverReplacesAnExistingBackupAndLeavesNoTemporar
     EXPECT_FALSE(exists(TemporaryNameBeside(backup, ::GetCurrentProcessId())));
     EXPECT_FALSE(exists(TemporaryNameBeside(store + ".bak2", ::GetCurrentProcessId())));
 }
+
+// A copy aside killed midway: the backup's name holds a whole copy or
+// nothing, and the next start removes what the copy left.
+TEST_F(SaveLeftovers, ACopyAsideKilledMidwayLeavesNoTruncatedBackup) {
+    const std::string store = make("tolvane.boot");
+    constexpr DWORD kSize = 128u << 20;  // long enough to be caught while copying
+    {
+        UniqueFileHandle file(::CreateFileA(store.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(file);
+        ASSERT_NE(::SetFilePointer(file.get(), kSize, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
+        ASSERT_TRUE(::SetEndOfFile(file.get()));
+    }
+    const auto size = [](const std::string& path) -> long long {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+        return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    };
+    const std::string helper = tolvane::testing::TestProgramFolder() + "\\tolvane_copy_aside_helper.exe";
+
+    int caughtMidway = 0;
+    for (int attempt = 0; attempt < 5 && caughtMidway == 0; ++attempt) {
+        const std::string backup = store + ".bak" + (attempt ? std::to_string(attempt + 1) : "");
+        UniqueKernelHandle copier = tolvane::testing::Spawn(helper, "\"" + store + "\" \"" + backup + "\"");
+        ASSERT_TRUE(copier);
+        const std::string temp = TemporaryNameBeside(backup, ::GetProcessId(copier.get()));
+        // Kill it as soon as anything of the copy is on disk.
+        const DWORD begin = ::GetTickCount();
+        while (size(temp) <= 0 && size(backup) <= 0 && ::GetTickCount() - begin < 10000 &&
+               ::WaitForSingleObject(copier.get(), 0) == WAIT_TIMEOUT)
+            ::Sleep(1);
+        ::TerminateProcess(copier.get(), 9);
+        ASSERT_EQ(::WaitForSingleObject(copier.get(), 5000), WAIT_OBJECT_0);
+
+        const long long kept = size(backup);
+        EXPECT_TRUE(kept == -1 || kept == kSize) << "a truncated backup of " << kept << " bytes";
+        if (kept == -1 && size(temp) >= 0) ++caughtMidway;
+        copier.reset();  // its id no longer names a process
+        EXPECT_EQ(RemoveSaveLeftovers(store_), kept == -1 && size(temp) >= 0 ? 1 : 0);
+        EXPECT_EQ(size(temp), -1);
+        ::DeleteFileA(backup.c_str());
+    }
+    EXPECT_GT(caughtMidway, 0) << "every copy ended before it could be killed";
+}
