@@ -25,7 +25,6 @@ public:
     std::set<std::string> readOnly;
     bool folderReadOnly = false;
     std::size_t freeBytes = SIZE_MAX;
-    std::uint32_t copyError = 0;
     int replaceCount = 0;
 
     FileRead read(const std::string& path) override {
@@ -45,7 +44,6 @@ public:
         return {};
     }
     FileStatus copyNew(const std::string& from, const std::string& to) override {
-        if (copyError) return {copyError};
         if (auto it = locked.find(from); it != locked.end()) return {it->second};
         if (heldWithoutSharing.count(from)) return {32};
         if (files.count(to)) return {80};
@@ -190,22 +188,6 @@ TEST(EntryStore, AnUnreadableFileIsNeverOverwrittenBeforeItWasKeptAside) {
     ASSERT_TRUE(later.saved());
     EXPECT_TRUE(later.backupPath.empty());
     EXPECT_EQ(files.files.size(), 2u);
-}
-
-TEST(EntryStore, AFileThatCannotBeCopiedAsideIsNotReplaced) {
-    MemoryFiles files;
-    files.files[kPath] = "precious";
-    files.locked[kPath] = 5;
-    EntryStore store(files, kPath, MakeRandomByteSource());
-    EntryModel model;
-    ASSERT_EQ(store.load(model, false), LoadResult::Unreadable);
-    files.locked.clear();
-    files.copyError = 112;  // readable now, but no room for the copy
-    const SaveResult refused = store.save(TwoEntries());
-    EXPECT_EQ(refused.outcome, SaveOutcome::KeepAsideFailed);
-    EXPECT_EQ(refused.error, 112u);
-    EXPECT_EQ(files.files.at(kPath), "precious");
-    EXPECT_EQ(files.replaceCount, 0);
 }
 
 // A store held by a backup, sync or virus scanner at logon.

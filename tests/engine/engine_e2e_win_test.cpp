@@ -244,6 +244,9 @@ TEST_F(TolvaneRun, AStoreLockedAtLogonIsLoadedOnceItCanBeReadAndItsEntriesStart)
     const DWORD begin = ::GetTickCount();
     while (ListRowCounts().size() < 2 && ::GetTickCount() - begin < 10000) ::Sleep(50);
     ASSERT_EQ(ListRowCounts(), (std::vector<int>{0, 0}));
+    // Removed just before the store is read, a moment after the lists exist.
+    while (::GetFileAttributesA(leftover.c_str()) != INVALID_FILE_ATTRIBUTES && ::GetTickCount() - begin < 10000)
+        ::Sleep(20);
     EXPECT_EQ(::GetFileAttributesA(leftover.c_str()), INVALID_FILE_ATTRIBUTES) << "removed at start";
     ::Sleep(1500);  // a few passes while the file stays locked
     EXPECT_TRUE(ReadMarkers(marker).empty()) << "nothing to start while nothing could be read";

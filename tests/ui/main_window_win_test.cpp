@@ -256,6 +256,8 @@ TEST_F(MainWindowTest, QuitWithAnUnsavedChangeTriesOnceMoreAndLetsTheUserStay) {
     ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
     EXPECT_FALSE(quitPosted(&code)) << "the save failed again and the user chose to stay";
     ASSERT_EQ(told.size(), 2u);
+    EXPECT_NE(told[1].text.find("Trotzdem beenden?"), std::string::npos);
+    EXPECT_NE(told[1].text.find(storePath_), std::string::npos);
 
     ::CloseHandle(lock);
     ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);

@@ -1,6 +1,6 @@
 // The program's saves as the user meets them: a failed save is told at once
-// in a message box, retried at the next change and on quit; a store locked
-// at start is loaded late, or kept aside with its place told.
+// in a message box and retried at the next change; a store locked at start
+// and changed meanwhile is kept aside with its place told.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -107,41 +107,6 @@ TEST_F(AppStore, TheNextChangeWritesWhatAFailedSaveCouldNot) {
     const EntryModel saved = stored();
     ASSERT_EQ(saved.programStart.size(), 2u);
     EXPECT_EQ(saved.programStart[0].entry.name, "first");
-}
-
-TEST_F(AppStore, QuitTriesAFailedSaveOnceMoreAndAsksIfItFailsAgain) {
-    EXPECT_TRUE(app_.readyToQuit());
-    EXPECT_TRUE(told_.empty()) << "nothing unsaved, nothing to ask";
-
-    lock();
-    change("neu");
-    ASSERT_EQ(told_.size(), 1u);
-
-    answer_ = IDCANCEL;
-    EXPECT_FALSE(app_.readyToQuit()) << "the user keeps Tolvane running";
-    ASSERT_EQ(told_.size(), 2u);
-    EXPECT_TRUE(Has(told_[1].text, "Trotzdem beenden?"));
-    EXPECT_TRUE(Has(told_[1].text, path_));
-    answer_ = IDOK;
-    EXPECT_TRUE(app_.readyToQuit()) << "the user quits knowing the change is lost";
-
-    lock_.reset();
-    EXPECT_TRUE(app_.readyToQuit());
-    EXPECT_EQ(told_.size(), 3u) << "the retry on quit worked: no question";
-    EXPECT_EQ(stored().programStart.size(), 1u);
-}
-
-TEST_F(AppStore, AStoreLockedAtStartIsLoadedLateInALogonRun) {
-    lock();
-    app_.systemStartMode = true;
-    app_.clock.start(::GetTickCount());
-    ASSERT_EQ(app_.store->load(app_.model, true), LoadResult::Unreadable);
-    EXPECT_FALSE(app_.loadStoreIfNowReadable(::GetTickCount()));
-    lock_.reset();
-    ASSERT_TRUE(app_.loadStoreIfNowReadable(::GetTickCount()));
-    ASSERT_EQ(app_.model.systemStart.size(), 1u);
-    EXPECT_EQ(app_.model.systemStart[0].pending, 1u);
-    EXPECT_TRUE(told_.empty());
 }
 
 TEST_F(AppStore, AChangeWhileTheStoreIsLockedKeepsTheOldFileAsideAndSaysWhere) {

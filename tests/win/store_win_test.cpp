@@ -148,19 +148,6 @@ TEST_F(FailingSaveOnDisk, DirectoryAtTheStoresPath) {
     ::RemoveDirectoryA(path_.c_str());
 }
 
-TEST_F(FailingSaveOnDisk, FolderThatCannotTakeTheFile) {
-    // The tests run as root, so a folder without write permission is
-    // writable all the same; a folder that is a file refuses every new file.
-    const std::string notAFolder = scratch_.path() + "\\not-a-folder";
-    UniqueFileHandle file(::CreateFileA(notAFolder.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    ASSERT_TRUE(file);
-    file.reset();
-    path_ = notAFolder + "\\tolvane.boot";
-    const SaveResult result = saveChange();
-    EXPECT_EQ(result.outcome, SaveOutcome::WriteFailed);
-    EXPECT_NE(result.error, 0u);
-}
-
 // Leftovers of saves killed midway in earlier runs.
 class SaveLeftovers : public ::testing::Test {
 protected:
@@ -225,15 +212,6 @@ TEST_F(SaveLeftovers, OnlyFilesOfEndedWritersAreRemoved) {
     EXPECT_TRUE(exists(store));
 }
 
-TEST_F(SaveLeftovers, ACopyAsideNeverReplacesAnExistingBackupAndLeavesNoTemporaryFile) {
-    const std::string store = make("tolvane.boot");
-    const std::string backup = make("tolvane.boot.bak");
-    EXPECT_EQ(HostFiles().copyNew(store, backup).error, DWORD(ERROR_ALREADY_EXISTS));
-    EXPECT_TRUE(HostFiles().copyNew(store, store + ".bak2").ok());
-    EXPECT_TRUE(exists(store + ".bak2"));
-    EXPECT_FALSE(exists(TemporaryNameBeside(backup, ::GetCurrentProcessId())));
-    EXPECT_FALSE(exists(TemporaryNameBeside(store + ".bak2", ::GetCurrentProcessId())));
-}
 
 // A copy aside killed midway: the backup's name holds a whole copy or
 // nothing, and the next start removes what the copy left.
