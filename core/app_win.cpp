@@ -14,6 +14,7 @@
 #include "ui/window_snap_win.h"
 
 #include "core/startup_trace_win.h"
+#include "core/store_leftovers_win.h"
 #include "engine/process_list_win.h"
 #include "engine/start_engine_win.h"
 #include "wizards/wizards_win.h"
@@ -30,6 +31,8 @@ void InitialisePlatform() {
 void LoadEntries(App& app) {
     const std::string path = StoreFilePath();
     if (path.empty()) return;  // no profile folder: the lists stay empty and nothing is saved
+    // Saves killed midway in earlier runs left their temporary files.
+    RemoveSaveLeftovers(path);
     app.store = std::make_unique<EntryStore>(HostFiles(), path, MakeRandomByteSource());
     app.store->load(app.model, app.systemStartMode);
 }
@@ -55,8 +58,13 @@ bool HandleNextEvent(App&, MainWindow& window) {
     return true;
 }
 
-void RunStartPassIfDue(App& app, WinStartEngine& engine) {
+void RunStartPassIfDue(App& app, MainWindow& window, WinStartEngine& engine) {
     if (!app.clock.passDue(::GetTickCount())) return;
+    // A store locked at start is loaded once it can be read, in time for this pass.
+    if (app.loadStoreIfNowReadable(::GetTickCount())) {
+        window.entriesChanged(ListKind::SystemStart);
+        window.entriesChanged(ListKind::ProgramStart);
+    }
     engine.runStartPass(app.model, app.systemStartMode, app.clock.programStartTime);
     app.clock.passEnded(::GetTickCount());
     static bool firstPassTraced = false;
@@ -104,7 +112,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     app.clock.start(::GetTickCount());
     WinStartEngine engine;
     engine.takeFirstSnapshot();
-    while (HandleNextEvent(app, window)) RunStartPassIfDue(app, engine);
+    while (HandleNextEvent(app, window)) RunStartPassIfDue(app, window, engine);
     window.removeTrayIcon();
     return 0;
 }

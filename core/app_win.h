@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "core/entry_store.h"
 #include "core/pass_clock.h"
 #include "core/start_entry.h"
+#include "ui/message_box_win.h"
 
 namespace tolvane {
 
@@ -20,11 +22,21 @@ struct App {
     PassClock clock;
     EntryModel model;
     std::unique_ptr<EntryStore> store;
+    // Tells the user what became of a save; the program's message box
+    // unless a test replaces it.
+    AskUser ask;
+    // True while the lists hold changes that the last save could not write.
+    bool unsaved = false;
 
     // Writes both lists at once; called after every change of either list.
-    void saveEntries() {
-        if (store) store->save(model);
-    }
+    // A failure is told at once and the next save writes everything again.
+    void saveEntries();
+    // Called once quitting is confirmed: a failed save is tried once more,
+    // and if it fails again the user decides. False keeps the program running.
+    bool readyToQuit();
+    // At the passes of the first minute: fills the lists from a store that
+    // was locked at start, once it can be read; true when it was.
+    bool loadStoreIfNowReadable(std::uint32_t now);
 };
 
 // Path of the store file in the user's profile folder; empty when the

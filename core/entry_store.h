@@ -3,6 +3,7 @@
 // that could not be read cleanly is copied aside before it is ever replaced.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/file_access.h"
@@ -13,7 +14,28 @@ namespace tolvane {
 
 inline constexpr const char* kStoreFileName = "tolvane.boot";
 
+// How long after start a store that could not be read is tried again.
+inline constexpr std::int32_t kUnreadableStoreRetryMs = 60'000;
+
 enum class LoadResult { NoFile, Loaded, LoadedDamaged, Unreadable };
+
+enum class SaveOutcome {
+    Saved,
+    // The file that could not be read at start could not be copied aside,
+    // so it was not replaced.
+    KeepAsideFailed,
+    // The new file could not be written or moved into place.
+    WriteFailed,
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Saved;
+    std::uint32_t error = 0;  // the system's error code when not saved
+    // Set when this save copied a file that could not be read cleanly aside.
+    std::string backupPath;
+
+    bool saved() const { return outcome == SaveOutcome::Saved; }
+};
 
 class EntryStore {
 public:
@@ -22,21 +44,29 @@ public:
     // Empties both lists and fills them from the file; in system-start mode
     // every loaded row is marked pending.
     LoadResult load(EntryModel& model, bool systemStartMode);
-    // Writes both lists. False when nothing was written: the file could not
-    // be replaced, or an unreadable file could not be kept aside first.
-    bool save(const EntryModel& model);
+    // Writes both lists. Nothing is written when the file could not be
+    // replaced, or when an unreadable file could not be kept aside first.
+    SaveResult save(const EntryModel& model);
+
+    // A store locked at start (by a backup, sync or virus scanner) is read
+    // again while the lists are as that load left them, within the first
+    // minute; true when the lists were filled from it just now.
+    bool loadIfNowReadable(EntryModel& model, bool systemStartMode, std::int32_t msSinceStart);
+    // True while such a later load is still possible.
+    bool awaitsUnreadableFile() const { return awaitingReadable_; }
 
     const std::string& path() const { return storePath_; }
     // Where an unreadable or damaged file was kept; empty when none was.
     const std::string& backupPath() const { return backupPath_; }
 
 private:
-    bool keepDamagedFile();
+    FileStatus keepDamagedFile();
 
     FileAccess& files_;
     std::string storePath_;
     RandomByte random_;
     bool mustKeepOldFile_ = false;
+    bool awaitingReadable_ = false;
     std::string backupPath_;
 };
 

@@ -2,7 +2,7 @@
 // natively. Paths are Windows-1252 (ANSI) texts on Windows.
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +13,14 @@ enum class FileState { Missing, Unreadable, Read };
 struct FileRead {
     FileState state = FileState::Missing;
     std::string bytes;
+    std::uint32_t error = 0;  // the system's error code when not read
+};
+
+// Outcome of a write: 0 for success, otherwise the system's error code
+// (Win32 on Windows, errno natively), never 0 for a failure.
+struct FileStatus {
+    std::uint32_t error = 0;
+    bool ok() const { return error == 0; }
 };
 
 class FileAccess {
@@ -21,9 +29,10 @@ public:
     virtual FileRead read(const std::string& path) = 0;
     // Writes the bytes to a new file beside `path` and then replaces `path`
     // with it in one step, so a crash leaves either the old or the new file.
-    virtual bool replaceAtomically(const std::string& path, std::string_view bytes) = 0;
-    // Copies without overwriting an existing destination.
-    virtual bool copyNew(const std::string& from, const std::string& to) = 0;
+    virtual FileStatus replaceAtomically(const std::string& path, std::string_view bytes) = 0;
+    // Copies without overwriting an existing destination, through a
+    // temporary name, so the destination is either whole or absent.
+    virtual FileStatus copyNew(const std::string& from, const std::string& to) = 0;
     virtual bool exists(const std::string& path) = 0;
 };
 

@@ -4,20 +4,30 @@
 #include <algorithm>
 
 #include "core/file_access.h"
+#include "core/temporary_names.h"
 #include "core/unique_handle_win.h"
 
 namespace tolvane {
 
 namespace {
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
+// The last error, never 0: a failure without a code still counts as one.
+FileStatus LastError(DWORD fallback = ERROR_GEN_FAILURE) {
+    const DWORD error = ::GetLastError();
+    return {error != 0 ? error : fallback};
+}
+
+FileStatus WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        ::SetLastError(0);
+        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr)) return LastError(ERROR_WRITE_FAULT);
+        // Nothing written without an error: the disk has no room left.
+        if (written == 0) return {ERROR_DISK_FULL};
         bytes.remove_prefix(written);
     }
-    return true;
+    return {};
 }
 
 class WinFiles final : public FileAccess {
@@ -28,38 +38,58 @@ public:
         if (!file) {
             const DWORD error = ::GetLastError();
             const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-            return {missing ? FileState::Missing : FileState::Unreadable, {}};
+            return {missing ? FileState::Missing : FileState::Unreadable, {}, error};
         }
         FileRead result{FileState::Read, {}};
         char buffer[65536];
         for (;;) {
             DWORD got = 0;
-            if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return {FileState::Unreadable, {}};
+            if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr))
+                return {FileState::Unreadable, {}, LastError().error};
             if (got == 0) break;
             result.bytes.append(buffer, got);
         }
         return result;
     }
 
-    bool replaceAtomically(const std::string& path, std::string_view bytes) override {
-        // A name of our own per process: two running copies must not share it.
-        const std::string temp = path + "." + std::to_string(::GetCurrentProcessId()) + ".tmp";
-        bool written = false;
+    FileStatus replaceAtomically(const std::string& path, std::string_view bytes) override {
+        // Windows refuses to replace a read-only file, Wine does not: refuse
+        // it here alike, as whoever made it read-only meant.
+        const DWORD attributes = ::GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return {ERROR_ACCESS_DENIED};
+        const std::string temp = TemporaryNameBeside(path, ::GetCurrentProcessId());
+        FileStatus status;
         {
             UniqueFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-            if (!file) return false;
-            written = WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
+            if (!file) return LastError();
+            status = WriteAll(file.get(), bytes);
+            if (status.ok() && !::FlushFileBuffers(file.get())) status = LastError(ERROR_WRITE_FAULT);
         }
-        if (written &&
-            ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
-        ::DeleteFileA(temp.c_str());
-        return false;
+        if (status.ok() &&
+            !::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            status = LastError();
+        if (!status.ok()) ::DeleteFileA(temp.c_str());
+        return status;
     }
 
-    bool copyNew(const std::string& from, const std::string& to) override {
-        return ::CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
+    FileStatus copyNew(const std::string& from, const std::string& to) override {
+        // Copied under a temporary name first: a kill during the copy must
+        // not leave a truncated file under the backup's name.
+        const std::string temp = TemporaryNameBeside(to, ::GetCurrentProcessId());
+        if (!::CopyFileA(from.c_str(), temp.c_str(), FALSE)) {
+            const FileStatus status = LastError();
+            ::DeleteFileA(temp.c_str());
+            return status;
+        }
+        // Without MOVEFILE_REPLACE_EXISTING an existing backup is never replaced.
+        if (!::MoveFileExA(temp.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            const FileStatus status = LastError();
+            ::DeleteFileA(temp.c_str());
+            return status;
+        }
+        return {};
     }
 
     bool exists(const std::string& path) override {

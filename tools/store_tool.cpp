@@ -69,7 +69,7 @@ int Pack(const std::string& jsonPath, const std::string& storePath, FileAccess& 
         model.list(row->kind).append(std::move(row->entry));
     }
     EntryStore store(files, storePath, MakeRandomByteSource());
-    if (!store.save(model)) {
+    if (!store.save(model).saved()) {
         err << "tolvane-store: cannot write " << storePath << "\n";
         return 1;
     }

@@ -314,7 +314,8 @@ void MainWindow::showFromTray() {
 
 void MainWindow::confirmQuit() {
     const std::string text = Str(GetText(Text::QuitWarningLine1)) + "\r\n" + Str(GetText(Text::QuitWarningLine2));
-    if (ask(text, Str(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK) ::PostQuitMessage(0);
+    if (ask(text, Str(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK && app_.readyToQuit())
+        ::PostQuitMessage(0);
 }
 
 void MainWindow::showAbout() {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/entry_store.h"
@@ -11,32 +14,46 @@ using namespace tolvane;
 
 namespace {
 
-// Files in memory, with switches for the failures a real disk can have.
+// Files in memory, with the failures a real disk can have. Error codes are
+// Windows' (the program passes them on to the user's message unchanged).
 class MemoryFiles final : public FileAccess {
 public:
     std::map<std::string, std::string> files;
-    std::set<std::string> locked;  // exist but cannot be opened
-    bool failReplace = false;
+    std::map<std::string, std::uint32_t> locked;  // exist but cannot be opened: path -> error
+    std::set<std::string> heldWithoutSharing;     // can be read by no one, replaced by no one
+    std::set<std::string> directories;
+    std::set<std::string> readOnly;
+    bool folderReadOnly = false;
+    std::size_t freeBytes = SIZE_MAX;
     int replaceCount = 0;
 
     FileRead read(const std::string& path) override {
-        if (locked.count(path)) return {FileState::Unreadable, {}};
+        if (auto it = locked.find(path); it != locked.end()) return {FileState::Unreadable, {}, it->second};
+        if (heldWithoutSharing.count(path)) return {FileState::Unreadable, {}, 32};
         auto it = files.find(path);
         if (it == files.end()) return {FileState::Missing, {}};
         return {FileState::Read, it->second};
     }
-    bool replaceAtomically(const std::string& path, std::string_view bytes) override {
+    FileStatus replaceAtomically(const std::string& path, std::string_view bytes) override {
         ++replaceCount;
-        if (failReplace || locked.count(path)) return false;
+        if (folderReadOnly) return {5};          // the temporary file cannot be created
+        if (bytes.size() > freeBytes) return {112};  // the disk is full
+        if (directories.count(path) || readOnly.count(path)) return {5};
+        if (heldWithoutSharing.count(path) || locked.count(path)) return {32};
         files[path] = std::string(bytes);
-        return true;
+        return {};
     }
-    bool copyNew(const std::string& from, const std::string& to) override {
-        if (locked.count(from) || files.count(to) || !files.count(from)) return false;
+    FileStatus copyNew(const std::string& from, const std::string& to) override {
+        if (auto it = locked.find(from); it != locked.end()) return {it->second};
+        if (heldWithoutSharing.count(from)) return {32};
+        if (files.count(to)) return {80};
+        if (!files.count(from)) return {2};
         files[to] = files[from];
-        return true;
+        return {};
     }
-    bool exists(const std::string& path) override { return files.count(path) || locked.count(path); }
+    bool exists(const std::string& path) override {
+        return files.count(path) || locked.count(path) || directories.count(path);
+    }
 };
 
 const std::string kPath = "profile/tolvane.boot";
@@ -57,7 +74,7 @@ TEST(EntryStore, FirstRunHasNoFileAndTheFirstSaveCreatesIt) {
     EXPECT_EQ(store.load(model, true), LoadResult::NoFile);
     EXPECT_TRUE(model.systemStart.empty() && model.programStart.empty());
     EXPECT_FALSE(files.exists(kPath));
-    ASSERT_TRUE(store.save(TwoEntries()));
+    ASSERT_TRUE(store.save(TwoEntries()).saved());
     EXPECT_EQ(files.files.at(kPath).size() % 2, 0u);
     EXPECT_EQ(files.files.size(), 1u) << "no working copy or backup is left behind";
 }
@@ -65,7 +82,7 @@ TEST(EntryStore, FirstRunHasNoFileAndTheFirstSaveCreatesIt) {
 TEST(EntryStore, SaveThenLoadGivesTheSameRowsWithPendingMarksByMode) {
     MemoryFiles files;
     EntryStore store(files, kPath, MakeRandomByteSource());
-    ASSERT_TRUE(store.save(TwoEntries()));
+    ASSERT_TRUE(store.save(TwoEntries()).saved());
 
     EntryModel logon;
     EXPECT_EQ(store.load(logon, true), LoadResult::Loaded);
@@ -84,60 +101,174 @@ TEST(EntryStore, SaveThenLoadGivesTheSameRowsWithPendingMarksByMode) {
 TEST(EntryStore, EmptyListsSaveAnEmptyFileThatLoadsEmpty) {
     MemoryFiles files;
     EntryStore store(files, kPath, MakeRandomByteSource());
-    ASSERT_TRUE(store.save(EntryModel{}));
+    ASSERT_TRUE(store.save(EntryModel{}).saved());
     EXPECT_EQ(files.files.at(kPath), "");
     EntryModel model;
     EXPECT_EQ(store.load(model, false), LoadResult::Loaded);
     EXPECT_TRUE(model.systemStart.empty() && model.programStart.empty());
 }
 
-TEST(EntryStore, AFailedSaveLeavesTheOldFileAlone) {
+// Each way a save fails: the old file stays, the system's code comes back,
+// and the next save, once the cause is gone, writes the lists in full.
+struct SaveFailure {
+    const char* cause;
+    std::function<void(MemoryFiles&)> make;
+    std::function<void(MemoryFiles&)> clear;
+    std::uint32_t error;
+};
+
+class FailingSave : public ::testing::TestWithParam<SaveFailure> {};
+
+TEST_P(FailingSave, ReportsTheSystemsErrorKeepsTheOldFileAndTheNextSaveWritesEverything) {
     MemoryFiles files;
     EntryStore store(files, kPath, MakeRandomByteSource());
-    ASSERT_TRUE(store.save(TwoEntries()));
+    EntryModel model = TwoEntries();
+    ASSERT_TRUE(store.save(model).saved());
     const std::string before = files.files.at(kPath);
-    files.failReplace = true;
-    EXPECT_FALSE(store.save(EntryModel{}));
+
+    GetParam().make(files);
+    model.programStart.append(StartEntry{"first change", "x.exe", "", "", "C:\\x.exe"});
+    const SaveResult failed = store.save(model);
+    EXPECT_EQ(failed.outcome, SaveOutcome::WriteFailed);
+    EXPECT_EQ(failed.error, GetParam().error);
+    EXPECT_TRUE(failed.backupPath.empty());
     EXPECT_EQ(files.files.at(kPath), before);
+
+    GetParam().clear(files);
+    model.systemStart.append(StartEntry{"second change", "", "", "", "C:\\y.exe"});
+    ASSERT_TRUE(store.save(model).saved());
+    EntryModel loaded;
+    ASSERT_EQ(store.load(loaded, false), LoadResult::Loaded);
+    EXPECT_EQ(loaded.programStart.size(), 2u) << "the change whose save failed is written by the next one";
+    EXPECT_EQ(loaded.systemStart.size(), 2u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EntryStore, FailingSave,
+    ::testing::Values(
+        SaveFailure{"HeldOpenWithoutSharing", [](MemoryFiles& f) { f.heldWithoutSharing.insert(kPath); },
+                    [](MemoryFiles& f) { f.heldWithoutSharing.clear(); }, 32},
+        SaveFailure{"FolderNotWritable", [](MemoryFiles& f) { f.folderReadOnly = true; },
+                    [](MemoryFiles& f) { f.folderReadOnly = false; }, 5},
+        SaveFailure{"DirectoryAtThePath", [](MemoryFiles& f) { f.directories.insert(kPath); },
+                    [](MemoryFiles& f) { f.directories.clear(); }, 5},
+        SaveFailure{"ReadOnlyStore", [](MemoryFiles& f) { f.readOnly.insert(kPath); },
+                    [](MemoryFiles& f) { f.readOnly.clear(); }, 5},
+        SaveFailure{"DiskFull", [](MemoryFiles& f) { f.freeBytes = 10; },
+                    [](MemoryFiles& f) { f.freeBytes = SIZE_MAX; }, 112}),
+    [](const ::testing::TestParamInfo<SaveFailure>& info) { return std::string(info.param.cause); });
 
 TEST(EntryStore, AnUnreadableFileIsNeverOverwrittenBeforeItWasKeptAside) {
     MemoryFiles files;
     files.files[kPath] = "precious";
-    files.locked.insert(kPath);
+    files.locked[kPath] = 32;
     EntryStore store(files, kPath, MakeRandomByteSource());
     EntryModel model;
     EXPECT_EQ(store.load(model, true), LoadResult::Unreadable);
     EXPECT_TRUE(model.systemStart.empty());
 
-    // Still locked: the save must not replace it.
-    EXPECT_FALSE(store.save(TwoEntries()));
+    // Still locked: the save must not replace it, and says why.
+    const SaveResult refused = store.save(TwoEntries());
+    EXPECT_EQ(refused.outcome, SaveOutcome::KeepAsideFailed);
+    EXPECT_EQ(refused.error, 32u);
     EXPECT_EQ(files.replaceCount, 0);
     EXPECT_EQ(files.files.at(kPath), "precious");
 
     // Readable again: it is copied aside first, then replaced.
     files.locked.clear();
-    ASSERT_TRUE(store.save(TwoEntries()));
+    const SaveResult kept = store.save(TwoEntries());
+    ASSERT_TRUE(kept.saved());
+    EXPECT_EQ(kept.backupPath, kPath + ".bak") << "the save tells where the old entries are";
     EXPECT_EQ(store.backupPath(), kPath + ".bak");
     EXPECT_EQ(files.files.at(kPath + ".bak"), "precious");
     EXPECT_NE(files.files.at(kPath), "precious");
 
-    // Only once: later saves do not make more copies.
-    ASSERT_TRUE(store.save(TwoEntries()));
+    // Only once: later saves do not make more copies, nor tell of one.
+    const SaveResult later = store.save(TwoEntries());
+    ASSERT_TRUE(later.saved());
+    EXPECT_TRUE(later.backupPath.empty());
     EXPECT_EQ(files.files.size(), 2u);
+}
+
+// A store held by a backup, sync or virus scanner at logon.
+TEST(EntryStore, AStoreLockedAtStartIsLoadedWhenItBecomesReadableInTheFirstMinute) {
+    MemoryFiles files;
+    EntryStore writer(files, kPath, MakeRandomByteSource());
+    ASSERT_TRUE(writer.save(TwoEntries()).saved());
+    files.locked[kPath] = 32;
+
+    EntryStore store(files, kPath, MakeRandomByteSource());
+    EntryModel model;
+    ASSERT_EQ(store.load(model, true), LoadResult::Unreadable);
+    EXPECT_FALSE(store.loadIfNowReadable(model, true, 600)) << "still locked";
+    EXPECT_TRUE(store.awaitsUnreadableFile());
+
+    files.locked.clear();
+    ASSERT_TRUE(store.loadIfNowReadable(model, true, 1200));
+    ASSERT_EQ(model.systemStart.size(), 1u);
+    ASSERT_EQ(model.programStart.size(), 1u);
+    EXPECT_EQ(model.systemStart[0].entry, TwoEntries().systemStart[0].entry);
+    EXPECT_EQ(model.systemStart[0].pending, 1u) << "a logon run starts what loaded late";
+    EXPECT_FALSE(store.awaitsUnreadableFile());
+    EXPECT_FALSE(store.loadIfNowReadable(model, true, 1800)) << "loaded once only";
+
+    // Read cleanly after all: nothing needs to be kept aside.
+    const SaveResult saved = store.save(model);
+    ASSERT_TRUE(saved.saved());
+    EXPECT_TRUE(saved.backupPath.empty());
+    EXPECT_EQ(files.files.size(), 1u);
+}
+
+TEST(EntryStore, AChangedListIsNeverReplacedByALateLoad) {
+    MemoryFiles files;
+    files.files[kPath] = Scramble(EncodePlainStore(TwoEntries()), MakeRandomByteSource());
+    files.locked[kPath] = 32;
+    EntryStore store(files, kPath, MakeRandomByteSource());
+    EntryModel model;
+    ASSERT_EQ(store.load(model, false), LoadResult::Unreadable);
+
+    model.programStart.append(StartEntry{"new", "x.exe", "", "", "C:\\x.exe"});
+    EXPECT_EQ(store.save(model).outcome, SaveOutcome::KeepAsideFailed);
+    files.locked.clear();
+    EXPECT_FALSE(store.loadIfNowReadable(model, false, 1000));
+    ASSERT_EQ(model.programStart.size(), 1u);
+    EXPECT_EQ(model.programStart[0].entry.name, "new");
+
+    // The next change keeps the old file aside before replacing it.
+    const SaveResult saved = store.save(model);
+    ASSERT_TRUE(saved.saved());
+    EXPECT_EQ(saved.backupPath, kPath + ".bak");
+    EntryModel old;
+    EntryStore backup(files, kPath + ".bak", MakeRandomByteSource());
+    ASSERT_EQ(backup.load(old, false), LoadResult::Loaded);
+    EXPECT_EQ(old.programStart[0].entry, TwoEntries().programStart[0].entry);
+}
+
+TEST(EntryStore, AfterTheFirstMinuteTheLockedStoreIsLeftToTheFirstSave) {
+    MemoryFiles files;
+    files.files[kPath] = Scramble(EncodePlainStore(TwoEntries()), MakeRandomByteSource());
+    files.locked[kPath] = 32;
+    EntryStore store(files, kPath, MakeRandomByteSource());
+    EntryModel model;
+    ASSERT_EQ(store.load(model, false), LoadResult::Unreadable);
+    files.locked.clear();
+    EXPECT_FALSE(store.loadIfNowReadable(model, false, kUnreadableStoreRetryMs));
+    EXPECT_FALSE(store.awaitsUnreadableFile());
+    EXPECT_TRUE(model.systemStart.empty());
+    EXPECT_EQ(store.save(model).backupPath, kPath + ".bak") << "the protection stays";
 }
 
 TEST(EntryStore, ADamagedFileLoadsWhatItCanAndIsKeptBesideAnOlderBackup) {
     MemoryFiles files;
     EntryStore store(files, kPath, MakeRandomByteSource());
-    ASSERT_TRUE(store.save(TwoEntries()));
+    ASSERT_TRUE(store.save(TwoEntries()).saved());
     files.files[kPath] += "\x07";  // odd length: not what a save writes
     files.files[kPath + ".bak"] = "older backup";
 
     EntryModel model;
     EXPECT_EQ(store.load(model, false), LoadResult::LoadedDamaged);
     EXPECT_EQ(model.systemStart.size(), 1u);
-    ASSERT_TRUE(store.save(model));
+    ASSERT_TRUE(store.save(model).saved());
     EXPECT_EQ(store.backupPath(), kPath + ".bak2");
     EXPECT_EQ(files.files.at(kPath + ".bak"), "older backup");
     EXPECT_EQ(files.files.at(kPath + ".bak2").size() % 2, 1u);
@@ -148,10 +279,32 @@ TEST(EntryStore, RealFilesRoundTripInATemporaryFolder) {
     ASSERT_NE(mkdtemp(folder), nullptr);
     const std::string path = std::string(folder) + "/tolvane.boot";
     EntryStore store(HostFiles(), path, MakeRandomByteSource());
-    ASSERT_TRUE(store.save(TwoEntries()));
+    ASSERT_TRUE(store.save(TwoEntries()).saved());
     EntryModel model;
     EXPECT_EQ(store.load(model, false), LoadResult::Loaded);
     EXPECT_EQ(model.programStart[0].entry, TwoEntries().programStart[0].entry);
+    std::remove(path.c_str());
+    rmdir(folder);
+}
+
+TEST(EntryStore, RealFilesReportTheSystemsReasonAndCopyAsideWithoutOverwriting) {
+    char folder[] = "/tmp/tolvane-store-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/tolvane.boot";
+    ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+    EntryStore store(HostFiles(), path, MakeRandomByteSource());
+    const SaveResult failed = store.save(TwoEntries());
+    EXPECT_EQ(failed.outcome, SaveOutcome::WriteFailed);
+    EXPECT_EQ(failed.error, static_cast<std::uint32_t>(EISDIR)) << "a directory stands at the store's path";
+    rmdir(path.c_str());
+
+    ASSERT_TRUE(store.save(TwoEntries()).saved());
+    EXPECT_TRUE(HostFiles().copyNew(path, path + ".bak").ok());
+    EXPECT_EQ(HostFiles().copyNew(path, path + ".bak").error, static_cast<std::uint32_t>(EEXIST));
+    EXPECT_EQ(HostFiles().read(path + ".bak").bytes, HostFiles().read(path).bytes);
+    const std::string temp = path + ".bak." + std::to_string(getpid()) + ".tmp";
+    EXPECT_FALSE(HostFiles().exists(temp)) << "the copy's temporary name is gone";
+    std::remove((path + ".bak").c_str());
     std::remove(path.c_str());
     rmdir(folder);
 }

@@ -3,15 +3,19 @@
 // through Tolvane.exe with a prepared store.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <deque>
 #include <fstream>
+#include <vector>
 
 #include "core/app_win.h"
 #include "core/entry_store.h"
 #include "core/precondition_text.h"
 #include "core/texts.h"
+#include "core/unique_handle_win.h"
 #include "engine/captured_run_win.h"
 #include "engine/start_engine_win.h"
 #include "helper_processes_win.h"
@@ -170,7 +174,7 @@ protected:
         prepared.systemStart.append({"s", "", "system", "", target});
         prepared.programStart.append({"p", "other_tool.exe", "program", "", target});
         EntryStore store(HostFiles(), storePath, MakeRandomByteSource());
-        ASSERT_TRUE(store.save(prepared));
+        ASSERT_TRUE(store.save(prepared).saved());
     }
     void TearDown() override {
         EndProcess(tolvane);
@@ -275,4 +279,56 @@ TEST_F(SystemFolderPing, AnIPv6ReplyIsAConnectionAndUnreachableOrFloodingIsNot) 
     EXPECT_EQ(startedWhenPingSays("unreachable-v6-de"), Started{"offline"});
     EXPECT_EQ(startedWhenPingSays("timeout-de"), Started{"offline"});
     EXPECT_EQ(startedWhenPingSays("flood"), Started{"offline"});
+namespace {
+
+BOOL CALLBACK CollectListView(HWND child, LPARAM found) {
+    char type[32] = {};
+    ::GetClassNameA(child, type, sizeof type);
+    if (std::string(type) == WC_LISTVIEWA) reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
+}
+
+// Rows of each list view of Tolvane's main window, in creation order.
+std::vector<int> ListRowCounts() {
+    std::vector<HWND> lists;
+    HWND main = ::FindWindowA("TolvaneMainWindow", nullptr);
+    if (!main) return {};
+    ::EnumChildWindows(main, CollectListView, reinterpret_cast<LPARAM>(&lists));
+    std::vector<int> counts;
+    for (HWND list : lists) counts.push_back(static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
+    return counts;
+}
+
+}  // namespace
+
+// A backup, sync or virus scanner holds the store at logon.
+TEST_F(TolvaneRun, AStoreLockedAtLogonIsLoadedOnceItCanBeReadAndItsEntriesStart) {
+    // A save killed midway in an earlier run left its temporary file.
+    const std::string leftover = storePath + ".4294967290.tmp";
+    UniqueFileHandle(::CreateFileA(leftover.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_NE(::GetFileAttributesA(leftover.c_str()), INVALID_FILE_ATTRIBUTES);
+    UniqueFileHandle lock(::CreateFileA(storePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(tolvane);
+    const DWORD begin = ::GetTickCount();
+    while (ListRowCounts().size() < 2 && ::GetTickCount() - begin < 10000) ::Sleep(50);
+    ASSERT_EQ(ListRowCounts(), (std::vector<int>{0, 0}));
+    // Removed just before the store is read, a moment after the lists exist.
+    while (::GetFileAttributesA(leftover.c_str()) != INVALID_FILE_ATTRIBUTES && ::GetTickCount() - begin < 10000)
+        ::Sleep(20);
+    EXPECT_EQ(::GetFileAttributesA(leftover.c_str()), INVALID_FILE_ATTRIBUTES) << "removed at start";
+    ::Sleep(1500);  // a few passes while the file stays locked
+    EXPECT_TRUE(ReadMarkers(marker).empty()) << "nothing to start while nothing could be read";
+    EXPECT_EQ(ListRowCounts(), (std::vector<int>{0, 0}));
+
+    lock.reset();
+    const DWORD unlocked = ::GetTickCount();
+    while (ListRowCounts() != std::vector<int>{1, 1} && ::GetTickCount() - unlocked < 5000) ::Sleep(20);
+    const DWORD shown = ::GetTickCount() - unlocked;
+    EXPECT_EQ(ListRowCounts(), (std::vector<int>{1, 1})) << "the lists show what was loaded";
+    std::printf("lists filled %lu ms after the store was released\n", static_cast<unsigned long>(shown));
+    EXPECT_EQ(targetsStarted(1), Started{"system"}) << "loaded with its pending marks";
+    // Read cleanly after all: no copy aside was needed.
+    EXPECT_EQ(::GetFileAttributesA((storePath + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);
 }

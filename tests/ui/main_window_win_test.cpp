@@ -249,6 +249,36 @@ TEST_F(MainWindowTest, QuitNeedsConfirmation) {
     EXPECT_EQ(code, 0);
 }
 
+TEST_F(MainWindowTest, QuitWithAnUnsavedChangeTriesOnceMoreAndLetsTheUserStay) {
+    std::vector<Question> told;
+    int storeAnswer = IDCANCEL;
+    app_.ask = [&](const std::string& text, const std::string& title, UINT flags) {
+        told.push_back({text, title, flags});
+        return storeAnswer;
+    };
+    HANDLE lock = ::CreateFileA(storePath_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    select(ListKind::ProgramStart, 0);
+    answer_ = IDYES;
+    click(window_->link(ListKind::ProgramStart, 1));
+    ASSERT_EQ(told.size(), 1u) << "the failed save after the removal is told";
+    EXPECT_EQ(app_.model.programStart.size(), 1u);
+
+    int code = -1;
+    answer_ = IDOK;
+    ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
+    EXPECT_FALSE(quitPosted(&code)) << "the save failed again and the user chose to stay";
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_NE(told[1].text.find("Trotzdem beenden?"), std::string::npos);
+    EXPECT_NE(told[1].text.find(storePath_), std::string::npos);
+
+    ::CloseHandle(lock);
+    ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
+    EXPECT_TRUE(quitPosted(&code)) << "the retry on quit saved the removal";
+    EXPECT_EQ(told.size(), 2u);
+    EXPECT_EQ(storedModel().programStart.size(), 1u);
+}
+
 TEST_F(MainWindowTest, ShortcutsActOnlyWhileTheMainWindowIsActive) {
     int newSystem = 0, newProgram = 0;
     window_->actions.newSystemStart = [&] { ++newSystem; };

@@ -1,0 +1,47 @@
+#include "core/store_leftovers_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "core/temporary_names.h"
+#include "core/unique_handle_win.h"
+
+namespace tolvane {
+
+namespace {
+
+// Only a process id that names no process at all counts as ended; one we
+// may not open is someone's running process, and its file is left alone.
+bool ProcessHasEnded(DWORD id) {
+    UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE, FALSE, id));
+    if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;
+    return ::WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
+}
+
+}  // namespace
+
+int RemoveSaveLeftovers(const std::string& storePath) {
+    const std::size_t slash = storePath.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : storePath.substr(0, slash + 1);
+    const std::string storeName = storePath.substr(folder.size());
+
+    std::vector<std::string> leftovers;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = ::FindFirstFileA((storePath + ".*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const auto writer = TemporaryFileWriter(found.cFileName, storeName);
+        // Our own id may be a dead earlier run's: nothing of ours is being written yet.
+        if (writer && (*writer == ::GetCurrentProcessId() || ProcessHasEnded(*writer)))
+            leftovers.push_back(folder + found.cFileName);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+
+    int removed = 0;
+    for (const std::string& path : leftovers) removed += ::DeleteFileA(path.c_str()) ? 1 : 0;
+    return removed;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,130 @@
+// The program's saves as the user meets them: a failed save is told at once
+// in a message box and retried at the next change; a store locked at start
+// and changed meanwhile is kept aside with its place told.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app_win.h"
+#include "core/unique_handle_win.h"
+#include "engine/helper_processes_win.h"
+
+using namespace tolvane;
+
+namespace {
+
+struct Told {
+    std::string text;
+    UINT flags;
+};
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class AppStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = scratch_.path() + "\\tolvane.boot";
+        app_.store = std::make_unique<EntryStore>(HostFiles(), path_, MakeRandomByteSource());
+        app_.model.systemStart.append({"alt", "", "", "", "C:\\alt.exe"});
+        app_.ask = [this](const std::string& text, const std::string&, UINT flags) {
+            told_.push_back({text, flags});
+            return answer_;
+        };
+        app_.saveEntries();
+        ASSERT_TRUE(told_.empty());
+    }
+    void lock() { lock_.reset(::CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)); }
+    EntryModel stored() {
+        EntryModel model;
+        EntryStore(HostFiles(), path_, MakeRandomByteSource()).load(model, false);
+        return model;
+    }
+    void change(const char* name) {
+        app_.model.programStart.append({name, "x.exe", "", "", "C:\\x.exe"});
+        app_.saveEntries();
+    }
+
+    tolvane::testing::ScratchFolder scratch_{"tolvane-app-store"};
+    std::string path_;
+    App app_;
+    std::vector<Told> told_;
+    int answer_ = IDOK;
+    UniqueFileHandle lock_;
+};
+
+// Finds the program's message box, keeps its text and presses OK.
+struct BoxAnswer {
+    bool seen = false;
+    std::string text;
+};
+BoxAnswer g_box;
+
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = ::FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(w, &process);
+        if (process != ::GetCurrentProcessId() || !::IsWindowVisible(w)) continue;
+        char text[2048] = {};
+        ::GetDlgItemTextA(w, 0xFFFF, text, sizeof text);  // the box's text label
+        g_box = {true, text};
+        ::KillTimer(nullptr, id);
+        ::PostMessageA(w, WM_COMMAND, IDOK, 0);
+        return;
+    }
+}
+
+}  // namespace
+
+TEST_F(AppStore, AFailedSaveIsToldAtOnceInAMessageBoxWithTheFileAndTheSystemsReason) {
+    app_.ask = nullptr;  // the program's own message box
+    lock();
+    ASSERT_TRUE(lock_);
+    g_box = {};
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, AnswerBox);
+    change("neu");
+    ::KillTimer(nullptr, timer);
+    ASSERT_TRUE(g_box.seen) << "no message box was shown";
+    EXPECT_TRUE(Has(g_box.text, "\x84" + path_ + "\x93")) << g_box.text;
+    EXPECT_TRUE(Has(g_box.text, "(Fehler 5)")) << g_box.text;
+    EXPECT_TRUE(app_.unsaved);
+    EXPECT_EQ(app_.model.programStart.size(), 1u) << "the change stays in the list";
+}
+
+TEST_F(AppStore, TheNextChangeWritesWhatAFailedSaveCouldNot) {
+    lock();
+    change("first");
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].flags & MB_ICONMASK, UINT(MB_ICONERROR));
+    EXPECT_TRUE(stored().programStart.empty()) << "nothing looks saved that is not";
+
+    lock_.reset();
+    change("second");
+    EXPECT_EQ(told_.size(), 1u) << "a save that works tells nothing";
+    EXPECT_FALSE(app_.unsaved);
+    const EntryModel saved = stored();
+    ASSERT_EQ(saved.programStart.size(), 2u);
+    EXPECT_EQ(saved.programStart[0].entry.name, "first");
+}
+
+TEST_F(AppStore, AChangeWhileTheStoreIsLockedKeepsTheOldFileAsideAndSaysWhere) {
+    lock();
+    ASSERT_EQ(app_.store->load(app_.model, false), LoadResult::Unreadable);
+    change("neu");
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_TRUE(Has(told_[0].text, "nicht \xFC" "berschrieben")) << "refused while it cannot be copied";
+    EXPECT_TRUE(app_.unsaved);
+
+    lock_.reset();
+    change("noch einer");
+    ASSERT_EQ(told_.size(), 2u);
+    EXPECT_TRUE(Has(told_[1].text, "\x84" + path_ + ".bak\x93")) << told_[1].text;
+    EXPECT_FALSE(app_.unsaved);
+    EntryModel old;
+    EntryStore(HostFiles(), path_ + ".bak", MakeRandomByteSource()).load(old, false);
+    ASSERT_EQ(old.systemStart.size(), 1u);
+    EXPECT_EQ(old.systemStart[0].entry.name, "alt");
+    EXPECT_EQ(stored().programStart.size(), 2u);
+}
