@@ -279,6 +279,8 @@ TEST_F(SystemFolderPing, AnIPv6ReplyIsAConnectionAndUnreachableOrFloodingIsNot) 
     EXPECT_EQ(startedWhenPingSays("unreachable-v6-de"), Started{"offline"});
     EXPECT_EQ(startedWhenPingSays("timeout-de"), Started{"offline"});
     EXPECT_EQ(startedWhenPingSays("flood"), Started{"offline"});
+}
+
 namespace {
 
 BOOL CALLBACK CollectListView(HWND child, LPARAM found) {
