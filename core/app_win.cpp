@@ -15,6 +15,7 @@
 
 #include "core/startup_trace_win.h"
 #include "core/store_leftovers_win.h"
+#include "core/wide_text_win.h"
 #include "engine/process_list_win.h"
 #include "engine/start_engine_win.h"
 #include "wizards/wizards_win.h"
@@ -37,10 +38,17 @@ void LoadEntries(App& app) {
     app.store->load(app.model, app.systemStartMode);
 }
 
+// UTF-8; the folder Tolvane was put in may have a name outside the code page.
+// A path the buffer cannot hold whole is no path at all.
 std::string ProgramPath() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) return Utf8OfWide(std::wstring_view(path.data(), length));
+        if (path.size() >= 32768) return {};
+        path.resize(path.size() * 2);
+    }
 }
 
 // Waits up to 100 ms for one event and handles it. False once the quit

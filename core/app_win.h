@@ -22,8 +22,8 @@ struct App {
     PassClock clock;
     EntryModel model;
     std::unique_ptr<EntryStore> store;
-    // Tells the user what became of a save; the program's message box
-    // unless a test replaces it.
+    // Tells the user what became of a save (texts in UTF-8, as they name the
+    // store's path); the program's message box unless a test replaces it.
     AskUser ask;
     // True while the lists hold changes that the last save could not write.
     bool unsaved = false;
@@ -39,8 +39,8 @@ struct App {
     bool loadStoreIfNowReadable(std::uint32_t now);
 };
 
-// Path of the store file in the user's profile folder; empty when the
-// profile folder cannot be found.
+// Path of the store file in the user's profile folder, in UTF-8; empty when
+// the profile folder cannot be found.
 std::string StoreFilePath();
 
 // Start-up, main loop and shutdown; returns the process exit code.

@@ -1,5 +1,6 @@
 // The few file operations the entry store needs, so its rules can be tested
-// natively. Paths are Windows-1252 (ANSI) texts on Windows.
+// natively. Paths are UTF-8 everywhere (UTF-16 only in the calls to Windows),
+// so any user or folder name can be reached.
 #pragma once
 
 #include <cstdint>

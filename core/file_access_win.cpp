@@ -1,4 +1,4 @@
-// Win32 file access with ANSI paths.
+// Win32 file access; the UTF-8 paths are handed to the system as UTF-16.
 #include <windows.h>
 
 #include <algorithm>
@@ -6,6 +6,7 @@
 #include "core/file_access.h"
 #include "core/temporary_names.h"
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
@@ -33,7 +34,7 @@ FileStatus WriteAll(HANDLE file, std::string_view bytes) {
 class WinFiles final : public FileAccess {
 public:
     FileRead read(const std::string& path) override {
-        UniqueFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        UniqueFileHandle file(::CreateFileW(WideOfUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             const DWORD error = ::GetLastError();
@@ -55,22 +56,22 @@ public:
     FileStatus replaceAtomically(const std::string& path, std::string_view bytes) override {
         // Windows refuses to replace a read-only file, Wine does not: refuse
         // it here alike, as whoever made it read-only meant.
-        const DWORD attributes = ::GetFileAttributesA(path.c_str());
+        const DWORD attributes = ::GetFileAttributesW(WideOfUtf8(path).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             return {ERROR_ACCESS_DENIED};
         const std::string temp = TemporaryNameBeside(path, ::GetCurrentProcessId());
         FileStatus status;
         {
-            UniqueFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+            UniqueFileHandle file(::CreateFileW(WideOfUtf8(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file) return LastError();
             status = WriteAll(file.get(), bytes);
             if (status.ok() && !::FlushFileBuffers(file.get())) status = LastError(ERROR_WRITE_FAULT);
         }
         if (status.ok() &&
-            !::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            !::MoveFileExW(WideOfUtf8(temp).c_str(), WideOfUtf8(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             status = LastError();
-        if (!status.ok()) ::DeleteFileA(temp.c_str());
+        if (!status.ok()) ::DeleteFileW(WideOfUtf8(temp).c_str());
         return status;
     }
 
@@ -78,22 +79,22 @@ public:
         // Copied under a temporary name first: a kill during the copy must
         // not leave a truncated file under the backup's name.
         const std::string temp = TemporaryNameBeside(to, ::GetCurrentProcessId());
-        if (!::CopyFileA(from.c_str(), temp.c_str(), FALSE)) {
+        if (!::CopyFileW(WideOfUtf8(from).c_str(), WideOfUtf8(temp).c_str(), FALSE)) {
             const FileStatus status = LastError();
-            ::DeleteFileA(temp.c_str());
+            ::DeleteFileW(WideOfUtf8(temp).c_str());
             return status;
         }
         // Without MOVEFILE_REPLACE_EXISTING an existing backup is never replaced.
-        if (!::MoveFileExA(temp.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        if (!::MoveFileExW(WideOfUtf8(temp).c_str(), WideOfUtf8(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
             const FileStatus status = LastError();
-            ::DeleteFileA(temp.c_str());
+            ::DeleteFileW(WideOfUtf8(temp).c_str());
             return status;
         }
         return {};
     }
 
     bool exists(const std::string& path) override {
-        return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        return ::GetFileAttributesW(WideOfUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 };
 

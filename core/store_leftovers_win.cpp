@@ -6,6 +6,7 @@
 
 #include "core/temporary_names.h"
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
@@ -27,20 +28,21 @@ int RemoveSaveLeftovers(const std::string& storePath) {
     const std::string storeName = storePath.substr(folder.size());
 
     std::vector<std::string> leftovers;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((storePath + ".*.tmp").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(WideOfUtf8(storePath + ".*.tmp").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return 0;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        const auto writer = TemporaryFileWriter(found.cFileName, storeName);
+        const std::string name = Utf8OfWide(found.cFileName);
+        const auto writer = TemporaryFileWriter(name, storeName);
         // Our own id may be a dead earlier run's: nothing of ours is being written yet.
         if (writer && (*writer == ::GetCurrentProcessId() || ProcessHasEnded(*writer)))
-            leftovers.push_back(folder + found.cFileName);
-    } while (::FindNextFileA(search, &found));
+            leftovers.push_back(folder + name);
+    } while (::FindNextFileW(search, &found));
     ::FindClose(search);
 
     int removed = 0;
-    for (const std::string& path : leftovers) removed += ::DeleteFileA(path.c_str()) ? 1 : 0;
+    for (const std::string& path : leftovers) removed += ::DeleteFileW(WideOfUtf8(path).c_str()) ? 1 : 0;
     return removed;
 }
 

@@ -9,6 +9,7 @@ namespace tolvane {
 // `storePath` whose writing process no longer runs; a file of a process
 // that still runs (another copy of Tolvane in the middle of a save) stays.
 // Returns how many were deleted.
+// `storePath` is UTF-8.
 int RemoveSaveLeftovers(const std::string& storePath);
 
 }  // namespace tolvane

@@ -4,11 +4,11 @@ namespace tolvane {
 
 namespace {
 
-// Quotes as German text has them: „…“ in Windows-1252.
-std::string Quoted(std::string_view text) { return "\x84" + std::string(text) + "\x93"; }
+// Quotes as German text has them.
+std::string Quoted(std::string_view text) { return "„" + std::string(text) + "“"; }
 
 std::string NotSavedLine(std::string_view storePath) {
-    return "Die Eintr\xE4ge konnten nicht in " + Quoted(storePath) + " gespeichert werden";
+    return "Die Einträge konnten nicht in " + Quoted(storePath) + " gespeichert werden";
 }
 
 }  // namespace
@@ -28,8 +28,8 @@ std::string SaveReportText(const SaveResult& result, std::string_view storePath,
         break;
     case SaveOutcome::KeepAsideFailed:
         text = NotSavedLine(storePath) +
-               ". Die Datei war beim Start nicht lesbar und lie\xDF sich auch jetzt nicht sichern; damit ihre "
-               "Eintr\xE4ge nicht verloren gehen, wird sie nicht \xFC" "berschrieben:\r\n" +
+               ". Die Datei war beim Start nicht lesbar und ließ sich auch jetzt nicht sichern; damit ihre "
+               "Einträge nicht verloren gehen, wird sie nicht überschrieben:\r\n" +
                std::string(reason);
         break;
     case SaveOutcome::WriteFailed:
@@ -37,21 +37,21 @@ std::string SaveReportText(const SaveResult& result, std::string_view storePath,
         break;
     }
     if (!text.empty()) {
-        text += "\r\n\r\nDie \xC4nderung bleibt in der Liste. Tolvane versucht das Speichern bei der n\xE4" "chsten "
-                "\xC4nderung und beim Beenden erneut.";
+        text += "\r\n\r\nDie Änderung bleibt in der Liste. Tolvane versucht das Speichern bei der nächsten "
+                "Änderung und beim Beenden erneut.";
     }
     if (!result.backupPath.empty()) {
         if (!text.empty()) text += "\r\n\r\n";
         text += Quoted(storePath) +
-                " konnte beim Start nicht vollst\xE4ndig gelesen werden. Damit keine Eintr\xE4ge verloren gehen, "
+                " konnte beim Start nicht vollständig gelesen werden. Damit keine Einträge verloren gehen, "
                 "wurde die alte Datei vor dem Speichern nach " +
-                Quoted(result.backupPath) + " kopiert; dort stehen die bisherigen Eintr\xE4ge.";
+                Quoted(result.backupPath) + " kopiert; dort stehen die bisherigen Einträge.";
     }
     return text;
 }
 
 std::string QuitUnsavedText(std::string_view storePath, std::string_view reason) {
-    return "Die letzten \xC4nderungen konnten nicht in " + Quoted(storePath) + " gespeichert werden:\r\n" +
+    return "Die letzten Änderungen konnten nicht in " + Quoted(storePath) + " gespeichert werden:\r\n" +
            std::string(reason) +
            "\r\n\r\nWenn Tolvane jetzt beendet wird, gehen sie verloren. Trotzdem beenden?";
 }

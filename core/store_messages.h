@@ -1,6 +1,7 @@
 // What the user is told about saving the store: a save that failed, the
 // copy of an unreadable store kept aside, changes that would be lost on
-// quit. Texts are Windows-1252 bytes; the reason is the system's own text.
+// quit. Texts are UTF-8, like the store's path they name (a profile folder
+// may hold any character); the reason is the system's own text, in UTF-8.
 #pragma once
 
 #include <cstdint>

@@ -2,21 +2,22 @@
 #include "core/app_win.h"
 #include "core/store_messages.h"
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
 namespace {
 
 std::string SystemErrorText(std::uint32_t code) {
-    char text[512] = {};
-    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                          0, text, sizeof text, nullptr);
-    return SystemReason(std::string_view(text, length), code);
+    wchar_t text[512] = {};
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                          0, text, 512, nullptr);
+    return SystemReason(Utf8OfWide(std::wstring_view(text, length)), code);
 }
 
 int Tell(App& app, const std::string& text, UINT flags) {
     const std::string title(fixed_text::kAppName);
-    return app.ask ? app.ask(text, title, flags) : ProgramMessageBox(text, title, flags);
+    return app.ask ? app.ask(text, title, flags) : ProgramMessageBoxUtf8(text, title, flags);
 }
 
 void ReportSave(App& app, const SaveResult& result) {

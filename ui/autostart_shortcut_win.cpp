@@ -7,7 +7,9 @@
 
 #include <vector>
 
+#include "core/cp1252.h"
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 #include "ui/com_scope_win.h"
 #include "ui/shell_rules.h"
 
@@ -15,43 +17,42 @@ namespace tolvane {
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    return wide;
-}
-
 std::string ShellFolderPath(int id) {
-    char path[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
-    return path;
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    return Utf8OfWide(path);
 }
 
-bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesW(WideOfUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Utf8Field(const wchar_t* text) { return Utf8OfWide(text); }
 
 }  // namespace
 
+// Wide throughout: the program's own folder may have a name outside the code
+// page, and an ANSI link would point at a path that does not exist.
 bool CreateShellLink(const ShellLinkFields& fields, const std::string& linkPath) {
     const std::string iconFile = fields.iconFile == "|" ? fields.target : fields.iconFile;
     const std::string directory =
         fields.workingDirectory.empty() ? FolderOfPath(fields.target) : fields.workingDirectory;
     ComScope com;
-    IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                   reinterpret_cast<void**>(&link))))
         return false;
-    link->SetPath(fields.target.c_str());
-    link->SetArguments(fields.arguments.c_str());
-    link->SetWorkingDirectory(directory.c_str());
-    link->SetDescription(fields.description.c_str());
+    link->SetPath(WideOfUtf8(fields.target).c_str());
+    link->SetArguments(WideOfUtf8(fields.arguments).c_str());
+    link->SetWorkingDirectory(WideOfUtf8(directory).c_str());
+    link->SetDescription(WideOfUtf8(fields.description).c_str());
     link->SetShowCmd(fields.showCommand);
     link->SetHotkey(fields.hotkey);
-    link->SetIconLocation(iconFile.c_str(), fields.iconIndex);
+    link->SetIconLocation(WideOfUtf8(iconFile).c_str(), fields.iconIndex);
     bool saved = false;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        saved = SUCCEEDED(file->Save(Wide(linkPath).c_str(), TRUE)) && FileExists(linkPath);
+        saved = SUCCEEDED(file->Save(WideOfUtf8(linkPath).c_str(), TRUE)) && FileExists(linkPath);
         file->Release();
     }
     link->Release();
@@ -60,23 +61,27 @@ bool CreateShellLink(const ShellLinkFields& fields, const std::string& linkPath)
 
 bool ReadShellLink(const std::string& linkPath, ShellLinkFields& fields) {
     ComScope com;
-    IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                   reinterpret_cast<void**>(&link))))
         return false;
     bool loaded = false;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(Wide(linkPath).c_str(), STGM_READ))) {
-            char text[1024] = {};
-            link->GetPath(text, sizeof text, nullptr, 0);
-            fields.target = text;
-            link->GetArguments(text, sizeof text);
-            fields.arguments = text;
-            link->GetWorkingDirectory(text, sizeof text);
-            fields.workingDirectory = text;
-            link->GetDescription(text, sizeof text);
-            fields.description = text;
+        if (SUCCEEDED(file->Load(WideOfUtf8(linkPath).c_str(), STGM_READ))) {
+            constexpr int kSize = 1024;
+            wchar_t text[kSize] = {};
+            link->GetPath(text, kSize, nullptr, 0);
+            fields.target = Utf8Field(text);
+            text[0] = L'\0';
+            link->GetArguments(text, kSize);
+            fields.arguments = Utf8Field(text);
+            text[0] = L'\0';
+            link->GetWorkingDirectory(text, kSize);
+            fields.workingDirectory = Utf8Field(text);
+            text[0] = L'\0';
+            link->GetDescription(text, kSize);
+            fields.description = Utf8Field(text);
             int show = 0;
             link->GetShowCmd(&show);
             fields.showCommand = show;
@@ -84,8 +89,9 @@ bool ReadShellLink(const std::string& linkPath, ShellLinkFields& fields) {
             link->GetHotkey(&hotkey);
             fields.hotkey = hotkey;
             int index = 0;
-            link->GetIconLocation(text, sizeof text, &index);
-            fields.iconFile = text;
+            text[0] = L'\0';
+            link->GetIconLocation(text, kSize, &index);
+            fields.iconFile = Utf8Field(text);
             fields.iconIndex = index;
             loaded = true;
         }
@@ -101,18 +107,18 @@ std::string WriteAutostartShortcut(const StartupFolders& folders, const std::str
     ShellLinkFields fields;
     fields.target = programPath;
     fields.arguments = "-h";
-    fields.description =
-        std::string(fixed_text::kShortcutDescriptionPrefix) + std::string(GetText(Text::ProgramDescription));
+    fields.description = Cp1252ToUtf8(std::string(fixed_text::kShortcutDescriptionPrefix) +
+                                      std::string(GetText(Text::ProgramDescription)));
     const std::string fileName(fixed_text::kShortcutFileName);
     const std::string common = folders.common.empty() ? std::string() : folders.common + fileName;
     const std::string user = folders.user.empty() ? std::string() : folders.user + fileName;
     // Two links would start Tolvane twice at logon: keep exactly one.
     if (!common.empty() && CreateShellLink(fields, common)) {
-        if (!user.empty() && user != common) ::DeleteFileA(user.c_str());
+        if (!user.empty() && user != common) ::DeleteFileW(WideOfUtf8(user).c_str());
         return common;
     }
     if (!user.empty() && CreateShellLink(fields, user)) {
-        if (!common.empty() && common != user) ::DeleteFileA(common.c_str());
+        if (!common.empty() && common != user) ::DeleteFileW(WideOfUtf8(common).c_str());
         return user;
     }
     return {};

@@ -5,6 +5,7 @@
 
 namespace tolvane {
 
+// Every text and path here is UTF-8.
 struct ShellLinkFields {
     std::string target;
     std::string arguments;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/wide_text_win.h"
+
 namespace tolvane {
 
 namespace {
@@ -22,9 +24,8 @@ HWND OwnForegroundWindow() {
     return process == ::GetCurrentProcessId() ? foreground : nullptr;
 }
 
-}  // namespace
-
-int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags, const char* iconResource) {
+// Shown through the wide API, so both kinds of text keep every character.
+int ShowProgramMessageBox(const std::wstring& text, const std::wstring& title, UINT flags, const char* iconResource) {
     HWND owner = OwnForegroundWindow();
     std::vector<HWND> disabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
@@ -32,22 +33,32 @@ int ProgramMessageBox(const std::string& text, const std::string& title, UINT fl
     int answer;
     if (iconResource) {
         // A program icon in the box needs MessageBoxIndirect with a resource id.
-        MSGBOXPARAMSA params{};
+        MSGBOXPARAMSW params{};
         params.cbSize = sizeof params;
         params.hwndOwner = owner;
-        params.hInstance = ::GetModuleHandleA(nullptr);
+        params.hInstance = ::GetModuleHandleW(nullptr);
         params.lpszText = text.c_str();
         params.lpszCaption = title.c_str();
         params.dwStyle = flags | MB_USERICON;
-        params.lpszIcon = iconResource;
-        answer = ::MessageBoxIndirectA(&params);
+        params.lpszIcon = reinterpret_cast<LPCWSTR>(iconResource);  // a MAKEINTRESOURCE id
+        answer = ::MessageBoxIndirectW(&params);
     } else {
-        answer = ::MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+        answer = ::MessageBoxW(owner, text.c_str(), title.c_str(), flags);
     }
     for (HWND window : disabled)
         if (::IsWindow(window)) ::EnableWindow(window, TRUE);
     if (owner && ::IsWindow(owner)) ::SetForegroundWindow(owner);
     return answer;
+}
+
+}  // namespace
+
+int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags, const char* iconResource) {
+    return ShowProgramMessageBox(WideOfCp1252(text), WideOfCp1252(title), flags, iconResource);
+}
+
+int ProgramMessageBoxUtf8(const std::string& text, const std::string& title, UINT flags) {
+    return ShowProgramMessageBox(WideOfUtf8(text), WideOfUtf8(title), flags, nullptr);
 }
 
 }  // namespace tolvane

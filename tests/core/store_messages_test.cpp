@@ -21,7 +21,7 @@ TEST(StoreMessages, TheSystemsReasonLosesItsLineEndAndKeepsTheCode) {
 TEST(StoreMessages, AFailedSaveNamesTheFileAndTheReasonAndSaysTheChangeIsKept) {
     const SaveResult failed{SaveOutcome::WriteFailed, 32, {}};
     const std::string text = SaveReportText(failed, kStore, "Sharing violation (Fehler 32)");
-    EXPECT_TRUE(Has(text, "Die Eintr\xE4ge konnten nicht in \x84" + kStore + "\x93 gespeichert werden"));
+    EXPECT_TRUE(Has(text, "Die Einträge konnten nicht in „" + kStore + "“ gespeichert werden"));
     EXPECT_TRUE(Has(text, "Sharing violation (Fehler 32)"));
     EXPECT_TRUE(Has(text, "beim Beenden erneut"));
     EXPECT_FALSE(Has(text, ".bak"));
@@ -30,8 +30,8 @@ TEST(StoreMessages, AFailedSaveNamesTheFileAndTheReasonAndSaysTheChangeIsKept) {
 TEST(StoreMessages, ARefusedCopyAsideSaysWhyTheFileIsNotOverwritten) {
     const SaveResult refused{SaveOutcome::KeepAsideFailed, 32, {}};
     const std::string text = SaveReportText(refused, kStore, "Sharing violation (Fehler 32)");
-    EXPECT_TRUE(Has(text, "\x84" + kStore + "\x93"));
-    EXPECT_TRUE(Has(text, "nicht \xFC" "berschrieben"));
+    EXPECT_TRUE(Has(text, "„" + kStore + "“"));
+    EXPECT_TRUE(Has(text, "nicht überschrieben"));
     EXPECT_TRUE(Has(text, "Sharing violation (Fehler 32)"));
     EXPECT_NE(text, SaveReportText({SaveOutcome::WriteFailed, 32, {}}, kStore, "Sharing violation (Fehler 32)"));
 }
@@ -41,19 +41,30 @@ TEST(StoreMessages, ASaveThatKeptTheOldFileAsideTellsWhereItIs) {
 
     const SaveResult kept{SaveOutcome::Saved, 0, kStore + ".bak2"};
     const std::string text = SaveReportText(kept, kStore, "");
-    EXPECT_TRUE(Has(text, "\x84" + kStore + ".bak2\x93"));
+    EXPECT_TRUE(Has(text, "„" + kStore + ".bak2“"));
     EXPECT_FALSE(Has(text, "nicht in")) << "nothing failed";
 
     // Copied aside, then the write failed: both are told.
     const SaveResult both{SaveOutcome::WriteFailed, 112, kStore + ".bak"};
     const std::string twice = SaveReportText(both, kStore, "Disk full (Fehler 112)");
     EXPECT_TRUE(Has(twice, "Disk full (Fehler 112)"));
-    EXPECT_TRUE(Has(twice, "\x84" + kStore + ".bak\x93"));
+    EXPECT_TRUE(Has(twice, "„" + kStore + ".bak“"));
 }
 
 TEST(StoreMessages, QuittingWithUnsavedChangesAsks) {
     const std::string text = QuitUnsavedText(kStore, "Access denied (Fehler 5)");
-    EXPECT_TRUE(Has(text, "\x84" + kStore + "\x93"));
+    EXPECT_TRUE(Has(text, "„" + kStore + "“"));
     EXPECT_TRUE(Has(text, "Access denied (Fehler 5)"));
     EXPECT_TRUE(Has(text, "Trotzdem beenden?"));
+}
+
+TEST(StoreMessages, APathOutsideTheCodePageIsNamedAsItIs) {
+    // UTF-8 for C:\Users\Łukasz\中文\tolvane.boot: a Windows-1252 text would show "?" here.
+    const std::string store = "C:\\Users\\\xC5\x81ukasz\\\xE4\xB8\xAD\xE6\x96\x87\\tolvane.boot";
+    const SaveResult failed{SaveOutcome::WriteFailed, 5, store + ".bak"};
+    const std::string text = SaveReportText(failed, store, "Zugriff verweigert (Fehler 5)");
+    EXPECT_TRUE(Has(text, "„" + store + "“")) << text;
+    EXPECT_TRUE(Has(text, "„" + store + ".bak“")) << text;
+    EXPECT_TRUE(Has(QuitUnsavedText(store, "x"), "„" + store + "“"));
+    EXPECT_TRUE(Has(text, "Die \xC3\x84nderung bleibt")) << "the German text is UTF-8 too";
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "core/cp1252.h"
 #include "core/texts.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/file_icons_win.h"
@@ -131,8 +132,8 @@ TEST(AutostartShortcut, WritesTheFieldsAndReadsThemBack) {
     EXPECT_EQ(fields.arguments, "-h");
     EXPECT_EQ(fields.workingDirectory + target.substr(target.find_last_of('\\') + 1), target);
     EXPECT_EQ(fields.workingDirectory.back(), '\\');
-    EXPECT_EQ(fields.description,
-              std::string(fixed_text::kShortcutDescriptionPrefix) + std::string(GetText(Text::ProgramDescription)));
+    EXPECT_EQ(fields.description, Cp1252ToUtf8(std::string(fixed_text::kShortcutDescriptionPrefix) +
+                                               std::string(GetText(Text::ProgramDescription))));
     EXPECT_EQ(fields.showCommand, 1);
     EXPECT_EQ(fields.hotkey, 0);
     EXPECT_EQ(fields.iconIndex, 0);

@@ -9,6 +9,7 @@
 
 #include "core/app_win.h"
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 #include "engine/helper_processes_win.h"
 
 using namespace tolvane;
@@ -67,9 +68,9 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
         DWORD process = 0;
         ::GetWindowThreadProcessId(w, &process);
         if (process != ::GetCurrentProcessId() || !::IsWindowVisible(w)) continue;
-        char text[2048] = {};
-        ::GetDlgItemTextA(w, 0xFFFF, text, sizeof text);  // the box's text label
-        g_box = {true, text};
+        wchar_t text[2048] = {};
+        ::GetDlgItemTextW(w, 0xFFFF, text, 2048);  // the box's text label
+        g_box = {true, Utf8OfWide(text)};
         ::KillTimer(nullptr, id);
         ::PostMessageA(w, WM_COMMAND, IDOK, 0);
         return;
@@ -87,7 +88,7 @@ TEST_F(AppStore, AFailedSaveIsToldAtOnceInAMessageBoxWithTheFileAndTheSystemsRea
     change("neu");
     ::KillTimer(nullptr, timer);
     ASSERT_TRUE(g_box.seen) << "no message box was shown";
-    EXPECT_TRUE(Has(g_box.text, "\x84" + path_ + "\x93")) << g_box.text;
+    EXPECT_TRUE(Has(g_box.text, "„" + path_ + "“")) << g_box.text;
     EXPECT_TRUE(Has(g_box.text, "(Fehler 5)")) << g_box.text;
     EXPECT_TRUE(app_.unsaved);
     EXPECT_EQ(app_.model.programStart.size(), 1u) << "the change stays in the list";
@@ -114,13 +115,13 @@ TEST_F(AppStore, AChangeWhileTheStoreIsLockedKeepsTheOldFileAsideAndSaysWhere) {
     ASSERT_EQ(app_.store->load(app_.model, false), LoadResult::Unreadable);
     change("neu");
     ASSERT_EQ(told_.size(), 1u);
-    EXPECT_TRUE(Has(told_[0].text, "nicht \xFC" "berschrieben")) << "refused while it cannot be copied";
+    EXPECT_TRUE(Has(told_[0].text, "nicht überschrieben")) << "refused while it cannot be copied";
     EXPECT_TRUE(app_.unsaved);
 
     lock_.reset();
     change("noch einer");
     ASSERT_EQ(told_.size(), 2u);
-    EXPECT_TRUE(Has(told_[1].text, "\x84" + path_ + ".bak\x93")) << told_[1].text;
+    EXPECT_TRUE(Has(told_[1].text, "„" + path_ + ".bak“")) << told_[1].text;
     EXPECT_FALSE(app_.unsaved);
     EntryModel old;
     EntryStore(HostFiles(), path_ + ".bak", MakeRandomByteSource()).load(old, false);

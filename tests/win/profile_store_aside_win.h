@@ -8,27 +8,28 @@
 
 #include "core/app_win.h"
 #include "core/entry_store.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
 class ProfileStoreAside {
 public:
     ProfileStoreAside() : path_(StoreFilePath()), saved_(path_ + ".test-saved") {
-        ::DeleteFileA(saved_.c_str());
-        hadStore_ = !path_.empty() && ::MoveFileA(path_.c_str(), saved_.c_str()) != 0;
+        ::DeleteFileW(WideOfUtf8(saved_).c_str());
+        hadStore_ = !path_.empty() && ::MoveFileW(WideOfUtf8(path_).c_str(), WideOfUtf8(saved_).c_str()) != 0;
     }
     ~ProfileStoreAside() {
         if (path_.empty()) return;
-        ::DeleteFileA(path_.c_str());
-        ::DeleteFileA((path_ + ".bak").c_str());
-        if (hadStore_) ::MoveFileA(saved_.c_str(), path_.c_str());
+        ::DeleteFileW(WideOfUtf8(path_).c_str());
+        ::DeleteFileW(WideOfUtf8(path_ + ".bak").c_str());
+        if (hadStore_) ::MoveFileW(WideOfUtf8(saved_).c_str(), WideOfUtf8(path_).c_str());
     }
     ProfileStoreAside(const ProfileStoreAside&) = delete;
     ProfileStoreAside& operator=(const ProfileStoreAside&) = delete;
 
     // Empty when the profile folder cannot be found.
     const std::string& path() const { return path_; }
-    bool exists() const { return ::GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool exists() const { return ::GetFileAttributesW(WideOfUtf8(path_).c_str()) != INVALID_FILE_ATTRIBUTES; }
     // What a fresh load of the file finds.
     EntryModel stored() const {
         EntryModel loaded;
