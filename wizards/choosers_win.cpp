@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 #include "ui/com_scope_win.h"
 
 namespace tolvane {
@@ -13,17 +14,20 @@ namespace tolvane {
 namespace {
 
 // Filter pairs are NUL separated and end with two NULs.
-void AddFilter(std::string& filters, std::string_view description, std::string_view pattern) {
-    filters.append(description);
-    filters.push_back('\0');
-    filters.append(pattern);
-    filters.push_back('\0');
+void AddFilter(std::wstring& filters, std::string_view description, std::string_view pattern) {
+    filters.append(WideOfCp1252(description));
+    filters.push_back(L'\0');
+    filters.append(WideOfCp1252(pattern));
+    filters.push_back(L'\0');
 }
 
-std::string ChooseFile(HWND owner, const std::string& filters) {
-    char path[MAX_PATH] = {};
-    const std::string title(GetText(Text::FileDialogTitle));
-    OPENFILENAMEA dialog{};
+// Wide dialogs: a file whose name lies outside the code page comes back as
+// it is, so the wizard can tell that it cannot be stored instead of taking a
+// mangled name.
+std::string ChooseFile(HWND owner, const std::wstring& filters) {
+    wchar_t path[MAX_PATH] = {};
+    const std::wstring title = WideOfCp1252(GetText(Text::FileDialogTitle));
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filters.c_str();
@@ -32,45 +36,45 @@ std::string ChooseFile(HWND owner, const std::string& filters) {
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!::GetOpenFileNameA(&dialog)) return {};
-    return path;
+    if (!::GetOpenFileNameW(&dialog)) return {};
+    return Utf8OfWide(path);
 }
 
 }  // namespace
 
 std::string ChooseProgramFile(HWND owner) {
-    std::string filters;
+    std::wstring filters;
     AddFilter(filters, GetText(Text::FilterPrograms), "*.exe;*.bat");
     AddFilter(filters, GetText(Text::FilterAllFiles), "*.*");
     return ChooseFile(owner, filters);
 }
 
 std::string ChooseApplicationFile(HWND owner) {
-    std::string filters;
+    std::wstring filters;
     AddFilter(filters, GetText(Text::FilterPrograms), "*.exe;*.bat");
     return ChooseFile(owner, filters);
 }
 
 std::string ChooseAnyFile(HWND owner) {
-    std::string filters;
+    std::wstring filters;
     AddFilter(filters, GetText(Text::FilterAllFiles), "*.*");
     return ChooseFile(owner, filters);
 }
 
 std::string ChooseFolder(HWND owner) {
-    const std::string title(GetText(Text::FolderDialogTitle));
-    char path[MAX_PATH] = {};
-    BROWSEINFOA browse{};
+    const std::wstring title = WideOfCp1252(GetText(Text::FolderDialogTitle));
+    wchar_t path[MAX_PATH] = {};
+    BROWSEINFOW browse{};
     browse.hwndOwner = owner;
     browse.pszDisplayName = path;
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     const ComScope com;
-    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
+    LPITEMIDLIST chosen = ::SHBrowseForFolderW(&browse);
     if (!chosen) return {};
-    const bool ok = ::SHGetPathFromIDListA(chosen, path) != FALSE;
+    const bool ok = ::SHGetPathFromIDListW(chosen, path) != FALSE;
     ::CoTaskMemFree(chosen);
-    return ok ? std::string(path) : std::string();
+    return ok ? Utf8OfWide(path) : std::string();
 }
 
 }  // namespace tolvane

@@ -1,5 +1,5 @@
 // The system's file and folder choosers as the wizards open them. Each
-// returns the chosen path, or the empty text when the user cancelled.
+// returns the chosen path in UTF-8, or the empty text when the user cancelled.
 #pragma once
 
 #include <windows.h>

@@ -4,6 +4,8 @@
 
 #include "core/texts.h"
 #include "wizards/choosers_win.h"
+#include "wizards/field_check.h"
+#include "wizards/field_text_win.h"
 
 namespace tolvane {
 
@@ -11,9 +13,7 @@ ConditionDialogs SystemConditionDialogs() {
     ConditionDialogs dialogs;
     dialogs.chooseFile = &ChooseAnyFile;
     dialogs.chooseFolder = &ChooseFolder;
-    dialogs.warn = [](HWND owner, const std::string& text) {
-        ::MessageBoxA(owner, text.c_str(), "", MB_ICONEXCLAMATION | MB_OK);
-    };
+    dialogs.warn = &ShowFieldWarning;
     return dialogs;
 }
 
@@ -27,8 +27,8 @@ bool AddConditionDialog::create(HWND owner) {
         ::SendMessageA(kinds, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(KindLabel(kind)).c_str()));
     }
     ::SendMessageA(kinds, CB_SETCURSEL, 0, 0);
-    AddEdit(panel, 20, 90, 80, 20, kIdDigitsField, ES_NUMBER);
-    AddEdit(panel, 20, 90, 220, 20, kIdTextField);
+    AddTextField(panel, 20, 90, 80, 20, kIdDigitsField, ES_NUMBER);
+    AddTextField(panel, 20, 90, 220, 20, kIdTextField);
     AddButton(panel, fixed_text::kChooserButton, 250, 90, 30, 20, kIdValueChooser);
     AddControl(panel, "STATIC", fixed_text::kUnitSeconds, SS_LEFT, 110, 93, 100, 20, kIdUnitSeconds);
     AddControl(panel, "STATIC", fixed_text::kUnitMegabyte, SS_LEFT, 110, 93, 100, 20, kIdUnitMegabyte);
@@ -68,13 +68,30 @@ void AddConditionDialog::onCommand(int id, int code) {
         const bool folder = ControlsForKind(selectedKind()).folderChooser;
         const auto& choose = folder ? dialogs_.chooseFolder : dialogs_.chooseFile;
         const std::string path = choose ? choose(window) : std::string();
-        if (!path.empty()) SetControlText(FindControl(window, kIdTextField), path);
+        if (path.empty()) break;
+        const CheckedText checked = CheckFieldText(path);
+        if (checked.fault == FieldFault::None) {
+            SetFieldText(FindControl(window, kIdTextField), checked.text);
+        } else if (dialogs_.warn) {
+            dialogs_.warn(window, FieldFaultMessage(folder ? Field::PickedFolder : Field::PickedFile, checked.fault));
+        }
         break;
     }
     case kIdAddOk: {
         if (code != BN_CLICKED) break;
-        const AddDecision decision = DecideAdd(selectedKind(), ControlText(FindControl(window, kIdDigitsField)),
-                                               ControlText(FindControl(window, kIdTextField)));
+        // Read wide and checked first: the rules below would otherwise see
+        // "O" for a pasted "Ω" and add a value the user never typed.
+        const CheckedText digits = CheckFieldText(FieldUtf8(FindControl(window, kIdDigitsField)));
+        const CheckedText text = CheckFieldText(FieldUtf8(FindControl(window, kIdTextField)));
+        const bool digitsShown = ControlsForKind(selectedKind()).digits;
+        if (const FieldFault fault = text.fault != FieldFault::None ? text.fault
+                                     : digitsShown                  ? digits.fault
+                                                                    : FieldFault::None;
+            fault != FieldFault::None) {
+            if (dialogs_.warn) dialogs_.warn(window, FieldFaultMessage(Field::ConditionValue, fault));
+            break;
+        }
+        const AddDecision decision = DecideAdd(selectedKind(), digits.text, text.text);
         if (decision.problem != ValueProblem::None) {
             if (dialogs_.warn) dialogs_.warn(window, ValueProblemMessage(decision.problem));
             break;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/path_probe.h"
+#include "wizards/field_text_win.h"
 
 namespace tolvane {
 
@@ -10,7 +11,12 @@ namespace {
 
 constexpr int kNavigationY = 148;
 
-std::string FieldText(HWND frame, int id) { return ControlText(FindControl(frame, id)); }
+// What a field holds, as the store would keep it; a text it cannot keep
+// reads as empty, so no step rule takes it for a name or an existing file.
+std::string FieldText(HWND frame, int id) {
+    CheckedText checked = CheckFieldText(FieldUtf8(FindControl(frame, id)));
+    return checked.fault == FieldFault::None ? std::move(checked.text) : std::string();
+}
 
 }  // namespace
 
@@ -40,20 +46,20 @@ void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText
 
     HWND step1 = pages_[1];
     AddLabel(step1, GetText(Text::NameLabel), 20, 70, 360, 16);
-    AddEdit(step1, 20, 90, 160, 20, kIdName);
+    AddTextField(step1, 20, 90, 160, 20, kIdName);
     AddCheckBox(step1, GetText(Text::AutoNameCheckBox), 20, 120, 160, 20, kIdAutoName);
     AddLabel(step1, GetText(Text::HintCaption), 200, 50, 180, 16);
     AddLabel(step1, GetText(Text::NamingHint), 200, 70, 180, 60);
 
     HWND step2 = pages_[2];
     AddLabel(step2, GetText(Text::PathLabel), 20, 70, 360, 16);
-    AddEdit(step2, 20, 90, 296, 20, kIdPath);
+    AddTextField(step2, 20, 90, 296, 20, kIdPath);
     AddButton(step2, fixed_text::kChooserButton, 334, 89, 46, 22, kIdPathChooser);
     EnableControl(frame_, NavigationRightId(2), false);
 
     HWND step4 = pages_[4];
     AddLabel(step4, GetText(Text::ParametersLabel), 20, 70, 360, 16);
-    AddEdit(step4, 20, 90, 360, 20, kIdParameters);
+    AddTextField(step4, 20, 90, 360, 20, kIdParameters);
     AddLabel(step4, GetText(Text::NewEntryClosingHint), 20, 118, 360, 30);
     AddCheckBox(step4, GetText(Text::StartHiddenCheckBox), 20, 150, 150, 20, kIdHidden);
 
@@ -103,7 +109,7 @@ StepPages::Request StepPages::onNavigation(int id) {
     } else if (id == NavigationRightId(page)) {
         if (navigation_.onLastPage()) return Request::Commit;
         if (page == 2 && IsChecked(FindControl(frame_, kIdAutoName))) {
-            SetControlText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
+            SetFieldText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
         }
         show(page + 1);
         if (page == 0) updateNameStep();
@@ -114,16 +120,16 @@ StepPages::Request StepPages::onNavigation(int id) {
 void AddNameAndPathSection(WizardFrame& frame, const ImageSet& images, const StartEntry& entry) {
     HWND section = frame.addPanel(images, 0, 0, kWizardWidth, 150, {{kImageSystemStart, 10}});
     AddLabel(section, GetText(Text::NameLabel), 20, 40, 360, 16);
-    SetControlText(AddEdit(section, 20, 60, 296, 20, kIdName), entry.name);
+    SetFieldText(AddTextField(section, 20, 60, 296, 20, kIdName), entry.name);
     AddLabel(section, GetText(Text::PathLabel), 20, 90, 360, 16);
-    SetControlText(AddEdit(section, 20, 110, 296, 20, kIdPath), entry.path);
+    SetFieldText(AddTextField(section, 20, 110, 296, 20, kIdPath), entry.path);
     AddButton(section, fixed_text::kChooserButton, 334, 109, 46, 22, kIdPathChooser);
 }
 
 void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, const StartEntry& entry) {
     HWND section = frame.addPanel(images, 0, y, kWizardWidth, 155, {{kImageProgramStart, 90}});
     AddLabel(section, GetText(Text::ParametersLabel), 20, 40, 360, 16);
-    SetControlText(AddEdit(section, 20, 60, 360, 20, kIdParameters), entry.parameters);
+    SetFieldText(AddTextField(section, 20, 60, 360, 20, kIdParameters), entry.parameters);
     AddLabel(section, GetText(Text::EditClosingHint), 20, 88, 360, 30);
     HWND hidden = AddCheckBox(section, GetText(Text::StartHiddenCheckBox), 20, 120, 150, 20, kIdHidden);
     ::SendMessageA(hidden, BM_SETCHECK, IsHidden(entry) ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -132,10 +138,40 @@ void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, con
     // "Übernehmen" starts enabled: the stored row stands as it is until a field changes.
 }
 
-StartEntry EntryOfFields(HWND frame, std::string_view condition) {
-    const bool hidden = IsChecked(FindControl(frame, kIdHidden));
-    return MakeStoredEntry(FieldText(frame, kIdName), condition, FieldText(frame, kIdParameters), hidden,
-                           FieldText(frame, kIdPath));
+void WarnAboutField(WizardHost& host, HWND owner, FieldRefusal refusal) {
+    const std::string text = FieldFaultMessage(refusal.field, refusal.fault);
+    if (host.warn) {
+        host.warn(owner, text);
+    } else {
+        ShowFieldWarning(owner, text);
+    }
+}
+
+std::optional<StartEntry> EntryOfFields(WizardHost& host, HWND frame, std::string_view condition,
+                                        Field conditionField) {
+    EntryTexts texts;
+    texts.name = FieldUtf8(FindControl(frame, kIdName));
+    texts.condition = std::string(condition);
+    texts.parameters = FieldUtf8(FindControl(frame, kIdParameters));
+    texts.path = FieldUtf8(FindControl(frame, kIdPath));
+    texts.hidden = IsChecked(FindControl(frame, kIdHidden));
+    auto checked = StorableEntry(texts, conditionField);
+    if (auto* refusal = std::get_if<FieldRefusal>(&checked)) {
+        WarnAboutField(host, frame, *refusal);
+        return std::nullopt;
+    }
+    return std::get<StartEntry>(std::move(checked));
+}
+
+bool TakePickedPath(WizardHost& host, HWND frame, int id, std::string_view utf8, Field picked) {
+    if (utf8.empty()) return false;  // cancelled
+    const CheckedText checked = CheckFieldText(utf8);
+    if (checked.fault != FieldFault::None) {
+        WarnAboutField(host, frame, {picked, checked.fault});
+        return false;
+    }
+    SetFieldText(FindControl(frame, id), checked.text);
+    return true;
 }
 
 bool CommitEntry(WizardHost& host, ListKind kind, std::optional<std::size_t> row, const StartEntry& entry) {

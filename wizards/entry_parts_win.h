@@ -14,6 +14,7 @@
 #include "core/start_entry.h"
 #include "core/texts.h"
 #include "ui/image_set_win.h"
+#include "wizards/field_check.h"
 #include "wizards/wizard_frame_win.h"
 #include "wizards/wizard_rules.h"
 #include "wizards/wizards_win.h"
@@ -71,8 +72,16 @@ void AddNameAndPathSection(WizardFrame& frame, const ImageSet& images, const Sta
 void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, const StartEntry& entry);
 
 // The row the shared fields of `frame` describe, with the kind's own
-// precondition text or trigger.
-StartEntry EntryOfFields(HWND frame, std::string_view condition);
+// precondition text or trigger (`condition`, UTF-8, checked as
+// `conditionField`). Nothing when a field holds text the store cannot keep:
+// the user has then been told which, and the window stays open.
+std::optional<StartEntry> EntryOfFields(WizardHost& host, HWND frame, std::string_view condition,
+                                        Field conditionField);
+// Puts a picked file or folder (UTF-8) into the field `id`, or tells the user
+// why it cannot be stored and leaves the field as it was. False then.
+bool TakePickedPath(WizardHost& host, HWND frame, int id, std::string_view utf8, Field picked = Field::PickedFile);
+// Tells the user about one refused field, through the host's warning.
+void WarnAboutField(WizardHost& host, HWND owner, FieldRefusal refusal);
 // Appends the row, or replaces row `row`, saves the store at once and tells
 // the main window. False, with nothing changed, when `row` no longer exists.
 bool CommitEntry(WizardHost& host, ListKind kind, std::optional<std::size_t> row, const StartEntry& entry);

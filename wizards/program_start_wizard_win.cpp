@@ -3,6 +3,7 @@
 #include "core/texts.h"
 #include "engine/path_probe.h"
 #include "wizards/choosers_win.h"
+#include "wizards/field_text_win.h"
 #include "wizards/process_chooser_win.h"
 
 namespace tolvane {
@@ -16,7 +17,7 @@ void AddTriggerControls(HWND panel, int labelY, int optionY, int fieldY) {
                optionY, 80, 20, kIdTriggerApplication);
     AddControl(panel, "BUTTON", fixed_text::kTriggerProcessName, BS_AUTORADIOBUTTON, 100, optionY, 80, 20,
                kIdTriggerProcess);
-    AddEdit(panel, 20, fieldY, 296, 20, kIdTrigger, WS_GROUP);
+    AddTextField(panel, 20, fieldY, 296, 20, kIdTrigger, WS_GROUP);
     AddButton(panel, fixed_text::kChooserButton, 334, fieldY - 1, 46, 22, kIdTriggerChooser);
 }
 
@@ -31,19 +32,19 @@ TriggerChoice ChoiceShown(HWND frame) {
 }
 
 // "..." of the trigger: a program file or a running process by choice.
-void ChooseTrigger(HWND frame, const TriggerDialogs& dialogs) {
-    HWND field = FindControl(frame, kIdTrigger);
+void ChooseTrigger(WizardHost& host, HWND frame, const TriggerDialogs& dialogs) {
     if (ChoiceShown(frame) == TriggerChoice::Application) {
-        const std::string path = dialogs.chooseApplication ? dialogs.chooseApplication(frame) : std::string();
-        if (!path.empty()) SetControlText(field, path);
+        TakePickedPath(host, frame, kIdTrigger, dialogs.chooseApplication ? dialogs.chooseApplication(frame) : "");
     } else if (dialogs.chooseProcess) {
-        if (auto name = dialogs.chooseProcess(frame)) SetControlText(field, *name);
+        // Process names come from the store's own code page already.
+        if (auto name = dialogs.chooseProcess(frame)) SetFieldText(FindControl(frame, kIdTrigger), *name);
     }
 }
 
-void ChoosePath(HWND frame, const TriggerDialogs& dialogs) {
-    const std::string path = dialogs.chooseFile ? dialogs.chooseFile(frame) : std::string();
-    if (!path.empty()) SetControlText(FindControl(frame, kIdPath), path);
+std::string TriggerUtf8(HWND frame) { return FieldUtf8(FindControl(frame, kIdTrigger)); }
+
+void ChoosePath(WizardHost& host, HWND frame, const TriggerDialogs& dialogs) {
+    TakePickedPath(host, frame, kIdPath, dialogs.chooseFile ? dialogs.chooseFile(frame) : std::string());
 }
 
 }  // namespace
@@ -87,7 +88,7 @@ void ProgramStartWizard::onCommand(int id, int code) {
     switch (id) {
     case kIdPathChooser:
         if (code != BN_CLICKED) return;
-        ChoosePath(window, dialogs_);
+        ChoosePath(host_, window, dialogs_);
         steps_.updatePathStep();
         return;
     case kIdTriggerApplication:
@@ -104,7 +105,7 @@ void ProgramStartWizard::onCommand(int id, int code) {
         return;
     case kIdTriggerChooser:
         if (code != BN_CLICKED) return;
-        ChooseTrigger(window, dialogs_);
+        ChooseTrigger(host_, window, dialogs_);
         updateTriggerStep();
         return;
     default:
@@ -119,8 +120,8 @@ void ProgramStartWizard::onCommand(int id, int code) {
 }
 
 void ProgramStartWizard::commit() {
-    const StartEntry entry = EntryOfFields(frame_.window(), text(kIdTrigger));
-    if (CommitEntry(host_, ListKind::ProgramStart, std::nullopt, entry)) frame_.end();
+    const auto entry = EntryOfFields(host_, frame_.window(), TriggerUtf8(frame_.window()), Field::Trigger);
+    if (entry && CommitEntry(host_, ListKind::ProgramStart, std::nullopt, *entry)) frame_.end();
 }
 
 bool ProgramStartEdit::create() {
@@ -137,7 +138,7 @@ bool ProgramStartEdit::create() {
     AddTriggerControls(second, 40, 58, 85);
     shownChoice_ = TriggerChoiceOf(entry.condition);
     SelectChoice(window, shownChoice_);
-    SetControlText(FindControl(window, kIdTrigger), entry.condition);
+    SetFieldText(FindControl(window, kIdTrigger), entry.condition);
 
     AddParametersSection(frame_, images, 275, entry);
 
@@ -158,7 +159,7 @@ void ProgramStartEdit::onCommand(int id, int code) {
         updateApply();
         break;
     case kIdPathChooser:
-        if (code == BN_CLICKED) ChoosePath(window, dialogs_);
+        if (code == BN_CLICKED) ChoosePath(host_, window, dialogs_);
         break;
     case kIdTriggerApplication:
     case kIdTriggerProcess:
@@ -169,7 +170,7 @@ void ProgramStartEdit::onCommand(int id, int code) {
         break;
     case kIdTriggerChooser:
         if (code != BN_CLICKED) break;
-        ChooseTrigger(window, dialogs_);
+        ChooseTrigger(host_, window, dialogs_);
         updateApply();
         break;
     case kIdApply:
@@ -184,8 +185,8 @@ void ProgramStartEdit::onCommand(int id, int code) {
 }
 
 void ProgramStartEdit::commit() {
-    const StartEntry entry = EntryOfFields(frame_.window(), text(kIdTrigger));
-    if (CommitEntry(host_, ListKind::ProgramStart, row_, entry)) frame_.end();
+    const auto entry = EntryOfFields(host_, frame_.window(), TriggerUtf8(frame_.window()), Field::Trigger);
+    if (entry && CommitEntry(host_, ListKind::ProgramStart, row_, *entry)) frame_.end();
 }
 
 void RunNewProgramStartWizard(WizardHost& host) {

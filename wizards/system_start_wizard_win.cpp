@@ -1,5 +1,6 @@
 #include "wizards/system_start_wizard_win.h"
 
+#include "core/cp1252.h"
 #include "core/texts.h"
 #include "wizards/choosers_win.h"
 
@@ -23,8 +24,7 @@ void SystemStartWizard::onCommand(int id, int code) {
     if (conditions_.onCommand(id, code) || steps_.onFieldCommand(id)) return;
     if (code != BN_CLICKED) return;
     if (id == kIdPathChooser) {
-        const std::string path = chooseFile ? chooseFile(frame_.window()) : std::string();
-        if (!path.empty()) SetControlText(FindControl(frame_.window(), kIdPath), path);
+        TakePickedPath(host_, frame_.window(), kIdPath, chooseFile ? chooseFile(frame_.window()) : std::string());
         steps_.updatePathStep();
         return;
     }
@@ -36,8 +36,8 @@ void SystemStartWizard::onCommand(int id, int code) {
 }
 
 void SystemStartWizard::commit() {
-    const StartEntry entry = EntryOfFields(frame_.window(), conditions_.encode());
-    if (CommitEntry(host_, ListKind::SystemStart, std::nullopt, entry)) frame_.end();
+    const auto entry = EntryOfFields(host_, frame_.window(), Cp1252ToUtf8(conditions_.encode()), Field::ConditionValue);
+    if (entry && CommitEntry(host_, ListKind::SystemStart, std::nullopt, *entry)) frame_.end();
 }
 
 SystemStartEdit::SystemStartEdit(WizardHost& host, std::size_t row, ConditionDialogs dialogs)
@@ -72,8 +72,7 @@ void SystemStartEdit::onCommand(int id, int code) {
         break;
     case kIdPathChooser: {
         if (code != BN_CLICKED) break;
-        const std::string path = chooseFile ? chooseFile(frame_.window()) : std::string();
-        if (!path.empty()) SetControlText(FindControl(frame_.window(), kIdPath), path);
+        TakePickedPath(host_, frame_.window(), kIdPath, chooseFile ? chooseFile(frame_.window()) : std::string());
         break;
     }
     case kIdApply:
@@ -88,8 +87,8 @@ void SystemStartEdit::onCommand(int id, int code) {
 }
 
 void SystemStartEdit::commit() {
-    const StartEntry entry = EntryOfFields(frame_.window(), conditions_.encode());
-    if (CommitEntry(host_, ListKind::SystemStart, row_, entry)) frame_.end();
+    const auto entry = EntryOfFields(host_, frame_.window(), Cp1252ToUtf8(conditions_.encode()), Field::ConditionValue);
+    if (entry && CommitEntry(host_, ListKind::SystemStart, row_, *entry)) frame_.end();
 }
 
 void RunNewSystemStartWizard(WizardHost& host) {

@@ -2,8 +2,6 @@
 
 #include "core/path_text.h"
 
-#include "core/store_format.h"
-
 namespace tolvane {
 
 bool NameStepComplete(std::string_view name, bool automaticName) { return automaticName || !name.empty(); }
@@ -54,12 +52,6 @@ std::vector<std::string> ChooserProcessNames(const std::vector<std::string>& nam
         kept.push_back(std::move(name));
     }
     return kept;
-}
-
-StartEntry MakeStoredEntry(std::string_view name, std::string_view condition, std::string_view parameters,
-                           bool hidden, std::string_view path) {
-    return StartEntry{StorableField(name), StorableField(condition), StorableField(parameters),
-                      hidden ? std::string(kHiddenMark) : std::string(), StorableField(path)};
 }
 
 }  // namespace tolvane

@@ -43,8 +43,4 @@ std::string AutomaticName(std::string_view path);
 // duplicates kept.
 std::vector<std::string> ChooserProcessNames(const std::vector<std::string>& names);
 
-// The row a commit writes; bytes the store cannot hold are dropped.
-StartEntry MakeStoredEntry(std::string_view name, std::string_view condition, std::string_view parameters,
-                           bool hidden, std::string_view path);
-
 }  // namespace tolvane

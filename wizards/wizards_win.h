@@ -23,6 +23,9 @@ struct WizardHost {
     std::function<void(ListKind)> entriesChanged;
     // Names for the process chooser, in enumeration order.
     std::function<std::vector<std::string>()> runningProcessNames;
+    // Tells about a field that cannot be stored (Windows-1252 text); a
+    // message box unless a test puts its own in.
+    std::function<void(HWND owner, const std::string& text)> warn;
 };
 
 void RunNewSystemStartWizard(WizardHost& host);

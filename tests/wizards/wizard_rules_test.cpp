@@ -78,12 +78,6 @@ TEST(ProcessChooserList, TrimsFiltersAndKeepsDuplicatesInOrder) {
     EXPECT_TRUE(ChooserProcessNames({}).empty());
 }
 
-TEST(StoredEntry, DropsBytesTheStoreCannotHold) {
-    const StartEntry entry = MakeStoredEntry("na\rme\n", "Wartezeit von ...{3\x01};", "-p\r\n", true, "C:\\a\x01.exe");
-    EXPECT_EQ(entry, (StartEntry{"name", "Wartezeit von ...{3};", "-p", "X", "C:\\a.exe"}));
-    EXPECT_EQ(MakeStoredEntry("n", "", "", false, "p").hidden, "");
-}
-
 TEST(ConditionKinds, EachKindShowsItsControls) {
     const KindControls wait = ControlsForKind(kWaitSeconds);
     EXPECT_TRUE(wait.digits && wait.seconds);
