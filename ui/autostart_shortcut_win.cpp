@@ -29,6 +29,22 @@ bool FileExists(const std::string& path) {
 
 std::string Utf8Field(const wchar_t* text) { return Utf8OfWide(text); }
 
+// The target as its item list names it: Wine's GetPath answers with the
+// code-page form of a path outside it ("C:\Lódz-??"), the item list keeps
+// the real name.
+std::string LinkTarget(IShellLinkW& link) {
+    wchar_t path[MAX_PATH] = {};
+    LPITEMIDLIST items = nullptr;
+    if (SUCCEEDED(link.GetIDList(&items)) && items) {
+        const BOOL found = ::SHGetPathFromIDListW(items, path);
+        ::CoTaskMemFree(items);
+        if (found && path[0] != L'\0') return Utf8OfWide(path);
+    }
+    path[0] = L'\0';
+    link.GetPath(path, MAX_PATH, nullptr, 0);
+    return Utf8OfWide(path);
+}
+
 }  // namespace
 
 // Wide throughout: the program's own folder may have a name outside the code
@@ -71,8 +87,7 @@ bool ReadShellLink(const std::string& linkPath, ShellLinkFields& fields) {
         if (SUCCEEDED(file->Load(WideOfUtf8(linkPath).c_str(), STGM_READ))) {
             constexpr int kSize = 1024;
             wchar_t text[kSize] = {};
-            link->GetPath(text, kSize, nullptr, 0);
-            fields.target = Utf8Field(text);
+            fields.target = LinkTarget(*link);
             text[0] = L'\0';
             link->GetArguments(text, kSize);
             fields.arguments = Utf8Field(text);
