@@ -57,11 +57,12 @@ TEST(FieldCheck, TheMessageNamesTheField) {
     // Every field has its own subject, so the user knows where to look.
     const Field all[] = {Field::Name,       Field::Path,           Field::Trigger,    Field::Parameters,
                          Field::ConditionValue, Field::PickedFile, Field::PickedFolder};
-    for (const Field a : all)
-        for (const Field b : all)
-            if (a != b)
-                EXPECT_NE(FieldFaultMessage(a, FieldFault::OutsideCodePage),
-                          FieldFaultMessage(b, FieldFault::OutsideCodePage));
+    for (const Field a : all) {
+        for (const Field b : all) {
+            if (a == b) continue;
+            EXPECT_NE(FieldFaultMessage(a, FieldFault::OutsideCodePage), FieldFaultMessage(b, FieldFault::OutsideCodePage));
+        }
+    }
 }
 
 TEST(StorableEntry, ConvertsEveryFieldOrNamesTheFirstOneItCannotHold) {
