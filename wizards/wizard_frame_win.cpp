@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/texts.h"
+#include "ui/dpi_win.h"
 
 namespace tolvane {
 
@@ -19,12 +20,17 @@ void PaintBand(HWND panel, HDC dc, const WizardBand& band) {
     if (HBITMAP banner = band.images->banner()) {
         HDC memory = ::CreateCompatibleDC(dc);
         HGDIOBJ old = ::SelectObject(memory, banner);
-        ::BitBlt(dc, 0, 0, std::min<int>(client.right, kBannerWidth), kBannerHeight, memory, 0, 0, SRCCOPY);
+        // Stretched to the display's size (at 96 DPI a plain copy); a narrow
+        // panel clips it, showing its left part.
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, 0, 0, Scale(kBannerWidth), Scale(kBannerHeight), memory, 0, 0, kBannerWidth, kBannerHeight,
+                     SRCCOPY);
         ::SelectObject(memory, old);
         ::DeleteDC(memory);
     }
     for (const BandIcon& icon : band.icons) {
-        if (HICON image = band.images->icon(icon.slot)) ::DrawIconEx(dc, icon.x, 4, image, 16, 16, 0, nullptr, DI_NORMAL);
+        if (HICON image = band.images->icon(icon.slot))
+            ::DrawIconEx(dc, Scale(icon.x), Scale(4), image, Scale(16), Scale(16), 0, nullptr, DI_NORMAL);
     }
 }
 
@@ -95,7 +101,7 @@ RECT CentringArea(HWND owner) {
 bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RegisterClasses(instance, &WizardFrame::Procedure);
-    RECT outer{0, 0, width, height};
+    RECT outer{0, 0, Scale(width), Scale(height)};
     ::AdjustWindowRectEx(&outer, kFrameStyle, FALSE, kFrameExStyle);
     const int outerWidth = outer.right - outer.left;
     const int outerHeight = outer.bottom - outer.top;
@@ -116,8 +122,9 @@ bool WizardFrame::create(HWND owner, std::string_view title, int width, int heig
 
 HWND WizardFrame::addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons) {
     bands_.push_back(std::make_unique<WizardBand>(WizardBand{&images, std::move(icons)}));
-    HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
-                                   width, height, window_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    const RECT place = ScaleRect(x, y, width, height);
+    HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                   place.left, place.top, place.right - place.left, place.bottom - place.top, window_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     if (panel) ::SetWindowLongPtrA(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bands_.back().get()));
     return panel;
 }
@@ -189,10 +196,11 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
                 int height, int id) {
     const std::string caption(text);
-    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
-                                     height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    const RECT place = ScaleRect(x, y, width, height);
+    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+                                     place.top, place.right - place.left, place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      ::GetModuleHandleA(nullptr), nullptr);
-    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
 }
 
