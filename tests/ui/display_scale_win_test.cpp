@@ -2,6 +2,7 @@
 // test prefix, where every size is exactly as designed; scripts/test.sh runs
 // it again in a copy of the prefix set to 144 DPI with TOLVANE_EXPECT_DPI=144,
 // where the same layout must be 1.5 times larger.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/app_win.h"
+#include "res/resource_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/icon_menu_win.h"
 #include "ui/image_set_win.h"
@@ -77,6 +79,32 @@ int IconWidth(HICON icon) {
     return bitmap.bmWidth;
 }
 
+// The manifest built into this executable from the program's resources.
+std::string ManifestText() {
+    HMODULE self = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(self, MAKEINTRESOURCEA(IDR_MANIFEST), reinterpret_cast<LPCSTR>(RT_MANIFEST));
+    if (!found) return {};
+    HGLOBAL loaded = ::LoadResource(self, found);
+    const char* bytes = loaded ? static_cast<const char*>(::LockResource(loaded)) : nullptr;
+    return bytes ? std::string(bytes, ::SizeofResource(self, found)) : std::string();
+}
+
+// Pixel widths of the images in an icon resource's directory (a
+// GRPICONDIR: 6-byte header, then 14-byte entries starting with the width;
+// 0 stands for 256).
+std::vector<int> IconImageWidths(int id) {
+    HMODULE self = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(self, MAKEINTRESOURCEA(id), reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
+    HGLOBAL loaded = found ? ::LoadResource(self, found) : nullptr;
+    const auto* bytes = loaded ? static_cast<const unsigned char*>(::LockResource(loaded)) : nullptr;
+    std::vector<int> widths;
+    if (!bytes || ::SizeofResource(self, found) < 6) return widths;
+    const int count = bytes[4] | (bytes[5] << 8);
+    if (::SizeofResource(self, found) < static_cast<DWORD>(6 + 14 * count)) return widths;
+    for (int index = 0; index < count; ++index) widths.push_back(bytes[6 + 14 * index] ? bytes[6 + 14 * index] : 256);
+    return widths;
+}
+
 ConditionDialogs NoDialogs() {
     ConditionDialogs dialogs;
     dialogs.chooseFile = [](HWND) { return std::string(); };
@@ -96,8 +124,13 @@ protected:
 
 TEST_F(DisplayScale, TheProgramIsDpiAwareAndReadsTheDisplaysDpi) {
     // Declared in the manifest: without it Windows stretches the program as
-    // a bitmap at 125 % and more.
-    EXPECT_TRUE(::IsProcessDPIAware());
+    // a bitmap at 125 % and more. (Wine answers IsProcessDPIAware() with TRUE
+    // either way, so the declaration itself is read back.)
+    const std::string manifest = ManifestText();
+    EXPECT_NE(manifest.find("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">"), std::string::npos);
+    EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"),
+              std::string::npos)
+        << manifest;
     HDC screen = ::GetDC(nullptr);
     ASSERT_TRUE(screen);
     EXPECT_EQ(::GetDeviceCaps(screen, LOGPIXELSY), ExpectedDpi()) << "the prefix is not at the expected DPI";
@@ -144,6 +177,15 @@ TEST_F(DisplayScale, MainWindowHasTheDesignedLayout) {
     EXPECT_SCALED(iconHeight, 16);
     // 8 points at the display's DPI: 11 pixels at 96, 16 at 144.
     EXPECT_EQ(FontHeight(window.tabs()), -((8 * ExpectedDpi() + 36) / 72));
+}
+
+TEST(ProgramIcons, TheApplicationIconHas16To48PixelImagesTheOthers16To32) {
+    // Explorer, Alt+Tab and the About box take the 32 and 48 pixel images;
+    // the 24 pixel ones serve a display at 150 %.
+    using ::testing::IsSupersetOf;
+    EXPECT_THAT(IconImageWidths(IDI_APP), IsSupersetOf({16, 24, 32, 48}));
+    for (int slot = 1; slot < kImageSlotCount; ++slot)
+        EXPECT_THAT(IconImageWidths(IDI_IMAGE_BASE + slot), IsSupersetOf({16, 24, 32})) << "slot " << slot;
 }
 
 TEST_F(DisplayScale, IconsAndMenuItemsFollowTheDpi) {
