@@ -14,9 +14,7 @@ constexpr char kPanelClass[] = "TolvaneWizardPanel";
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-void PaintBand(HWND panel, HDC dc, const WizardBand& band) {
-    RECT client{};
-    ::GetClientRect(panel, &client);
+void PaintBand(HDC dc, const WizardBand& band) {
     if (HBITMAP banner = band.images->banner()) {
         HDC memory = ::CreateCompatibleDC(dc);
         HGDIOBJ old = ::SelectObject(memory, banner);
@@ -67,7 +65,7 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
             PAINTSTRUCT paint{};
             HDC dc = ::BeginPaint(panel, &paint);
             if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrA(panel, GWLP_USERDATA))) {
-                PaintBand(panel, dc, *band);
+                PaintBand(dc, *band);
             }
             ::EndPaint(panel, &paint);
             return 0;
