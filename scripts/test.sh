@@ -67,7 +67,7 @@ tolvane_use_prefix144
 tolvane_start_wineserver
 tolvane_prime_display
 TOLVANE_EXPECT_DPI=144 run_suite dpi144 --test-dir "$TOLVANE_BUILD/win" \
-  -R '^(display_scale_win_test|main_window_win_test|wizard_frame_win_test|system_start_wizard_win_test|program_start_wizard_win_test|condition_editor_win_test)$'
+  -R '^(display_scale_win_test|startup_win_test)$'
 WINEPREFIX=$TOLVANE_PREFIX144 wineserver -k >/dev/null 2>&1 || true
 tolvane_use_prefix32
 
