@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Renders the main window (both tabs), its menus, every wizard page, both edit
 # dialogs and both sub-dialogs under Wine on a private Xvfb into
-# build/screenshots/*.png. Needs the win build.
+# build/screenshots/*.png; then the main window, the system-start wizard and
+# its edit dialog once more with the display at 144 DPI (*-144dpi.png).
+# Needs the win build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
@@ -11,6 +13,7 @@ out="$TOLVANE_BUILD/screenshots"
 cmake --build "$TOLVANE_BUILD/win" --target tolvane_screenshot_demo tolvane_wizard_screenshot_demo
 mkdir -p "$out"
 tolvane_prepare_prefix
+tolvane_make_prefix144
 tolvane_start_xvfb
 trap tolvane_stop_wine EXIT
 tolvane_start_wineserver
@@ -48,3 +51,16 @@ montage -mode concatenate -tile 3x -background white wizard-program-[0-4].png wi
 montage -mode concatenate -tile 2x -background white wizard-system-edit.png wizard-program-edit.png edit-dialogs.png
 montage -mode concatenate -tile 1x -background white wizard-add-condition.png wizard-process-chooser.png sub-dialogs.png
 echo "$out/wizard-system.png $out/wizard-program.png $out/edit-dialogs.png $out/sub-dialogs.png"
+
+# The same windows on a display scaled to 150 %.
+cd "$root"
+WINEPREFIX=$TOLVANE_PREFIX32 wineserver -k >/dev/null 2>&1 || true
+tolvane_use_prefix144
+tolvane_start_wineserver
+shoot main-window-144dpi "" 0
+for view in system-0 system-1 system-2 system-3 system-4 system-edit; do
+  shoot "wizard-$view-144dpi" "$view" 0 "$wizard_demo"
+done
+cd "$out"
+montage -mode concatenate -tile 3x -background white wizard-system-[0-4]-144dpi.png wizard-system-144dpi.png
+echo "$out/wizard-system-144dpi.png"

@@ -45,6 +45,7 @@ echo "== Windows build and tests under Wine"
 source "$root/scripts/wine-env.sh"
 tolvane_prepare_prefix
 trap tolvane_stop_wine EXIT
+tolvane_make_prefix144
 tolvane_start_xvfb
 tolvane_start_wineserver
 tolvane_prime_display
@@ -59,6 +60,15 @@ tolvane_start_wineserver
 tolvane_prime_display
 TOLVANE_EXPECT_WOW64=1 run_suite win64 --test-dir "$TOLVANE_BUILD/win" -R '^(system_folder_win_test|engine_e2e_win_test)$'
 WINEPREFIX=$TOLVANE_PREFIX64 wineserver -k >/dev/null 2>&1 || true
+tolvane_use_prefix32
+
+echo "== Windows tests with the display at 144 DPI (150 %)"
+tolvane_use_prefix144
+tolvane_start_wineserver
+tolvane_prime_display
+TOLVANE_EXPECT_DPI=144 run_suite dpi144 --test-dir "$TOLVANE_BUILD/win" \
+  -R '^(display_scale_win_test|startup_win_test)$'
+WINEPREFIX=$TOLVANE_PREFIX144 wineserver -k >/dev/null 2>&1 || true
 tolvane_use_prefix32
 
 echo "== user journeys under Wine"

@@ -8,6 +8,7 @@ export WINEPREFIX=${WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
 export WINEARCH=${WINEARCH:-win32}
 TOLVANE_PREFIX32=$WINEPREFIX
 TOLVANE_PREFIX64=$TOLVANE_BUILD/wine-prefix64
+TOLVANE_PREFIX144=$TOLVANE_BUILD/wine-prefix-144dpi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
 TOLVANE_XVFB_PID=""
@@ -74,9 +75,24 @@ tolvane_use_prefix32() {
   export WINEPREFIX=$TOLVANE_PREFIX32 WINEARCH=win32
 }
 
+# A copy of the ready 32-bit prefix whose display has 144 DPI (150 %), made
+# afresh each time (cp -a takes a few seconds). Call it while no wineserver
+# of the 32-bit prefix runs, so that its registry files are whole.
+tolvane_make_prefix144() {
+  rm -rf "$TOLVANE_PREFIX144"
+  cp -a "$TOLVANE_PREFIX32" "$TOLVANE_PREFIX144"
+  WINEPREFIX=$TOLVANE_PREFIX144 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
+    >/dev/null 2>&1
+  # Wine reads the DPI when its server starts: let this one end first.
+  WINEPREFIX=$TOLVANE_PREFIX144 wineserver -w
+}
+tolvane_use_prefix144() {
+  export WINEPREFIX=$TOLVANE_PREFIX144 WINEARCH=win32
+}
+
 tolvane_stop_wine() {
   local prefix
-  for prefix in "$TOLVANE_PREFIX32" "$TOLVANE_PREFIX64"; do
+  for prefix in "$TOLVANE_PREFIX32" "$TOLVANE_PREFIX64" "$TOLVANE_PREFIX144"; do
     [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
   done
   if [ -n "$TOLVANE_XVFB_PID" ]; then

@@ -1,5 +1,6 @@
 #include "ui/icon_menu_win.h"
 
+#include "ui/dpi_win.h"
 #include "ui/shell_rules.h"
 
 namespace tolvane {
@@ -24,7 +25,7 @@ SIZE MeasureIconMenuItem(const IconMenuItem& item) {
     ::GetTextExtentPoint32A(screen, item.text.c_str(), static_cast<int>(item.text.size()), &extent);
     if (old) ::SelectObject(screen, old);
     ::ReleaseDC(nullptr, screen);
-    return {extent.cx + 16, extent.cy + 4};
+    return {extent.cx + Scale(16), extent.cy + Scale(4)};
 }
 
 void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected) {
@@ -41,13 +42,15 @@ void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool s
     const int x0 = area.left + ::GetSystemMetrics(SM_CYMENUCHECK);
     ::SetTextAlign(dc, TA_LEFT | TA_TOP);
     // Opaque: the label fills the whole item's background in one go.
-    ::ExtTextOutA(dc, x0 + 10, area.top + 2, ETO_OPAQUE, &area, parts.label.data(),
+    ::ExtTextOutA(dc, x0 + Scale(10), area.top + Scale(2), ETO_OPAQUE, &area, parts.label.data(),
                   static_cast<UINT>(parts.label.size()), nullptr);
     if (!selected) ::SetTextColor(dc, kShortcutColour);
     ::SetTextAlign(dc, TA_RIGHT | TA_TOP);
-    ::ExtTextOutA(dc, area.right - 10, area.top + 2, ETO_CLIPPED, &area, parts.shortcut.data(),
+    ::ExtTextOutA(dc, area.right - Scale(10), area.top + Scale(2), ETO_CLIPPED, &area, parts.shortcut.data(),
                   static_cast<UINT>(parts.shortcut.size()), nullptr);
-    if (item.icon) ::DrawIconEx(dc, area.left + 2, area.top + 1, item.icon, 16, 16, 0, nullptr, DI_NORMAL);
+    if (item.icon)
+        ::DrawIconEx(dc, area.left + Scale(2), area.top + Scale(1), item.icon, Scale(16), Scale(16), 0, nullptr,
+                     DI_NORMAL);
     ::SetTextAlign(dc, TA_LEFT | TA_TOP);
     ::SetTextColor(dc, oldText);
     ::SetBkColor(dc, oldBack);

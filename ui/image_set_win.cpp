@@ -1,16 +1,15 @@
 #include "ui/image_set_win.h"
 
 #include "res/resource_ids.h"
+#include "ui/display_scale.h"
+#include "ui/dpi_win.h"
 
 namespace tolvane {
 
 namespace {
 
 HFONT MakeFont(const char* face, int points, int weight, bool italic, bool underline) {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ::ReleaseDC(nullptr, screen);
-    return ::CreateFontA(-::MulDiv(points, dpi, 72), 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
+    return ::CreateFontA(FontHeightForDpi(points, SystemDpi()), 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
@@ -47,9 +46,12 @@ COLORREF BannerColourAt(int x) {
 
 ImageSet ImageSet::Load(HINSTANCE instance) {
     ImageSet set;
+    // At the display's size: Windows picks the nearest of each icon's images
+    // (16, 24, 32 pixels) instead of stretching the 16-pixel one.
+    const int size = Scale(16);
     for (int slot = 0; slot < kImageSlotCount; ++slot)
         set.icons_[slot].reset(static_cast<HICON>(
-            ::LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + slot), IMAGE_ICON, 16, 16, 0)));
+            ::LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + slot), IMAGE_ICON, size, size, 0)));
     set.menuFont_.reset(MakeFont("Tahoma", 8, FW_NORMAL, false, false));
     set.headingFont_.reset(MakeFont("Arial", 10, FW_BOLD, true, true));
     set.banner_.reset(PaintBanner());

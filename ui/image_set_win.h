@@ -28,6 +28,8 @@ public:
     // makes the two fonts. Whatever cannot be made stays empty.
     static ImageSet Load(HINSTANCE instance);
 
+    // Icons are Scale(16) pixels square; the banner stays 400 x 25 and is
+    // stretched where it is drawn.
     HICON icon(int slot) const { return slot >= 0 && slot < kImageSlotCount ? icons_[slot].get() : nullptr; }
     HBITMAP banner() const { return banner_.get(); }
     HFONT menuFont() const { return menuFont_.get(); }        // "Tahoma" 8 pt

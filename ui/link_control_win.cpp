@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/dpi_win.h"
+
 namespace tolvane {
 
 namespace {
@@ -35,7 +37,7 @@ void Paint(HWND link) {
     HDC dc = ::BeginPaint(link, &paint);
     char text[256] = {};
     const int length = ::GetWindowTextA(link, text, sizeof text);
-    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = ::SelectObject(dc, DialogFont());
     ::SetBkMode(dc, TRANSPARENT);
     if (::IsWindowEnabled(link)) {
         const COLORREF colour = Hovered(link) ? kLinkHoverColour : kLinkColour;

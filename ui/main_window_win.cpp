@@ -8,6 +8,7 @@
 
 #include "core/texts.h"
 #include "res/resource_ids.h"
+#include "ui/dpi_win.h"
 #include "ui/file_icons_win.h"
 
 namespace tolvane {
@@ -67,10 +68,10 @@ MainWindow::MainWindow(App& app, const ImageSet& images, bool hidden) : ask(Defa
     HINSTANCE instance = app.instance ? app.instance : ::GetModuleHandleA(nullptr);
     RegisterMainClass(instance, Procedure);
 
-    // Sized without the menu so that the client area is 500 x 350 once the
-    // menu bar is attached.
+    // Sized without the menu so that the client area is 500 x 350 (at 96
+    // DPI; scaled with the display) once the menu bar is attached.
     constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, kDesignWidth, kDesignHeight + ::GetSystemMetrics(SM_CYMENU)};
+    RECT frame{0, 0, Scale(kDesignWidth), Scale(kDesignHeight) + ::GetSystemMetrics(SM_CYMENU)};
     ::AdjustWindowRect(&frame, style, FALSE);
     const int width = std::min<int>(frame.right - frame.left, ::GetSystemMetrics(SM_CXSCREEN));
     const int height = std::min<int>(frame.bottom - frame.top, ::GetSystemMetrics(SM_CYSCREEN));
@@ -139,14 +140,17 @@ void MainWindow::buildContents() {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RECT client{};
     ::GetClientRect(window(), &client);
-    tabs_ = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 5, 5,
-                              kDesignWidth - 10, kDesignHeight - 10, window(),
+    // Every length below is designed for 96 DPI and scaled to the display's.
+    const RECT tabPlace = ScaleRect(5, 5, kDesignWidth - 10, kDesignHeight - 10);
+    tabs_ = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, tabPlace.left,
+                              tabPlace.top, tabPlace.right - tabPlace.left, tabPlace.bottom - tabPlace.top, window(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabs)), instance, nullptr);
     if (!tabs_) return;
-    ::SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ::SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     ::SetWindowSubclass(tabs_, ForwardToParent, 1, 0);
-    tabMargins_ = {5, 5, client.right - (kDesignWidth - 5), client.bottom - (kDesignHeight - 5)};
-    tabImages_.reset(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0));
+    tabMargins_ = {tabPlace.left, tabPlace.top, client.right - tabPlace.right, client.bottom - tabPlace.bottom};
+    const int iconSize = Scale(16);
+    tabImages_.reset(::ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 2, 0));
     ::ImageList_AddIcon(tabImages_.get(), images_.icon(kImageSystemStart));
     ::ImageList_AddIcon(tabImages_.get(), images_.icon(kImageProgramStart));
     ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_.get()));
@@ -167,8 +171,8 @@ void MainWindow::buildContents() {
     ::SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
 
     for (int tab = 0; tab < 2; ++tab) {
-        const int listWidth = kDesignWidth - 14;
-        const int listHeight = kDesignHeight - 60;
+        const int listWidth = Scale(kDesignWidth - 14);
+        const int listHeight = Scale(kDesignHeight - 60);
         HWND list = ::CreateWindowExA(
             WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
             WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | (tab == 0 ? WS_VISIBLE : 0),
@@ -177,7 +181,7 @@ void MainWindow::buildContents() {
         lists_[tab] = list;
         ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
-                       reinterpret_cast<LPARAM>(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 8)));
+                       reinterpret_cast<LPARAM>(::ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 8, 8)));
         const std::string titles[5] = {Str(fixed_text::kColumnName), Str(GetText(triggerColumn[tab])),
                                        Str(GetText(Text::ColumnParameters)), Str(GetText(Text::ColumnHidden)),
                                        Str(GetText(Text::ColumnPath))};
@@ -185,21 +189,22 @@ void MainWindow::buildContents() {
             LVCOLUMNA info{};
             info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
             info.pszText = const_cast<char*>(titles[column].c_str());
-            info.cx = kColumnWidths[column];
+            info.cx = Scale(kColumnWidths[column]);
             info.iSubItem = column;
             ::SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
         }
         listMargins_[tab] = {page.left, page.top, tabClient.right - (page.left + listWidth),
                              tabClient.bottom - (page.top + listHeight)};
         for (int which = 0; which < 3; ++which) {
-            const int linkX = page.left + kLinks[which].x;
-            const int linkY = page.top + kDesignHeight - 55;
+            const int linkX = page.left + Scale(kLinks[which].x);
+            const int linkY = page.top + Scale(kDesignHeight - 55);
+            const SIZE linkSize{Scale(kLinks[which].width), Scale(20)};
             HWND link = CreateLink(tabs_, kIdLinkAdd + which * 10 + tab, Str(GetText(kLinks[which].text)).c_str(),
-                                   linkX, linkY, kLinks[which].width, 20, which == 0);
+                                   linkX, linkY, linkSize.cx, linkSize.cy, which == 0);
             if (link && tab != 0) ::ShowWindow(link, SW_HIDE);
             links_[tab][which] = link;
             linkFromBottomLeft_[tab][which] = {linkX, tabClient.bottom - linkY};
-            linkSizes_[tab][which] = {kLinks[which].width, 20};
+            linkSizes_[tab][which] = linkSize;
         }
     }
 }

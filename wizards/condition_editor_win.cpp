@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/texts.h"
+#include "ui/dpi_win.h"
 #include "wizards/choosers_win.h"
 #include "wizards/field_check.h"
 #include "wizards/field_text_win.h"
@@ -115,17 +116,17 @@ void ConditionEditor::build(HWND panel, Place place) {
     AddLabel(panel, GetText(Text::ConditionEditorLabel), 20, page ? 70 : 40, 100, 40);
     listView_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                                  130, 40, 250, 90, panel,
+                                  Scale(130), Scale(40), Scale(250), Scale(90), panel,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdConditionList)),
                                   ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ::SendMessageA(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     ListView_SetExtendedListViewStyle(listView_, LVS_EX_FULLROWSELECT);
     const std::string titles[] = {std::string(GetText(Text::ColumnCondition)), std::string(GetText(Text::ColumnValue))};
     const int widths[] = {165, 64};
     for (int column = 0; column < 2; ++column) {
         LVCOLUMNA header{};
         header.mask = LVCF_TEXT | LVCF_WIDTH;
-        header.cx = widths[column];
+        header.cx = Scale(widths[column]);
         header.pszText = const_cast<char*>(titles[column].c_str());
         ::SendMessageA(listView_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&header));
     }

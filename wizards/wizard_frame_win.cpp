@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/texts.h"
+#include "ui/dpi_win.h"
 
 namespace tolvane {
 
@@ -13,18 +14,21 @@ constexpr char kPanelClass[] = "TolvaneWizardPanel";
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-void PaintBand(HWND panel, HDC dc, const WizardBand& band) {
-    RECT client{};
-    ::GetClientRect(panel, &client);
+void PaintBand(HDC dc, const WizardBand& band) {
     if (HBITMAP banner = band.images->banner()) {
         HDC memory = ::CreateCompatibleDC(dc);
         HGDIOBJ old = ::SelectObject(memory, banner);
-        ::BitBlt(dc, 0, 0, std::min<int>(client.right, kBannerWidth), kBannerHeight, memory, 0, 0, SRCCOPY);
+        // Stretched to the display's size (at 96 DPI a plain copy); a narrow
+        // panel clips it, showing its left part.
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, 0, 0, Scale(kBannerWidth), Scale(kBannerHeight), memory, 0, 0, kBannerWidth, kBannerHeight,
+                     SRCCOPY);
         ::SelectObject(memory, old);
         ::DeleteDC(memory);
     }
     for (const BandIcon& icon : band.icons) {
-        if (HICON image = band.images->icon(icon.slot)) ::DrawIconEx(dc, icon.x, 4, image, 16, 16, 0, nullptr, DI_NORMAL);
+        if (HICON image = band.images->icon(icon.slot))
+            ::DrawIconEx(dc, Scale(icon.x), Scale(4), image, Scale(16), Scale(16), 0, nullptr, DI_NORMAL);
     }
 }
 
@@ -61,7 +65,7 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
             PAINTSTRUCT paint{};
             HDC dc = ::BeginPaint(panel, &paint);
             if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrA(panel, GWLP_USERDATA))) {
-                PaintBand(panel, dc, *band);
+                PaintBand(dc, *band);
             }
             ::EndPaint(panel, &paint);
             return 0;
@@ -95,7 +99,7 @@ RECT CentringArea(HWND owner) {
 bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RegisterClasses(instance, &WizardFrame::Procedure);
-    RECT outer{0, 0, width, height};
+    RECT outer{0, 0, Scale(width), Scale(height)};
     ::AdjustWindowRectEx(&outer, kFrameStyle, FALSE, kFrameExStyle);
     const int outerWidth = outer.right - outer.left;
     const int outerHeight = outer.bottom - outer.top;
@@ -116,8 +120,9 @@ bool WizardFrame::create(HWND owner, std::string_view title, int width, int heig
 
 HWND WizardFrame::addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons) {
     bands_.push_back(std::make_unique<WizardBand>(WizardBand{&images, std::move(icons)}));
-    HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
-                                   width, height, window_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    const RECT place = ScaleRect(x, y, width, height);
+    HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                   place.left, place.top, place.right - place.left, place.bottom - place.top, window_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     if (panel) ::SetWindowLongPtrA(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bands_.back().get()));
     return panel;
 }
@@ -189,10 +194,11 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
                 int height, int id) {
     const std::string caption(text);
-    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
-                                     height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    const RECT place = ScaleRect(x, y, width, height);
+    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+                                     place.top, place.right - place.left, place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      ::GetModuleHandleA(nullptr), nullptr);
-    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
 }
 

@@ -39,7 +39,9 @@ public:
     ~WizardFrame() { close(); }
 
     // Builds the window hidden over `owner` (which it disables) with the given
-    // client size. False if the window could not be made.
+    // client size. False if the window could not be made. Here and in every
+    // helper below, positions and sizes are given for 96 DPI and scaled to
+    // the display's.
     bool create(HWND owner, std::string_view title, int width, int height);
     // A borderless panel at (x, y) with the header band and its icons.
     HWND addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons);
@@ -66,7 +68,7 @@ private:
     std::vector<std::unique_ptr<WizardBand>> bands_;
 };
 
-// A child control in the standard dialog font.
+// A child control in the standard dialog font (DialogFont()).
 HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
                 int height, int id);
 inline HWND AddLabel(HWND parent, std::string_view text, int x, int y, int width, int height) {
