@@ -1,17 +1,18 @@
 #include "wizards/field_text_win.h"
 
 #include "core/wide_text_win.h"
+#include "ui/dpi_win.h"
 
 namespace tolvane {
 
 HWND AddTextField(HWND parent, int x, int y, int width, int height, int id, DWORD extra) {
     // Created wide: an ANSI edit field keeps its text in the code page and
     // would turn a pasted "Ω" into "O" before anyone could look at it.
-    HWND field = ::CreateWindowExW(0, L"EDIT", L"",
-                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | extra, x, y,
-                                   width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
-    if (field) ::SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const RECT place = ScaleRect(x, y, width, height);
+    HWND field = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | extra,
+                                   place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    if (field) ::SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return field;
 }
 

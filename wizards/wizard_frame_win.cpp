@@ -196,8 +196,9 @@ HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWO
     const std::string caption(text);
     const RECT place = ScaleRect(x, y, width, height);
     HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
-                                     place.top, place.right - place.left, place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     ::GetModuleHandleA(nullptr), nullptr);
+                                     place.top, place.right - place.left, place.bottom - place.top, parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+                                     nullptr);
     if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
 }
