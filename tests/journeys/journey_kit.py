@@ -113,52 +113,93 @@ def control_centre(title, text):
     return int(x), int(y)
 
 
+def clickable_centre(title, text):
+    """Centre of the control with this text once it, and its window, are
+    visible and enabled (the probe finds no other)."""
+    return wait_for(f'"{text}" clickable in "{title}"', lambda: control_centre(title, text))
+
+
 def click(title, text):
-    """Clicks the visible control with this text in the window with this title."""
-    where = wait_for(f'"{text}" in "{title}"', lambda: control_centre(title, text))
-    move_pointer(where)
-    xdo("click", "1")
-    time.sleep(0.3)
+    """Clicks the visible, enabled control with this text in the window with this title."""
+    click_at(clickable_centre(title, text))
+
+
+def nth_centre(title, window_class, index):
+    def centre():
+        code, out = probe("nth", title, window_class, str(index))
+        return tuple(int(v) for v in out.split()) if code == 0 else None
+    return wait_for(f"{window_class} {index} clickable in {title}", centre)
 
 
 def click_nth(title, window_class, index):
     """Clicks the index-th visible control of a class, e.g. the first text field."""
-    def centre():
-        code, out = probe("nth", title, window_class, str(index))
-        return tuple(int(v) for v in out.split()) if code == 0 else None
-    click_at(wait_for(f"{window_class} {index} in {title}", centre))
+    click_at(nth_centre(title, window_class, index))
+
+
+def keyboard_focus(title):
+    """(ready, class, text) of the keyboard focus as window `title` sees it."""
+    code, out = probe("focus", title)
+    parts = out.split(" ", 2) if code == 0 else []
+    if len(parts) < 2:
+        return False, "", ""
+    return parts[0] == "1", parts[1], parts[2] if len(parts) > 2 else ""
+
+
+def wait_keyboard(title, window_class=None, text=None):
+    """Waits until keys typed now reach window `title`: it is in front, its
+    focus on a visible, enabled control (of that class, with that text)."""
+    def ready():
+        ok, cls, caption = keyboard_focus(title)
+        return ok and (window_class is None or cls.lower() == window_class.lower()) and (
+            text is None or caption == text)
+    what = f'the keyboard in "{title}"' + (f" on {window_class}" if window_class else "") + (
+        f' "{text}"' if text else "")
+    wait_for(what, ready)
 
 
 def focus(title):
-    window = wait_for(f'X window "{title}"', lambda: subprocess.run(
-        ["xdotool", "search", "--name", "^" + title + "$"], capture_output=True, text=True).stdout.split())
-    xdo("windowfocus", "--sync", window[-1])
-    time.sleep(0.2)
+    """Gives window `title` the keyboard, as a click on its caption would."""
+    def focused():
+        window = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"], capture_output=True,
+                                text=True).stdout.split()
+        if not window:
+            return False
+        subprocess.run(["xdotool", "windowfocus", "--sync", window[-1]], capture_output=True, timeout=30)
+        return keyboard_focus(title)[0]
+    wait_for(f'the keyboard in "{title}"', focused)
 
 
-def keys(*combination):
+def keys(title, *combination):
+    """Presses keys once window `title` has the keyboard."""
+    wait_keyboard(title)
     xdo("key", "--clearmodifiers", *combination)
-    time.sleep(0.3)
 
 
-def type_text(text):
+def type_text(title, text, window_class="Edit"):
+    """Types once a control of that class in window `title` has the keyboard."""
+    wait_keyboard(title, window_class)
     xdo("type", "--delay", "20", "--", text)
-    time.sleep(0.2)
 
 
 def click_at(point):
     move_pointer(point)
-    time.sleep(0.3)  # Wine takes a click that follows the move at once for a hover
+    # Not a wait for readiness: Wine takes a click that follows the move at
+    # once for a hover, and no state of its windows shows when it would not.
+    time.sleep(0.3)
     xdo("click", "1")
-    time.sleep(0.4)
 
 
 def replace_text(title, index, text):
     """Clicks the index-th visible text field, selects what it holds and types over it."""
     click_nth(title, "Edit", index)
-    keys("End")
-    keys("shift+Home")
-    type_text(text)
+    keys(title, "End")
+    keys(title, "shift+Home")
+    type_text(title, text)
+
+
+def page_shown(title, step):
+    """Waits until the wizard shows its page "Schritt n:"."""
+    wait_for(f'"Schritt {step}:" in "{title}"', lambda: control_centre(title, f"Schritt {step}:"))
 
 
 def combo_state(title, index):
@@ -200,11 +241,15 @@ def tray_icon_centre():
 TRAY_SHOW, TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 11, 37, 54, 80
 
 
+def menu_open():
+    return probe("menu")[1] == "1"
+
+
 def tray_menu(item_offset):
-    """Clicks the tray icon, then an item of its popup menu."""
+    """Clicks the tray icon, then, once its popup menu is open, an item of it."""
     icon = wait_for("the tray icon on screen", tray_icon_centre)
     click_at(icon)
-    time.sleep(0.3)
+    wait_for("the tray menu", menu_open, timeout=4)
     click_at((icon[0] + 60, icon[1] + item_offset))
 
 
@@ -222,8 +267,9 @@ def select_row(title, row):
     """Clicks the first row of the visible list, then moves down with the keyboard."""
     left, top, _, _ = wait_for("the list", lambda: visible_list_rect(title))
     click_at((left + 40, top + 30))  # below the column headers: row 0
+    wait_keyboard(title, "SysListView32")
     for _ in range(row):
-        keys("Down")
+        keys(title, "Down")
 
 
 def pack_store(rows):
@@ -245,11 +291,13 @@ def tray_command(item_offset, what, done):
     """Chooses a tray menu item until `done()` holds; a click Wine took for a
     hover opens no menu, so the choice is tried up to three times."""
     for _ in range(3):
-        tray_menu(item_offset)
         try:
-            return wait_for(what, done, timeout=4)
+            tray_menu(item_offset)
+            return wait_for(what, done, timeout=8)
         except JourneyFailed:
-            keys("Escape")
+            if menu_open():
+                xdo("key", "Escape")  # the open menu has the keyboard
+                wait_for("the tray menu to close", lambda: not menu_open())
     raise JourneyFailed("timed out waiting for " + what)
 
 
