@@ -6,6 +6,8 @@ native tolvane-store) and in the marker files of the test helper program.
 Run by scripts/journeys.sh, which provides the Wine prefix, Xvfb and builds.
 A failing journey leaves a screenshot in build/journeys/.
 """
+import ctypes
+import ctypes.util
 import getpass
 import json
 import os
@@ -92,6 +94,55 @@ def move_pointer(point):
     if f"X={point[0]}" in where and f"Y={point[1]}" in where:
         return
     xdo("mousemove", "--sync", str(point[0]), str(point[1]))
+
+
+# Letters the journeys type that a US keymap lacks, and the US keys (by
+# their plain keysym) that carry them instead: keys no journey types.
+EXTRA_LETTERS = {0x60: (0xF6, 0xD6), 0x5B: (0xFC, 0xDC), 0x5D: (0xE4, 0xC4)}  # ` [ ]: ö Ö, ü Ü, ä Ä
+
+
+def map_extra_letters(restore=None):
+    """Puts the umlauts on keys of the display's keymap for the run (or puts
+    back the keys `restore` gives) and returns what to put back. Otherwise
+    xdotool maps each on a spare keycode just for its key press and maps it
+    back at once, and a program busy at that moment reads the key after the
+    mapping went: the letter is lost (seen on a loaded machine). Wine reads
+    only keys of the keyboard it knows (a free keycode gave no letter), so
+    the letters go onto existing keys."""
+    x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+    x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
+    x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                           ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+    x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    check(display, "cannot open the X display")
+    try:
+        low, high = ctypes.c_int(), ctypes.c_int()
+        x11.XDisplayKeycodes(display, ctypes.byref(low), ctypes.byref(high))
+        per = ctypes.c_int()
+        count = high.value - low.value + 1
+        table = x11.XGetKeyboardMapping(display, low.value, count, ctypes.byref(per))
+        plain = {table[code * per.value]: low.value + code for code in range(count)}
+        before = {keycode: [table[(keycode - low.value) * per.value + k] for k in range(per.value)]
+                  for keycode in (plain[base] for base in EXTRA_LETTERS if base in plain)}
+        x11.XFree(table)
+        if restore is None:
+            changes = {plain[base]: letters for base, letters in EXTRA_LETTERS.items() if base in plain}
+        else:
+            changes = restore
+        for keycode, keysyms in changes.items():
+            values = (ctypes.c_ulong * len(keysyms))(*keysyms)
+            x11.XChangeKeyboardMapping(display, keycode, len(keysyms), values, 1)
+        x11.XSync(display, 0)
+        return before
+    finally:
+        x11.XCloseDisplay(display)
 
 
 def screenshot(name):
@@ -391,6 +442,14 @@ def journey(function):
 
 def main():
     only = sys.argv[1:]
+    keymap = map_extra_letters()
+    try:
+        return run_journeys(only)
+    finally:
+        map_extra_letters(restore=keymap)
+
+
+def run_journeys(only):
     passed = failed = 0
     for function in JOURNEYS:
         if only and function.__name__ not in only:
