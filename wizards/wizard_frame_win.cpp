@@ -179,9 +179,7 @@ bool WizardFrame::handleKeyboard(MSG& message) {
     if (!CanHoldFocus(window_, ::GetFocus())) focusFirst();
     HWND focus = ::GetFocus();
     if (!CanHoldFocus(window_, focus)) return true;  // nothing to type into
-    if (message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_CHAR) {
-        message.hwnd = focus;
-    }
+    message.hwnd = focus;  // where the key would have gone had the focus been there
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
     const LRESULT code = ::SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
     HWND fallback = defaultControl();
