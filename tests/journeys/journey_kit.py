@@ -196,13 +196,55 @@ def keyboard_focus(title):
     return parts[0] == "1", parts[1], parts[2] if len(parts) > 2 else ""
 
 
+def title_prefix(title):
+    """What an X window name surely starts with for this title: up to a "*"
+    or the first letter beyond ASCII (X names may be encoded differently)."""
+    prefix = title.rstrip("*")
+    for i, c in enumerate(prefix):
+        if ord(c) > 127:
+            return prefix[:i]
+    return prefix
+
+
+def x_focus_name():
+    """Name of the X window that has the X keyboard focus (where xdotool's keys go)."""
+    result = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, timeout=30)
+    return result.stdout.decode("utf-8", "replace").strip() if result.returncode == 0 else None
+
+
+def x_focus_in(title):
+    name = x_focus_name()
+    prefix = title_prefix(title)
+    return name is not None and (name.startswith(prefix) if prefix != title else name == title)
+
+
+def x_windows(title):
+    """X windows named like `title`, exactly when the whole title is ASCII."""
+    prefix = title_prefix(title)
+    pattern = "^" + "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in prefix)
+    return subprocess.run(["xdotool", "search", "--name", pattern + ("$" if prefix == title else "")],
+                          capture_output=True, text=True, timeout=30).stdout.split()
+
+
 def wait_keyboard(title, window_class=None, text=None):
-    """Waits until keys typed now reach window `title`: it is in front, its
-    focus on a visible, enabled control (of that class, with that text)."""
+    """Waits until keys typed now reach window `title`: Wine has it in front
+    with the focus on a visible, enabled control (of that class, with that
+    text), and the X server sends the keys to it. Wine can make a window
+    active before the X focus follows; a user would click its caption then,
+    and so does this after a while."""
+    started = time.monotonic()
+
     def ready():
         ok, cls, caption = keyboard_focus(title)
-        return ok and (window_class is None or cls.lower() == window_class.lower()) and (
-            text is None or caption == text)
+        if not (ok and (window_class is None or cls.lower() == window_class.lower()) and (
+                text is None or caption == text)):
+            return False
+        if x_focus_in(title):
+            return True
+        if time.monotonic() - started > 3:
+            for window in x_windows(title)[-1:]:
+                subprocess.run(["xdotool", "windowfocus", window], capture_output=True, timeout=30)
+        return False
     what = f'the keyboard in "{title}"' + (f" on {window_class}" if window_class else "") + (
         f' "{text}"' if text else "")
     wait_for(what, ready)
@@ -211,12 +253,9 @@ def wait_keyboard(title, window_class=None, text=None):
 def focus(title):
     """Gives window `title` the keyboard, as a click on its caption would."""
     def focused():
-        window = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"], capture_output=True,
-                                text=True).stdout.split()
-        if not window:
-            return False
-        subprocess.run(["xdotool", "windowfocus", "--sync", window[-1]], capture_output=True, timeout=30)
-        return keyboard_focus(title)[0]
+        for window in x_windows(title)[-1:]:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], capture_output=True, timeout=30)
+        return keyboard_focus(title)[0] and x_focus_in(title)
     wait_for(f'the keyboard in "{title}"', focused)
 
 
