@@ -265,10 +265,31 @@ def keys(title, *combination):
     xdo("key", "--clearmodifiers", *combination)
 
 
+def focused_text(title):
+    code, out = probe("text", title)
+    return out if code == 0 else None
+
+
 def type_text(title, text, window_class="Edit"):
-    """Types once a control of that class in window `title` has the keyboard."""
+    """Types once a control of that class in window `title` has the keyboard,
+    then waits until the control shows it."""
     wait_keyboard(title, window_class)
     xdo("type", "--delay", "20", "--", text)
+    arrived = lambda: (lambda now: now is not None and now.endswith(text))(focused_text(title))
+    if all(ord(c) < 128 for c in text):
+        wait_for(f'"{text}" in the field of "{title}"', arrived)
+        return
+    # X input of a letter beyond the keymap is not dependable on a busy
+    # machine (see map_extra_letters); a lost one is typed again, and said.
+    try:
+        wait_for(f'"{text}" in the field of "{title}"', arrived, timeout=5)
+    except JourneyFailed:
+        print(f'  note: the X input lost a letter of "{text}"; typed again', flush=True)
+        keys(title, "End")
+        keys(title, "shift+Home")
+        wait_keyboard(title, window_class)
+        xdo("type", "--delay", "20", "--", text)
+        wait_for(f'"{text}" in the field of "{title}"', arrived)
 
 
 def click_at(point):

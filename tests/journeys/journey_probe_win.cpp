@@ -15,6 +15,7 @@
 //   journey_probe processes NAME      number of running processes whose program file is named NAME
 //   journey_probe focus TITLE         "1 CLASS TEXT" when window TITLE is in front with the keyboard focus on a
 //                                     visible, enabled control of it (or on itself), else "0 CLASS TEXT"
+//   journey_probe text TITLE          the text of the control that has the keyboard focus in window TITLE
 //   journey_probe answers TITLE       "1" when window TITLE answers a message within 3 s, else "0"
 //   journey_probe menu                "1" when a popup menu is open, else "0"
 //   A control is found by "where" and "nth" only while it and its window are visible and enabled.
@@ -224,6 +225,25 @@ int Focus(const char* title) {
     return 0;
 }
 
+// WM_GETTEXT in its wide form: the ANSI form of another process's edit
+// answers nothing under Wine.
+int FocusText(const char* title) {
+    HWND top = FindTopLevel(title, true);
+    if (!top) return 2;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus) return 3;
+    wchar_t wide[1024] = {};
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(info.hwndFocus, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, 3000,
+                               &length))
+        return 4;
+    char text[2048] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    std::printf("%s\n", text);
+    return 0;
+}
+
 int Answers(const char* title) {
     HWND top = FindTopLevel(title, false);
     if (!top) return 2;
@@ -316,8 +336,9 @@ int main(int argc, char** argv) {
     if (command == "processes" && argc == 3) return Processes(argv[2]);
     if (command == "focus" && argc == 3) return Focus(argv[2]);
     if (command == "answers" && argc == 3) return Answers(argv[2]);
+    if (command == "text" && argc == 3) return FocusText(argv[2]);
     if (command == "menu" && argc == 2) return Menu();
     std::fprintf(stderr, "usage: journey_probe where|rows|visible|nth|children|tray|link|combo|dropped|processes|"
-                         "focus|answers|menu ...\n");
+                         "focus|text|answers|menu ...\n");
     return 1;
 }
