@@ -33,10 +33,11 @@ bool AddConditionDialog::create(HWND owner) {
     AddButton(panel, fixed_text::kChooserButton, 250, 90, 30, 20, kIdValueChooser);
     AddControl(panel, "STATIC", fixed_text::kUnitSeconds, SS_LEFT, 110, 93, 100, 20, kIdUnitSeconds);
     AddControl(panel, "STATIC", fixed_text::kUnitMegabyte, SS_LEFT, 110, 93, 100, 20, kIdUnitMegabyte);
-    AddButton(panel, GetText(Text::Ok), 100, 124, 80, 24, kIdAddOk);
+    AddDefaultButton(panel, GetText(Text::Ok), 100, 124, 80, 24, kIdAddOk);
     AddButton(panel, GetText(Text::Cancel), 200, 124, 80, 24, kIdAddCancel);
     showKindControls();
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
+    frame_.defaultButton = [] { return static_cast<int>(IDOK); };
     frame_.show();
     return true;
 }

@@ -20,7 +20,9 @@ std::string FieldText(HWND frame, int id) {
 
 }  // namespace
 
-void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary) {
+void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary,
+                      const std::function<void(HWND page)>& buildStep3) {
+    wizard_ = &frame;
     frame_ = frame.window();
     const std::vector<BandIcon> icons[kWizardPageCount] = {
         {{kImageSystemStart, 10}, {kImageGlobe, 50}, {kImageProgramStart, 90}},
@@ -31,12 +33,7 @@ void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText
     };
     for (int index = 0; index < kWizardPageCount; ++index) {
         pages_[index] = frame.addPanel(images, 0, 0, kWizardWidth, kWizardPageHeight, icons[index]);
-        HWND panel = pages_[index];
-        if (index > 0) AddStepTitle(panel, images, index);
-        const bool intro = index == 0, last = index == kWizardPageCount - 1;
-        AddButton(panel, GetText(intro ? Text::Cancel : Text::Back), 200, kNavigationY, 80, 24, NavigationLeftId(index));
-        AddButton(panel, GetText(last ? Text::Finish : Text::Next), 300, kNavigationY, 80, 24,
-                  NavigationRightId(index));
+        if (index > 0) AddStepTitle(pages_[index], images, index);
     }
 
     HWND intro = pages_[0];
@@ -55,7 +52,8 @@ void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText
     AddLabel(step2, GetText(Text::PathLabel), 20, 70, 360, 16);
     AddTextField(step2, 20, 90, 296, 20, kIdPath);
     AddButton(step2, fixed_text::kChooserButton, 334, 89, 46, 22, kIdPathChooser);
-    EnableControl(frame_, NavigationRightId(2), false);
+
+    if (buildStep3) buildStep3(pages_[3]);
 
     HWND step4 = pages_[4];
     AddLabel(step4, GetText(Text::ParametersLabel), 20, 70, 360, 16);
@@ -63,12 +61,27 @@ void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText
     AddLabel(step4, GetText(Text::NewEntryClosingHint), 20, 118, 360, 30);
     AddCheckBox(step4, GetText(Text::StartHiddenCheckBox), 20, 150, 150, 20, kIdHidden);
 
+    // The navigation row comes last on each page, so that Tab reaches the
+    // page's own fields before it.
+    for (int index = 0; index < kWizardPageCount; ++index) {
+        const bool intro = index == 0, last = index == kWizardPageCount - 1;
+        AddButton(pages_[index], GetText(intro ? Text::Cancel : Text::Back), 200, kNavigationY, 80, 24,
+                  NavigationLeftId(index));
+        AddDefaultButton(pages_[index], GetText(last ? Text::Finish : Text::Next), 300, kNavigationY, 80, 24,
+                         NavigationRightId(index));
+    }
+    EnableControl(frame_, NavigationRightId(2), false);
+    frame.defaultButton = [this] { return NavigationRightId(navigation_.page); };
+
     show(0);
 }
 
 void StepPages::show(int page) {
+    // The new page is shown before the old one goes, so that the focus has
+    // a visible place to move to at every moment.
+    ::ShowWindow(pages_[page], SW_SHOW);
     for (int index = 0; index < kWizardPageCount; ++index) {
-        ::ShowWindow(pages_[index], index == page ? SW_SHOW : SW_HIDE);
+        if (index != page) ::ShowWindow(pages_[index], SW_HIDE);
     }
     navigation_.page = page;
 }
@@ -106,6 +119,7 @@ StepPages::Request StepPages::onNavigation(int id) {
     if (id == NavigationLeftId(page)) {
         if (page == 0) return Request::Cancel;
         show(page - 1);
+        wizard_->focusFirst();
     } else if (id == NavigationRightId(page)) {
         if (navigation_.onLastPage()) return Request::Commit;
         if (page == 2 && IsChecked(FindControl(frame_, kIdAutoName))) {
@@ -113,6 +127,7 @@ StepPages::Request StepPages::onNavigation(int id) {
         }
         show(page + 1);
         if (page == 0) updateNameStep();
+        wizard_->focusFirst();
     }
     return Request::None;
 }
@@ -133,7 +148,8 @@ void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, con
     AddLabel(section, GetText(Text::EditClosingHint), 20, 88, 360, 30);
     HWND hidden = AddCheckBox(section, GetText(Text::StartHiddenCheckBox), 20, 120, 150, 20, kIdHidden);
     ::SendMessageA(hidden, BM_SETCHECK, IsHidden(entry) ? BST_CHECKED : BST_UNCHECKED, 0);
-    AddButton(section, GetText(Text::Apply), 200, 118, 80, 24, kIdApply);
+    AddDefaultButton(section, GetText(Text::Apply), 200, 118, 80, 24, kIdApply);
+    frame.defaultButton = [] { return static_cast<int>(kIdApply); };
     AddButton(section, GetText(Text::Cancel), 300, 118, 80, 24, kIdEditCancel);
     // "Übernehmen" starts enabled: the stored row stands as it is until a field changes.
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -45,8 +46,10 @@ public:
     // What a navigation button asks of the wizard.
     enum class Request { None, Cancel, Commit };
 
-    // Builds the pages on the frame, intro shown, and keeps the frame's window.
-    void build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary);
+    // Builds the pages on the frame, intro shown, with the wizard's own step
+    // 3 from `buildStep3`; sets the frame's default button.
+    void build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary,
+               const std::function<void(HWND page)>& buildStep3);
     HWND page(int index) const { return pages_[index]; }
     int current() const { return navigation_.page; }
 
@@ -60,6 +63,7 @@ private:
     void show(int page);
     void updateNameStep();
 
+    WizardFrame* wizard_ = nullptr;
     HWND frame_ = nullptr;
     std::array<HWND, kWizardPageCount> pages_{};
     StepNavigation navigation_;

@@ -12,9 +12,10 @@ bool ProcessChooser::create(HWND owner) {
                            kIdProcessList);
     for (const std::string& name : names_) ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     ::SendMessageA(list, CB_SETCURSEL, 0, 0);
-    AddButton(panel, GetText(Text::Ok), 100, 94, 80, 24, IDOK);
+    AddDefaultButton(panel, GetText(Text::Ok), 100, 94, 80, 24, IDOK);
     AddButton(panel, GetText(Text::Cancel), 200, 94, 80, 24, IDCANCEL);
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
+    frame_.defaultButton = [] { return static_cast<int>(IDOK); };
     frame_.show();
     return true;
 }

@@ -67,8 +67,8 @@ TriggerDialogs SystemTriggerDialogs(WizardHost& host) {
 bool ProgramStartWizard::create() {
     const std::string_view title = GetText(Text::NewProgramStartWizard);
     if (!frame_.create(host_.owner, title, kWizardWidth, kWizardPageHeight)) return false;
-    steps_.build(frame_, host_.images, Text::ProgramStartIntro, Text::ProgramStartStep3Description);
-    AddTriggerControls(steps_.page(3), 70, 88, 110);
+    steps_.build(frame_, host_.images, Text::ProgramStartIntro, Text::ProgramStartStep3Description,
+                 [](HWND page) { AddTriggerControls(page, 70, 88, 110); });
     SelectChoice(frame_.window(), shownChoice_);
     EnableControl(frame_.window(), NavigationRightId(3), false);
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
@@ -156,7 +156,9 @@ void ProgramStartEdit::onCommand(int id, int code) {
     switch (id) {
     case kIdName:
     case kIdTrigger:
-        updateApply();
+        // Only a change of the text counts: the focus that the dialog puts in
+        // the name field when it opens must not disable "Übernehmen".
+        if (code == EN_CHANGE) updateApply();
         break;
     case kIdPathChooser:
         if (code == BN_CLICKED) ChoosePath(host_, window, dialogs_);

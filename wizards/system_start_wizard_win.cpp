@@ -12,8 +12,8 @@ SystemStartWizard::SystemStartWizard(WizardHost& host, ConditionDialogs dialogs)
 bool SystemStartWizard::create() {
     const std::string_view title = GetText(Text::NewSystemStartWizard);
     if (!frame_.create(host_.owner, title, kWizardWidth, kWizardPageHeight)) return false;
-    steps_.build(frame_, host_.images, Text::SystemStartIntro, Text::SystemStartStep3Description);
-    conditions_.build(steps_.page(3), ConditionEditor::Place::WizardPage);
+    steps_.build(frame_, host_.images, Text::SystemStartIntro, Text::SystemStartStep3Description,
+                 [this](HWND page) { conditions_.build(page, ConditionEditor::Place::WizardPage); });
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
     frame_.onNotify = [this](const NMHDR& header) { conditions_.onNotify(header); };
     frame_.show();
@@ -68,7 +68,8 @@ void SystemStartEdit::onCommand(int id, int code) {
     if (conditions_.onCommand(id, code)) return;
     switch (id) {
     case kIdName:
-        EnableControl(frame_.window(), kIdApply, SystemStartEditComplete(text(kIdName)));
+        // A change of the text, not the focus the dialog opens with.
+        if (code == EN_CHANGE) EnableControl(frame_.window(), kIdApply, SystemStartEditComplete(text(kIdName)));
         break;
     case kIdPathChooser: {
         if (code != BN_CLICKED) break;

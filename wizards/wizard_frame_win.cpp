@@ -4,6 +4,8 @@
 
 #include "core/texts.h"
 #include "ui/dpi_win.h"
+#include "wizards/dialog_focus_win.h"
+#include "wizards/dialog_keys.h"
 
 namespace tolvane {
 
@@ -127,6 +129,20 @@ HWND WizardFrame::addPanel(const ImageSet& images, int x, int y, int width, int 
     return panel;
 }
 
+void WizardFrame::show() {
+    ::ShowWindow(window_, SW_SHOW);
+    ::SetForegroundWindow(window_);
+    focusFirst();
+}
+
+HWND WizardFrame::defaultControl() const {
+    return defaultButton ? FindControl(window_, defaultButton()) : nullptr;
+}
+
+void WizardFrame::focusFirst() {
+    if (window_ && ::IsWindowVisible(window_)) FocusFirstControl(window_, defaultControl());
+}
+
 void WizardFrame::runModal() {
     MSG message{};
     while (!ended_ && ::IsWindow(window_)) {
@@ -136,11 +152,56 @@ void WizardFrame::runModal() {
             if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (::IsDialogMessageA(window_, &message)) continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        deliver(message);
     }
     close();
+}
+
+void WizardFrame::pump() {
+    MSG message{};
+    while (!ended_ && ::IsWindow(window_) && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        deliver(message);
+    }
+}
+
+void WizardFrame::deliver(MSG& message) {
+    if (handleKeyboard(message)) return;
+    if (::IsDialogMessageA(window_, &message)) return;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+}
+
+// Keys for this window reach the dialog manager only while the focus is on
+// a control that can hold it, and Enter presses the default button (the
+// dialog manager finds no default in controls that sit on panels).
+bool WizardFrame::handleKeyboard(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    if (message.hwnd != window_ && !::IsChild(window_, message.hwnd)) return false;
+    if (!CanHoldFocus(window_, ::GetFocus())) focusFirst();
+    HWND focus = ::GetFocus();
+    if (!CanHoldFocus(window_, focus)) return true;  // nothing to type into
+    message.hwnd = focus;  // where the key would have gone had the focus been there
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+    const LRESULT code = ::SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    HWND fallback = defaultControl();
+    const bool defaultUsable = fallback && ::IsWindowVisible(fallback) && ::IsWindowEnabled(fallback);
+    switch (DecideEnter((code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0,
+                        (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0, defaultUsable)) {
+    case EnterAction::LeaveToControl: return false;
+    case EnterAction::PressFocused: pressButton(focus); return true;
+    case EnterAction::PressDefault: pressButton(fallback); return true;
+    case EnterAction::Nothing: return true;
+    }
+    return true;
+}
+
+void WizardFrame::pressButton(HWND button) {
+    ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
 }
 
 void WizardFrame::close() {
@@ -180,7 +241,29 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
             end();
         } else if (lParam != 0 && onCommand) {
+            HWND focus = ::GetFocus();
+            const bool held = CanHoldFocus(window_, focus);
+            if (held) lastFocus_ = focus;  // a sub-dialog opened here takes the focus away
             onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            // A control that disabled or hid itself ("Entfernen") hands the
+            // focus on instead of leaving the window without one.
+            if (held && window_ && !ended_ && ::GetActiveWindow() == window_ && !CanHoldFocus(window_, ::GetFocus())) {
+                HandOffFocus(window_, focus);
+            }
+        }
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the focus comes back to where it was, say after a
+        // sub-dialog or a message box, instead of resting on the window itself.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            if (CanHoldFocus(window_, lastFocus_)) {
+                ::SetFocus(lastFocus_);
+            } else {
+                focusFirst();
+            }
         }
         return 0;
     case WM_NOTIFY:

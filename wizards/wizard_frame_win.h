@@ -32,6 +32,9 @@ public:
     // id and notification code of a control event; the control's handle.
     std::function<void(int id, int code, HWND control)> onCommand;
     std::function<void(const NMHDR& header)> onNotify;
+    // Id of the button Enter presses ("Weiter", "Fertig", "OK", "Übernehmen");
+    // Enter does nothing while it is disabled.
+    std::function<int()> defaultButton;
 
     WizardFrame() = default;
     WizardFrame(const WizardFrame&) = delete;
@@ -46,9 +49,14 @@ public:
     // A borderless panel at (x, y) with the header band and its icons.
     HWND addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons);
 
-    void show() { ::ShowWindow(window_, SW_SHOW); }
+    // Shows the window with the focus on its first field.
+    void show();
+    // Focuses the first field of what is shown now (after a page switch).
+    void focusFirst();
     // Runs the modal loop until end() or the close box, then closes.
     void runModal();
+    // Handles the messages waiting now as the loop does, without waiting.
+    void pump();
     // Asks the loop to stop; the window itself goes in close().
     void end() { ended_ = true; }
     bool ended() const { return ended_; }
@@ -60,11 +68,16 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void deliver(MSG& message);
+    bool handleKeyboard(MSG& message);
+    void pressButton(HWND button);
+    HWND defaultControl() const;
 
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
     bool ended_ = false;
+    HWND lastFocus_ = nullptr;  // restored when the window is activated again
     std::vector<std::unique_ptr<WizardBand>> bands_;
 };
 
@@ -76,6 +89,9 @@ inline HWND AddLabel(HWND parent, std::string_view text, int x, int y, int width
 }
 inline HWND AddButton(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
     return AddControl(parent, "BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
+}
+inline HWND AddDefaultButton(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
+    return AddControl(parent, "BUTTON", text, BS_DEFPUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
 }
 inline HWND AddEdit(HWND parent, int x, int y, int width, int height, int id, DWORD extra = 0) {
     return AddControl(parent, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | extra, x, y, width, height, id);

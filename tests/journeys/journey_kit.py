@@ -6,6 +6,8 @@ native tolvane-store) and in the marker files of the test helper program.
 Run by scripts/journeys.sh, which provides the Wine prefix, Xvfb and builds.
 A failing journey leaves a screenshot in build/journeys/.
 """
+import ctypes
+import ctypes.util
 import getpass
 import json
 import os
@@ -57,10 +59,11 @@ def check(condition, message):
 def wait_for(what, predicate, timeout=15.0, interval=0.2):
     deadline = time.monotonic() + timeout
     while True:
+        asked = time.monotonic()  # a slow look that began in time gets one more
         value = predicate()
         if value:
             return value
-        if time.monotonic() > deadline:
+        if asked > deadline:
             raise JourneyFailed("timed out waiting for " + what)
         time.sleep(interval)
 
@@ -72,11 +75,18 @@ def windows_path(linux_path):
 
 def wine(*args, env=None):
     return subprocess.run(["wine", *args], capture_output=True, text=True, encoding="cp1252", env=env,
-                          stdin=subprocess.DEVNULL, timeout=60)
+                          stdin=subprocess.DEVNULL, timeout=20)
 
 
 def probe(*args):
-    result = wine(PROBE, *args)
+    """Exit code and output of the probe. A probe whose own start hangs in
+    Wine (seen once in 300 journeys on a loaded machine) tells nothing about
+    Tolvane: it is ended and answers "no", so that a wait asks again."""
+    try:
+        result = wine(PROBE, *args)
+    except subprocess.TimeoutExpired:
+        print(f"  note: the probe {' '.join(args[:1])} did not answer; asked again", flush=True)
+        return -1, ""
     return result.returncode, result.stdout.strip()
 
 
@@ -92,6 +102,55 @@ def move_pointer(point):
     if f"X={point[0]}" in where and f"Y={point[1]}" in where:
         return
     xdo("mousemove", "--sync", str(point[0]), str(point[1]))
+
+
+# Letters the journeys type that a US keymap lacks, and the US keys (by
+# their plain keysym) that carry them instead: keys no journey types.
+EXTRA_LETTERS = {0x60: (0xF6, 0xD6), 0x5B: (0xFC, 0xDC), 0x5D: (0xE4, 0xC4)}  # ` [ ]: ö Ö, ü Ü, ä Ä
+
+
+def map_extra_letters(restore=None):
+    """Puts the umlauts on keys of the display's keymap for the run (or puts
+    back the keys `restore` gives) and returns what to put back. Otherwise
+    xdotool maps each on a spare keycode just for its key press and maps it
+    back at once, and a program busy at that moment reads the key after the
+    mapping went: the letter is lost (seen on a loaded machine). Wine reads
+    only keys of the keyboard it knows (a free keycode gave no letter), so
+    the letters go onto existing keys."""
+    x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+    x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
+    x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                           ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+    x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    check(display, "cannot open the X display")
+    try:
+        low, high = ctypes.c_int(), ctypes.c_int()
+        x11.XDisplayKeycodes(display, ctypes.byref(low), ctypes.byref(high))
+        per = ctypes.c_int()
+        count = high.value - low.value + 1
+        table = x11.XGetKeyboardMapping(display, low.value, count, ctypes.byref(per))
+        plain = {table[code * per.value]: low.value + code for code in range(count)}
+        before = {keycode: [table[(keycode - low.value) * per.value + k] for k in range(per.value)]
+                  for keycode in (plain[base] for base in EXTRA_LETTERS if base in plain)}
+        x11.XFree(table)
+        if restore is None:
+            changes = {plain[base]: letters for base, letters in EXTRA_LETTERS.items() if base in plain}
+        else:
+            changes = restore
+        for keycode, keysyms in changes.items():
+            values = (ctypes.c_ulong * len(keysyms))(*keysyms)
+            x11.XChangeKeyboardMapping(display, keycode, len(keysyms), values, 1)
+        x11.XSync(display, 0)
+        return before
+    finally:
+        x11.XCloseDisplay(display)
 
 
 def screenshot(name):
@@ -113,52 +172,153 @@ def control_centre(title, text):
     return int(x), int(y)
 
 
+def clickable_centre(title, text):
+    """Centre of the control with this text once it, and its window, are
+    visible and enabled (the probe finds no other)."""
+    return wait_for(f'"{text}" clickable in "{title}"', lambda: control_centre(title, text))
+
+
 def click(title, text):
-    """Clicks the visible control with this text in the window with this title."""
-    where = wait_for(f'"{text}" in "{title}"', lambda: control_centre(title, text))
-    move_pointer(where)
-    xdo("click", "1")
-    time.sleep(0.3)
+    """Clicks the visible, enabled control with this text in the window with this title."""
+    click_at(clickable_centre(title, text))
+
+
+def nth_centre(title, window_class, index):
+    def centre():
+        code, out = probe("nth", title, window_class, str(index))
+        return tuple(int(v) for v in out.split()) if code == 0 else None
+    return wait_for(f"{window_class} {index} clickable in {title}", centre)
 
 
 def click_nth(title, window_class, index):
     """Clicks the index-th visible control of a class, e.g. the first text field."""
-    def centre():
-        code, out = probe("nth", title, window_class, str(index))
-        return tuple(int(v) for v in out.split()) if code == 0 else None
-    click_at(wait_for(f"{window_class} {index} in {title}", centre))
+    click_at(nth_centre(title, window_class, index))
+
+
+def keyboard_focus(title):
+    """(ready, class, text) of the keyboard focus as window `title` sees it."""
+    code, out = probe("focus", title)
+    parts = out.split(" ", 2) if code == 0 else []
+    if len(parts) < 2:
+        return False, "", ""
+    return parts[0] == "1", parts[1], parts[2] if len(parts) > 2 else ""
+
+
+def title_prefix(title):
+    """What an X window name surely starts with for this title: up to a "*"
+    or the first letter beyond ASCII (X names may be encoded differently)."""
+    prefix = title.rstrip("*")
+    for i, c in enumerate(prefix):
+        if ord(c) > 127:
+            return prefix[:i]
+    return prefix
+
+
+def x_focus_name():
+    """Name of the X window that has the X keyboard focus (where xdotool's keys go)."""
+    result = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, timeout=30)
+    return result.stdout.decode("utf-8", "replace").strip() if result.returncode == 0 else None
+
+
+def x_focus_in(title):
+    name = x_focus_name()
+    prefix = title_prefix(title)
+    return name is not None and (name.startswith(prefix) if prefix != title else name == title)
+
+
+def x_windows(title):
+    """X windows named like `title`, exactly when the whole title is ASCII."""
+    prefix = title_prefix(title)
+    pattern = "^" + "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in prefix)
+    return subprocess.run(["xdotool", "search", "--name", pattern + ("$" if prefix == title else "")],
+                          capture_output=True, text=True, timeout=30).stdout.split()
+
+
+def wait_keyboard(title, window_class=None, text=None):
+    """Waits until keys typed now reach window `title`: Wine has it in front
+    with the focus on a visible, enabled control (of that class, with that
+    text), and the X server sends the keys to it. Wine can make a window
+    active before the X focus follows; a user would click its caption then,
+    and so does this after a while."""
+    started = time.monotonic()
+
+    def ready():
+        ok, cls, caption = keyboard_focus(title)
+        if not (ok and (window_class is None or cls.lower() == window_class.lower()) and (
+                text is None or caption == text)):
+            return False
+        if x_focus_in(title):
+            return True
+        if time.monotonic() - started > 3:
+            for window in x_windows(title)[-1:]:
+                subprocess.run(["xdotool", "windowfocus", window], capture_output=True, timeout=30)
+        return False
+    what = f'the keyboard in "{title}"' + (f" on {window_class}" if window_class else "") + (
+        f' "{text}"' if text else "")
+    wait_for(what, ready)
 
 
 def focus(title):
-    window = wait_for(f'X window "{title}"', lambda: subprocess.run(
-        ["xdotool", "search", "--name", "^" + title + "$"], capture_output=True, text=True).stdout.split())
-    xdo("windowfocus", "--sync", window[-1])
-    time.sleep(0.2)
+    """Gives window `title` the keyboard, as a click on its caption would."""
+    def focused():
+        for window in x_windows(title)[-1:]:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], capture_output=True, timeout=30)
+        return keyboard_focus(title)[0] and x_focus_in(title)
+    wait_for(f'the keyboard in "{title}"', focused)
 
 
-def keys(*combination):
+def keys(title, *combination):
+    """Presses keys once window `title` has the keyboard."""
+    wait_keyboard(title)
     xdo("key", "--clearmodifiers", *combination)
-    time.sleep(0.3)
 
 
-def type_text(text):
+def focused_text(title):
+    code, out = probe("text", title)
+    return out if code == 0 else None
+
+
+def type_text(title, text, window_class="Edit"):
+    """Types once a control of that class in window `title` has the keyboard,
+    then waits until the control shows it."""
+    wait_keyboard(title, window_class)
     xdo("type", "--delay", "20", "--", text)
-    time.sleep(0.2)
+    arrived = lambda: (lambda now: now is not None and now.endswith(text))(focused_text(title))
+    if all(ord(c) < 128 for c in text):
+        wait_for(f'"{text}" in the field of "{title}"', arrived)
+        return
+    # X input of a letter beyond the keymap is not dependable on a busy
+    # machine (see map_extra_letters); a lost one is typed again, and said.
+    try:
+        wait_for(f'"{text}" in the field of "{title}"', arrived, timeout=5)
+    except JourneyFailed:
+        print(f'  note: the X input lost a letter of "{text}"; typed again', flush=True)
+        keys(title, "End")
+        keys(title, "shift+Home")
+        wait_keyboard(title, window_class)
+        xdo("type", "--delay", "20", "--", text)
+        wait_for(f'"{text}" in the field of "{title}"', arrived)
 
 
 def click_at(point):
     move_pointer(point)
-    time.sleep(0.3)  # Wine takes a click that follows the move at once for a hover
+    # Not a wait for readiness: Wine takes a click that follows the move at
+    # once for a hover, and no state of its windows shows when it would not.
+    time.sleep(0.3)
     xdo("click", "1")
-    time.sleep(0.4)
 
 
 def replace_text(title, index, text):
     """Clicks the index-th visible text field, selects what it holds and types over it."""
     click_nth(title, "Edit", index)
-    keys("End")
-    keys("shift+Home")
-    type_text(text)
+    keys(title, "End")
+    keys(title, "shift+Home")
+    type_text(title, text)
+
+
+def page_shown(title, step):
+    """Waits until the wizard shows its page "Schritt n:"."""
+    wait_for(f'"Schritt {step}:" in "{title}"', lambda: control_centre(title, f"Schritt {step}:"))
 
 
 def combo_state(title, index):
@@ -200,11 +360,15 @@ def tray_icon_centre():
 TRAY_SHOW, TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 11, 37, 54, 80
 
 
+def menu_open():
+    return probe("menu")[1] == "1"
+
+
 def tray_menu(item_offset):
-    """Clicks the tray icon, then an item of its popup menu."""
+    """Clicks the tray icon, then, once its popup menu is open, an item of it."""
     icon = wait_for("the tray icon on screen", tray_icon_centre)
     click_at(icon)
-    time.sleep(0.3)
+    wait_for("the tray menu", menu_open, timeout=4)
     click_at((icon[0] + 60, icon[1] + item_offset))
 
 
@@ -222,8 +386,9 @@ def select_row(title, row):
     """Clicks the first row of the visible list, then moves down with the keyboard."""
     left, top, _, _ = wait_for("the list", lambda: visible_list_rect(title))
     click_at((left + 40, top + 30))  # below the column headers: row 0
+    wait_keyboard(title, "SysListView32")
     for _ in range(row):
-        keys("Down")
+        keys(title, "Down")
 
 
 def pack_store(rows):
@@ -245,11 +410,13 @@ def tray_command(item_offset, what, done):
     """Chooses a tray menu item until `done()` holds; a click Wine took for a
     hover opens no menu, so the choice is tried up to three times."""
     for _ in range(3):
-        tray_menu(item_offset)
         try:
-            return wait_for(what, done, timeout=4)
+            tray_menu(item_offset)
+            return wait_for(what, done, timeout=8)
         except JourneyFailed:
-            keys("Escape")
+            if menu_open():
+                xdo("key", "Escape")  # the open menu has the keyboard
+                wait_for("the tray menu to close", lambda: not menu_open())
     raise JourneyFailed("timed out waiting for " + what)
 
 
@@ -343,6 +510,14 @@ def journey(function):
 
 def main():
     only = sys.argv[1:]
+    keymap = map_extra_letters()
+    try:
+        return run_journeys(only)
+    finally:
+        map_extra_letters(restore=keymap)
+
+
+def run_journeys(only):
     passed = failed = 0
     for function in JOURNEYS:
         if only and function.__name__ not in only:

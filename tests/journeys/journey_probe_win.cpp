@@ -13,6 +13,12 @@
 //   journey_probe combo TITLE N       the N-th visible combo box: index of its selection, then its items, one a line
 //   journey_probe dropped TITLE N TEXT  centre of the item TEXT in the open drop-down list of that combo box
 //   journey_probe processes NAME      number of running processes whose program file is named NAME
+//   journey_probe focus TITLE         "1 CLASS TEXT" when window TITLE is in front with the keyboard focus on a
+//                                     visible, enabled control of it (or on itself), else "0 CLASS TEXT"
+//   journey_probe text TITLE          the text of the control that has the keyboard focus in window TITLE
+//   journey_probe answers TITLE       "1" when window TITLE answers a message within 3 s, else "0"
+//   journey_probe menu                "1" when a popup menu is open, else "0"
+//   A control is found by "where" and "nth" only while it and its window are visible and enabled.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -72,13 +78,18 @@ bool ReallyVisible(HWND window) {
     return true;
 }
 
+// What a user can click: shown, and neither it nor its window disabled.
+bool Clickable(HWND control) {
+    return ReallyVisible(control) && ::IsWindowEnabled(control) && ::IsWindowEnabled(::GetAncestor(control, GA_ROOT));
+}
+
 int Where(const char* title, const char* text) {
     HWND top = FindTopLevel(title, true);
     if (!top) return 2;
     for (HWND child : Children(top)) {
         char caption[512] = {};
         ::GetWindowTextA(child, caption, sizeof caption);
-        if (std::strcmp(caption, text) != 0 || !ReallyVisible(child)) continue;
+        if (std::strcmp(caption, text) != 0 || !Clickable(child)) continue;
         RECT r{};
         ::GetWindowRect(child, &r);
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -101,7 +112,7 @@ HWND NthVisible(const char* title, const char* className, int index) {
 
 int Nth(const char* title, const char* className, int index) {
     HWND child = NthVisible(title, className, index);
-    if (!child) return 3;
+    if (!child || !Clickable(child)) return 3;
     RECT r{};
     ::GetWindowRect(child, &r);
     std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -193,6 +204,70 @@ int Processes(const char* name) {
     return 0;
 }
 
+// Keys sent now reach this window: it is in front and its thread's focus
+// sits on something that can take them.
+int Focus(const char* title) {
+    HWND top = FindTopLevel(title, true);
+    if (!top) return 2;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(top, nullptr), &info)) return 3;
+    HWND focus = info.hwndFocus;
+    char cls[128] = "-", text[256] = {};
+    if (focus) {
+        ::GetClassNameA(focus, cls, sizeof cls);
+        ::GetWindowTextA(focus, text, sizeof text);
+    }
+    const bool inside = focus && (focus == top || ::IsChild(top, focus));
+    const bool ready = ::GetForegroundWindow() == top && info.hwndActive == top && inside && ReallyVisible(focus) &&
+                       ::IsWindowEnabled(focus) && ::IsWindowEnabled(top);
+    std::printf("%d %s %s\n", ready ? 1 : 0, cls, text);
+    return 0;
+}
+
+// WM_GETTEXT in its wide form: the ANSI form of another process's edit
+// answers nothing under Wine.
+int FocusText(const char* title) {
+    HWND top = FindTopLevel(title, true);
+    if (!top) return 2;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus) return 3;
+    wchar_t wide[1024] = {};
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(info.hwndFocus, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, 3000,
+                               &length))
+        return 4;
+    char text[2048] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    std::printf("%s\n", text);
+    return 0;
+}
+
+int Answers(const char* title) {
+    HWND top = FindTopLevel(title, false);
+    if (!top) return 2;
+    DWORD_PTR result = 0;
+    const bool answered = ::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 3000, &result) != 0;
+    std::printf("%d\n", answered ? 1 : 0);
+    return 0;
+}
+
+BOOL CALLBACK MatchMenu(HWND window, LPARAM param) {
+    char cls[64] = {};
+    ::GetClassNameA(window, cls, sizeof cls);
+    if (std::strcmp(cls, "#32768") != 0 || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<bool*>(param) = true;
+    return FALSE;
+}
+
+int Menu() {
+    bool open = false;
+    ::EnumWindows(MatchMenu, reinterpret_cast<LPARAM>(&open));
+    std::printf("%d\n", open ? 1 : 0);
+    return 0;
+}
+
 int Rows(const char* title, int index) {
     HWND top = FindTopLevel(title, false);
     if (!top) return 2;
@@ -259,6 +334,11 @@ int main(int argc, char** argv) {
     if (command == "combo" && argc == 4) return Combo(argv[2], std::atoi(argv[3]));
     if (command == "dropped" && argc == 5) return Dropped(argv[2], std::atoi(argv[3]), argv[4]);
     if (command == "processes" && argc == 3) return Processes(argv[2]);
-    std::fprintf(stderr, "usage: journey_probe where|rows|visible|nth|children|tray|link|combo|dropped|processes ...\n");
+    if (command == "focus" && argc == 3) return Focus(argv[2]);
+    if (command == "answers" && argc == 3) return Answers(argv[2]);
+    if (command == "text" && argc == 3) return FocusText(argv[2]);
+    if (command == "menu" && argc == 2) return Menu();
+    std::fprintf(stderr, "usage: journey_probe where|rows|visible|nth|children|tray|link|combo|dropped|processes|"
+                         "focus|text|answers|menu ...\n");
     return 1;
 }

@@ -33,7 +33,7 @@ def close_keeps_running_and_quit_asks_first(runs):
     runs.append(run)
     wait_for("the main window", lambda: window_visible(MAIN_TITLE))
     focus(MAIN_TITLE)
-    keys("alt+F4")
+    keys(MAIN_TITLE, "alt+F4")
     wait_for("the window to hide", lambda: not window_visible(MAIN_TITLE))
     check(alive(run), "closing the window ended the program")
     check(probe("tray", MAIN_TITLE)[1] == "1", "the tray icon went away with the window")
@@ -41,13 +41,13 @@ def close_keeps_running_and_quit_asks_first(runs):
     tray_command(TRAY_SHOW, "the window to come back", lambda: window_visible(MAIN_TITLE))
 
     tray_command(TRAY_QUIT, "the quit confirmation", lambda: window_visible("Tolvane"))
-    keys("Escape")
+    keys("Tolvane", "Escape")
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
-    time.sleep(1)
+    wait_for("the program to answer after Cancel", lambda: probe("answers", MAIN_TITLE)[1] == "1")
     check(alive(run), "Cancel ended the program")
 
     tray_command(TRAY_QUIT, "the quit confirmation", lambda: window_visible("Tolvane"))
-    keys("Return")  # OK
+    keys("Tolvane", "Return")  # OK
     check(run.wait_exit() == 0, "the program did not end with exit code 0")
 
 
@@ -78,13 +78,13 @@ def removal_asks_and_saves_at_once(runs):
     select_row(MAIN_TITLE, 1)
     click(MAIN_TITLE, GERMAN["remove"])
     wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("n")  # "Nein"
+    keys("Tolvane", "n")  # "Nein"
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     check([r["name"] for r in dump_store()] == ["Erster", "Zweiter", "Dritter"], "No changed the store")
 
     click(MAIN_TITLE, GERMAN["remove"])
     wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Return")  # "Ja" is the default button
+    keys("Tolvane", "Return")  # "Ja" is the default button
     wait_for("the store to lose the row",
              lambda: [r["name"] for r in dump_store()] == ["Erster", "Dritter"])
     check(probe("rows", MAIN_TITLE, "0")[1] == "2", "the list still shows three rows")
@@ -97,15 +97,18 @@ def open_wizard_past_name_and_path(shortcut, title, name, target):
     """Opens a new-entry wizard with its shortcut and fills the intro, name and
     path steps as a user does; leaves it on step 3."""
     focus(MAIN_TITLE)
-    keys(shortcut)
+    keys(MAIN_TITLE, shortcut)
     wait_for("the wizard", lambda: window_visible(title))
     click(title, "Weiter")                    # intro
+    page_shown(title, 1)
     click_nth(title, "Edit", 0)
-    type_text(name)
+    type_text(title, name)
     click(title, "Weiter")                    # step 1
+    page_shown(title, 2)
     click_nth(title, "Edit", 0)
-    type_text(target)
+    type_text(title, target)
     click(title, "Weiter")                    # step 2
+    page_shown(title, 3)
 
 
 @journey
@@ -118,12 +121,14 @@ def create_with_the_wizard_then_start_at_logon(runs):
     click(SYSTEM_WIZARD, "Hinzufügen...")
     wait_for("the add sub-dialog", lambda: window_visible("Hinzuf*"))
     click_nth("Hinzuf*", "Edit", 0)                   # the seconds of "Wartezeit von ..."
-    type_text("3")
+    type_text("Hinzuf*", "3")
     click("Hinzuf*", "OK")
     wait_for("the sub-dialog to close", lambda: not window_visible("Hinzuf*"))
+    wait_for("the precondition in the list", lambda: probe("rows", SYSTEM_WIZARD, "0")[1] == "1")
     click(SYSTEM_WIZARD, "Weiter")                    # step 3
+    page_shown(SYSTEM_WIZARD, 4)
     click_nth(SYSTEM_WIZARD, "Edit", 0)
-    type_text("--aus-dem-assistenten")
+    type_text(SYSTEM_WIZARD, "--aus-dem-assistenten")
     click(SYSTEM_WIZARD, "Fertig")
     wait_for("the wizard to close", lambda: not window_visible(SYSTEM_WIZARD))
     rows = wait_for("the new entry in the store", dump_store)
@@ -165,6 +170,7 @@ def program_start_by_process_name_from_the_chooser(runs):
 
     open_wizard_past_name_and_path("ctrl+p", PROGRAM_WIZARD, "Beim Auslöser", target)
     click(PROGRAM_WIZARD, "Prozessname")
+    wait_keyboard(PROGRAM_WIZARD, "Button", "Prozessname")
     click(PROGRAM_WIZARD, "...")
     wait_for("the process chooser", lambda: window_visible(CHOOSER))
     names = wait_for("the chooser's list", lambda: combo_state(CHOOSER, 0))[1]
@@ -173,9 +179,10 @@ def program_start_by_process_name_from_the_chooser(runs):
     choose_in_combo(CHOOSER, 0, "trigger_tool.exe")
     click(CHOOSER, "OK")
     wait_for("the chooser to close", lambda: not window_visible(CHOOSER))
-    click(PROGRAM_WIZARD, "Weiter")                   # step 3
+    click(PROGRAM_WIZARD, "Weiter")                   # step 3, enabled by the chosen name
+    page_shown(PROGRAM_WIZARD, 4)
     click_nth(PROGRAM_WIZARD, "Edit", 0)
-    type_text("--vom-ausloeser")
+    type_text(PROGRAM_WIZARD, "--vom-ausloeser")
     click(PROGRAM_WIZARD, "Fertig")
     wait_for("the wizard to close", lambda: not window_visible(PROGRAM_WIZARD))
     rows = wait_for("the new entry in the store", dump_store)
@@ -230,11 +237,132 @@ def edit_keeps_the_place_and_removal_keeps_the_rest(runs):
     select_row(MAIN_TITLE, 1)
     click(MAIN_TITLE, GERMAN["remove"])
     wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Return")  # "Ja" is the default button
+    keys("Tolvane", "Return")  # "Ja" is the default button
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     rows = store_change("the removal in the store", [first, second, edited, fourth])
     check(rows == [first, edited, fourth], f"after the removal the store holds {rows}")
     check(probe("rows", MAIN_TITLE, "0")[1] == "3", "the list does not show three rows")
+
+
+def enter_to_page(title, step, window_class=None):
+    """Enter presses the wizard's default button; waits for page "Schritt n:"
+    and, when given, for the keyboard on a control of that class."""
+    keys(title, "Return")
+    page_shown(title, step)
+    if window_class:
+        wait_keyboard(title, window_class)
+
+
+@journey
+def keyboard_alone_creates_a_system_and_a_program_start_entry(runs):
+    target = windows_path(os.path.join(WORK, "target_tool.exe"))
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+
+    keys(MAIN_TITLE, "ctrl+s")
+    wait_for("the system-start wizard", lambda: window_visible(SYSTEM_WIZARD))
+    wait_keyboard(SYSTEM_WIZARD, "Button", "Weiter")     # the intro has no field
+    enter_to_page(SYSTEM_WIZARD, 1, "Edit")
+    type_text(SYSTEM_WIZARD, "Getippt")
+    enter_to_page(SYSTEM_WIZARD, 2, "Edit")
+    type_text(SYSTEM_WIZARD, target)
+    enter_to_page(SYSTEM_WIZARD, 3, "SysListView32")
+    keys(SYSTEM_WIZARD, "Tab")                            # "Hinzufügen..."
+    wait_keyboard(SYSTEM_WIZARD, "Button", "Hinzufügen...")
+    keys(SYSTEM_WIZARD, "Return")
+    wait_for("the add sub-dialog", lambda: window_visible("Hinzuf*"))
+    wait_keyboard("Hinzuf*", "ComboBox")                  # "Wartezeit von ..."
+    keys("Hinzuf*", "Tab")
+    type_text("Hinzuf*", "7")                             # its seconds
+    keys("Hinzuf*", "Return")                             # "OK"
+    wait_for("the sub-dialog to close", lambda: not window_visible("Hinzuf*"))
+    wait_for("the precondition in the list", lambda: probe("rows", SYSTEM_WIZARD, "0")[1] == "1")
+    wait_keyboard(SYSTEM_WIZARD, "Button", "Hinzufügen...")  # back where it was
+    keys(SYSTEM_WIZARD, "shift+Tab")                      # the list: Enter goes on again
+    wait_keyboard(SYSTEM_WIZARD, "SysListView32")
+    enter_to_page(SYSTEM_WIZARD, 4, "Edit")
+    type_text(SYSTEM_WIZARD, "--getippt")
+    keys(SYSTEM_WIZARD, "Return")                         # "Fertig"
+    wait_for("the wizard to close", lambda: not window_visible(SYSTEM_WIZARD))
+    system = entry("system", "Getippt", "Wartezeit von ...{7};", "--getippt", "", target)
+    rows = wait_for("the system-start entry in the store", dump_store)
+    check(rows == [system], f"the store holds {rows}")
+
+    focus(MAIN_TITLE)
+    keys(MAIN_TITLE, "ctrl+p")
+    wait_for("the program-start wizard", lambda: window_visible(PROGRAM_WIZARD))
+    wait_keyboard(PROGRAM_WIZARD, "Button", "Weiter")
+    enter_to_page(PROGRAM_WIZARD, 1, "Edit")
+    type_text(PROGRAM_WIZARD, "Auch getippt")
+    enter_to_page(PROGRAM_WIZARD, 2, "Edit")
+    type_text(PROGRAM_WIZARD, target)
+    enter_to_page(PROGRAM_WIZARD, 3)
+    wait_keyboard(PROGRAM_WIZARD, "Button", "Anwendung")
+    keys(PROGRAM_WIZARD, "Right")                         # the other option
+    wait_keyboard(PROGRAM_WIZARD, "Button", "Prozessname")
+    keys(PROGRAM_WIZARD, "Tab")
+    type_text(PROGRAM_WIZARD, "trigger_tool.exe")
+    enter_to_page(PROGRAM_WIZARD, 4, "Edit")
+    keys(PROGRAM_WIZARD, "Tab")
+    wait_keyboard(PROGRAM_WIZARD, "Button", "Unsichtbar starten")
+    keys(PROGRAM_WIZARD, "space")
+    keys(PROGRAM_WIZARD, "Return")                        # "Fertig"
+    wait_for("the wizard to close", lambda: not window_visible(PROGRAM_WIZARD))
+    program = entry("program", "Auch getippt", "trigger_tool.exe", "", "X", target)
+    rows = store_change("the program-start entry in the store", [system])
+    check(rows == [system, program], f"the store holds {rows}")
+    check(probe("rows", MAIN_TITLE, "0")[1] == "1", "the system-start list does not show its entry")
+    check(probe("rows", MAIN_TITLE, "1")[1] == "1", "the program-start list does not show its entry")
+
+
+def click_then_type(title, text, typed):
+    """Clicks a button and types at once, as a quick user does: one xdotool
+    call, no wait between the click and the keys."""
+    point = clickable_centre(title, text)
+    move_pointer(point)
+    time.sleep(0.3)  # the Wine hover quirk of click_at
+    xdo("click", "1", *(["type", "--delay", "20", "--", typed] if typed else []))
+
+
+def still_answers(title, step):
+    wait_for(f'"{title}" to answer', lambda: probe("answers", title)[1] == "1", timeout=10)
+    page_shown(title, step)
+
+
+@journey
+def typing_at_once_after_each_page_switch_keeps_tolvane_answering(runs):
+    target = windows_path(os.path.join(WORK, "target_tool.exe"))
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+    keys(MAIN_TITLE, "ctrl+s")
+    wait_for("the wizard", lambda: window_visible(SYSTEM_WIZARD))
+    wait_keyboard(SYSTEM_WIZARD)
+    click_then_type(SYSTEM_WIZARD, "Weiter", "Schnell")   # lands in the name field
+    still_answers(SYSTEM_WIZARD, 1)
+    click_then_type(SYSTEM_WIZARD, "Weiter", target)      # in the path field
+    still_answers(SYSTEM_WIZARD, 2)
+    click_then_type(SYSTEM_WIZARD, "Weiter", "xy")        # the precondition list searches
+    still_answers(SYSTEM_WIZARD, 3)
+    click_then_type(SYSTEM_WIZARD, "Weiter", "--schnell")
+    still_answers(SYSTEM_WIZARD, 4)
+    click_then_type(SYSTEM_WIZARD, "Zurück", "ab")
+    still_answers(SYSTEM_WIZARD, 3)
+    click_then_type(SYSTEM_WIZARD, "Zurück", "")
+    still_answers(SYSTEM_WIZARD, 2)
+    click_then_type(SYSTEM_WIZARD, "Weiter", "q")
+    still_answers(SYSTEM_WIZARD, 3)
+    click_then_type(SYSTEM_WIZARD, "Weiter", "")
+    still_answers(SYSTEM_WIZARD, 4)
+    click(SYSTEM_WIZARD, "Fertig")
+    wait_for("the wizard to close", lambda: not window_visible(SYSTEM_WIZARD))
+    rows = wait_for("the entry in the store", dump_store)
+    # What was typed at once went into the fields of the page just shown.
+    check(rows == [entry("system", "Schnell", "", "--schnell", "", target)], f"the store holds {rows}")
+    check(probe("answers", MAIN_TITLE)[1] == "1", "the main window does not answer")
 
 
 if __name__ == "__main__":

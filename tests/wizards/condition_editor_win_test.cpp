@@ -9,6 +9,7 @@
 #include "core/texts.h"
 #include "ui/image_set_win.h"
 #include "wizards/condition_editor_win.h"
+#include "wizards/wizard_test_kit_win.h"
 
 using namespace tolvane;
 
@@ -27,8 +28,6 @@ ConditionDialogs FakeDialogs(Recorded& seen) {
     dialogs.warn = [&seen](HWND, const std::string& text) { seen.warnings.push_back(text); };
     return dialogs;
 }
-
-void Click(HWND frame, int id) { ::SendMessageA(FindControl(frame, id), BM_CLICK, 0, 0); }
 
 void SelectKind(HWND frame, int kind) {
     HWND kinds = FindControl(frame, kIdKindSelector);
@@ -189,4 +188,39 @@ TEST(ConditionEditor, LoadsStoredRowsInTheEditSection) {
     ListView_GetItemText(list, 1, 1, value, sizeof(value));
     EXPECT_STREQ(value, "anna");
     EXPECT_EQ(editor.encode(), text);
+}
+
+TEST_F(AddDialogTest, OpensInTheKindListAndEnterPressesOk) {
+    EXPECT_EQ(FocusedId(), kIdKindSelector);
+    PressKey(dialog.frame(), VK_TAB);
+    EXPECT_EQ(FocusedId(), kIdDigitsField);
+    TypeKeys(dialog.frame(), "45");
+    PressKey(dialog.frame(), VK_RETURN);
+    EXPECT_TRUE(dialog.frame().ended());
+    ASSERT_TRUE(dialog.result().has_value());
+    EXPECT_EQ(*dialog.result(), (ConditionItem{std::string(KindLabel(0)), "45"}));
+}
+
+TEST(ConditionEditor, RemoveThatDisablesItselfHandsTheFocusOn) {
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    Recorded seen;
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(nullptr, "w", 400, 184));
+    HWND panel = frame.addPanel(images, 0, 0, 400, 184, {});
+    ConditionEditor editor(images, FakeDialogs(seen));
+    editor.runAddDialog = [](HWND) { return std::optional<ConditionItem>(ConditionItem{std::string(KindLabel(1)), ""}); };
+    editor.build(panel, ConditionEditor::Place::WizardPage);
+    frame.onCommand = [&](int id, int code, HWND) { editor.onCommand(id, code); };
+    frame.onNotify = [&](const NMHDR& header) { editor.onNotify(header); };
+    frame.show();
+
+    Click(frame.window(), kIdAddCondition);
+    HWND list = FindControl(frame.window(), kIdConditionList);
+    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    Click(frame.window(), kIdRemoveCondition);  // the click puts the focus on "Entfernen"
+    EXPECT_FALSE(Enabled(frame.window(), kIdRemoveCondition));
+    EXPECT_EQ(FocusedId(), kIdAddCondition);
+    // Typing goes on working: Enter presses the focused "Hinzufügen...".
+    PressKey(frame, VK_RETURN);
+    EXPECT_EQ(ListView_GetItemCount(list), 1);
 }

@@ -208,3 +208,48 @@ TEST_F(ProgramWizardTest, ProcessChooserListsFilteredNamesAndTakesTheFirstOnOk) 
     ASSERT_TRUE(empty.result().has_value());
     EXPECT_EQ(*empty.result(), "");
 }
+
+TEST_F(ProgramWizardTest, KeyboardAloneMakesAnEntryByProcessName) {
+    ProgramStartWizard wizard(host, dialogs);
+    ASSERT_TRUE(wizard.create());
+    WizardFrame& frame = wizard.frame();
+    PressKey(frame, VK_RETURN);
+    TypeKeys(frame, "Per Tastatur");
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 2);
+    Type(frame.window(), kIdPath, program);
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 3);
+    EXPECT_EQ(FocusedId(), kIdTriggerApplication);
+    PressKey(frame, VK_RETURN);  // no trigger yet: "Weiter" is disabled
+    EXPECT_EQ(wizard.page(), 3);
+    PressKey(frame, VK_RIGHT);   // the option group: "Prozessname"
+    EXPECT_EQ(FocusedId(), kIdTriggerProcess);
+    PressKey(frame, VK_TAB);
+    EXPECT_EQ(FocusedId(), kIdTrigger);
+    TypeKeys(frame, "notepad.exe");
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 4);
+    EXPECT_EQ(FocusedId(), kIdParameters);
+    PressKey(frame, VK_RETURN);
+    EXPECT_TRUE(frame.ended());
+    ASSERT_EQ(Stored().programStart.size(), 1u);
+    EXPECT_EQ(Stored().programStart[0].entry, (StartEntry{"Per Tastatur", "notepad.exe", "", "", program}));
+}
+
+TEST_F(ProgramWizardTest, ProcessChooserOpensInItsListAndEnterTakesTheChoice) {
+    ProcessChooser chooser(images, {"a.exe", "b.exe"});
+    ASSERT_TRUE(chooser.create(nullptr));
+    EXPECT_EQ(FocusedId(), kIdProcessList);
+    PressKey(chooser.frame(), VK_DOWN);
+    PressKey(chooser.frame(), VK_RETURN);
+    EXPECT_TRUE(chooser.frame().ended());
+    ASSERT_TRUE(chooser.result().has_value());
+    EXPECT_EQ(*chooser.result(), "b.exe");
+
+    ProcessChooser other(images, {"a.exe"});
+    ASSERT_TRUE(other.create(nullptr));
+    PressKey(other.frame(), VK_ESCAPE);
+    EXPECT_TRUE(other.frame().ended());
+    EXPECT_FALSE(other.result().has_value());
+}

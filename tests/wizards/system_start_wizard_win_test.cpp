@@ -227,3 +227,99 @@ TEST_F(WizardTest, EditCancelWritesNothing) {
     SystemStartEdit missing(host, 7, NoDialogs());
     EXPECT_FALSE(missing.create());
 }
+
+TEST_F(WizardTest, EachPageTakesTheFocusInItsFirstField) {
+    host.owner = owner;
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    WizardFrame& frame = wizard.frame();
+    HWND window = frame.window();
+    EXPECT_EQ(::GetActiveWindow(), window);
+    // The intro has no field: "Weiter", so that Enter goes on rather than cancels.
+    EXPECT_EQ(FocusedId(), NavigationRightId(0));
+    Click(window, NavigationRightId(0));
+    EXPECT_EQ(FocusedId(), kIdName);
+    Type(window, kIdName, "n");
+    Click(window, NavigationRightId(1));
+    EXPECT_EQ(FocusedId(), kIdPath);
+    Type(window, kIdPath, program);
+    Click(window, NavigationRightId(2));
+    EXPECT_EQ(FocusedId(), kIdConditionList);
+    Click(window, NavigationRightId(3));
+    EXPECT_EQ(FocusedId(), kIdParameters);
+    Click(window, NavigationLeftId(4));
+    EXPECT_EQ(FocusedId(), kIdConditionList);
+    Click(window, NavigationLeftId(3));
+    Click(window, NavigationLeftId(2));
+    Click(window, kIdAutoName);  // the name field is disabled now
+    Click(window, NavigationLeftId(1));
+    Click(window, NavigationRightId(0));
+    EXPECT_EQ(FocusedId(), kIdAutoName);
+    EXPECT_TRUE(::IsWindowVisible(::GetFocus()));
+}
+
+TEST_F(WizardTest, EnterGoesThroughTheWizardAndDoesNothingWhileWeiterIsDisabled) {
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    WizardFrame& frame = wizard.frame();
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 1);
+    PressKey(frame, VK_RETURN);  // no name yet
+    EXPECT_EQ(wizard.page(), 1);
+    TypeKeys(frame, "Tastatur");
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 2);
+    TypeKeys(frame, "C:\\no-such-file.exe");
+    PressKey(frame, VK_RETURN);
+    EXPECT_EQ(wizard.page(), 2);
+    EXPECT_EQ(FocusedId(), kIdPath);
+    Type(frame.window(), kIdPath, program);
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 3);
+    PressKey(frame, VK_RETURN);
+    ASSERT_EQ(wizard.page(), 4);
+    TypeKeys(frame, "-k");
+    EXPECT_TRUE(app.model.systemStart.empty());
+    PressKey(frame, VK_RETURN);  // "Fertig"
+    EXPECT_TRUE(frame.ended());
+    ASSERT_EQ(Stored().systemStart.size(), 1u);
+    EXPECT_EQ(Stored().systemStart[0].entry, (StartEntry{"Tastatur", "", "-k", "", program}));
+}
+
+TEST_F(WizardTest, TabWalksThePageFieldsThenItsButtonsAndNoOtherPage) {
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    WizardFrame& frame = wizard.frame();
+    HWND window = frame.window();
+    Click(window, NavigationRightId(0));
+    Type(window, kIdName, "n");
+    Click(window, NavigationRightId(1));
+    Type(window, kIdPath, program);
+    Click(window, NavigationRightId(2));
+    Click(window, NavigationRightId(3));
+    ASSERT_EQ(FocusedId(), kIdParameters);
+    std::vector<int> visited;
+    for (int step = 0; step < 5; ++step) {
+        PressKey(frame, VK_TAB);
+        visited.push_back(FocusedId());
+    }
+    EXPECT_EQ(visited, (std::vector<int>{kIdHidden, NavigationLeftId(4), NavigationRightId(4), kIdParameters,
+                                         kIdHidden}));
+}
+
+TEST_F(WizardTest, EditDialogOpensInTheNameAndEnterApplies) {
+    app.model.systemStart.append(StartEntry{"alt", "", "", "", "C:\\alt.exe"});
+    host.owner = owner;
+    SystemStartEdit edit(host, 0, NoDialogs());
+    ASSERT_TRUE(edit.create());
+    WizardFrame& frame = edit.frame();
+    EXPECT_EQ(FocusedId(), kIdName);
+    Type(frame.window(), kIdName, "");
+    PressKey(frame, VK_RETURN);  // "Übernehmen" is disabled without a name
+    EXPECT_FALSE(frame.ended());
+    Type(frame.window(), kIdName, "neu");
+    PressKey(frame, VK_RETURN);
+    EXPECT_TRUE(frame.ended());
+    ASSERT_EQ(Stored().systemStart.size(), 1u);
+    EXPECT_EQ(Stored().systemStart[0].entry, (StartEntry{"neu", "", "", "", "C:\\alt.exe"}));
+}

@@ -2,8 +2,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
 #include "ui/image_set_win.h"
 #include "wizards/wizard_frame_win.h"
+#include "wizards/wizard_test_kit_win.h"
 
 using namespace tolvane;
 
@@ -139,4 +146,90 @@ TEST(WizardFrame, EscapeInAFieldEndsTheLoopLikeTheCloseBox) {
     ::KillTimer(nullptr, timer);
     EXPECT_FALSE(g_escapeTimedOut) << "Escape did not end the window";
     EXPECT_EQ(frame.window(), nullptr);
+}
+
+// Ends the test program if the thread that made it hangs: a key typed while
+// the focus sits on a hidden control looped in the dialog manager for good.
+class HangWatch {
+public:
+    explicit HangWatch(const char* what) : thread_([this, what] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!done_ && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (!done_) {
+            std::fprintf(stderr, "hung: %s\n", what);
+            std::fflush(stderr);
+            std::_Exit(3);
+        }
+    }) {}
+    ~HangWatch() {
+        done_ = true;
+        thread_.join();
+    }
+
+private:
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
+TEST(WizardFrame, KeysTypedWhileTheFocusIsOnAHiddenPageGoToTheShownOne) {
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(nullptr, "Titel", 400, 184));
+    HWND hidden = frame.addPanel(images, 0, 0, 400, 184, {});
+    HWND left = AddButton(hidden, "Abbrechen", 200, 148, 80, 24, 11);
+    HWND shown = frame.addPanel(images, 0, 0, 400, 184, {});
+    HWND field = AddEdit(shown, 20, 90, 160, 20, 21);
+    AddButton(shown, "Weiter", 300, 148, 80, 24, 22);
+    frame.show();
+    EXPECT_EQ(::GetFocus(), field);
+    ::SetFocus(left);  // where a click left it before its page went
+    ::ShowWindow(hidden, SW_HIDE);
+    {
+        HangWatch watch("typing after a page switch");
+        TypeKeys(frame, "ab");
+    }
+    EXPECT_EQ(::GetFocus(), field);
+    EXPECT_EQ(ControlText(field), "ab");
+}
+
+TEST(WizardFrame, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(nullptr, "Titel", 300, 160));
+    HWND panel = frame.addPanel(images, 0, 0, 300, 160, {});
+    HWND field = AddEdit(panel, 20, 60, 100, 20, 5);
+    HWND ok = AddDefaultButton(panel, "OK", 100, 124, 80, 24, IDOK);
+    AddButton(panel, "Abbrechen", 200, 124, 80, 24, IDCANCEL);
+    std::vector<int> pressed;
+    frame.onCommand = [&](int id, int code, HWND) { if (code == BN_CLICKED) pressed.push_back(id); };
+    frame.defaultButton = [] { return static_cast<int>(IDOK); };
+    frame.show();
+    ASSERT_EQ(::GetFocus(), field);
+    PressKey(frame, VK_RETURN);
+    EXPECT_EQ(pressed, std::vector<int>{IDOK});
+    ::EnableWindow(ok, FALSE);
+    PressKey(frame, VK_RETURN);
+    EXPECT_EQ(pressed, std::vector<int>{IDOK});
+    PressKey(frame, VK_TAB);  // skips the disabled "OK"
+    EXPECT_EQ(FocusedId(), IDCANCEL);
+    PressKey(frame, VK_RETURN);  // a focused button takes Enter itself
+    EXPECT_EQ(pressed, (std::vector<int>{IDOK, IDCANCEL}));
+    EXPECT_FALSE(frame.ended());
+}
+
+TEST(WizardFrame, ComingBackFromAnotherWindowRestoresTheFocus) {
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
+    WizardFrame frame;
+    ASSERT_TRUE(frame.create(nullptr, "Titel", 300, 160));
+    HWND panel = frame.addPanel(images, 0, 0, 300, 160, {});
+    AddEdit(panel, 20, 40, 100, 20, 5);
+    HWND second = AddEdit(panel, 20, 70, 100, 20, 6);
+    frame.show();
+    ::SetFocus(second);
+    HWND other = ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    ::SetActiveWindow(other);
+    ::DestroyWindow(other);  // as a closing sub-dialog or message box
+    ::SetActiveWindow(frame.window());
+    EXPECT_EQ(::GetFocus(), second);
 }

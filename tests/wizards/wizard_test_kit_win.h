@@ -36,4 +36,21 @@ inline void Type(HWND frame, int id, const std::string& text) {
     ::SendMessageA(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
 }
 
+// A key as the keyboard delivers it: to the control with the focus (the
+// window itself when none has it), then through the window's own loop.
+inline void PressKey(WizardFrame& frame, UINT key) {
+    HWND target = ::GetFocus() ? ::GetFocus() : frame.window();
+    ::PostMessageA(target, WM_KEYDOWN, key, 1);
+    ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    frame.pump();
+}
+inline void TypeKeys(WizardFrame& frame, const std::string& text) {
+    for (const char c : text) {
+        HWND target = ::GetFocus() ? ::GetFocus() : frame.window();
+        ::PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
+        frame.pump();
+    }
+}
+inline int FocusedId() { return ::GetDlgCtrlID(::GetFocus()); }
+
 }  // namespace tolvane
