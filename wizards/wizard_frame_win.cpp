@@ -146,7 +146,9 @@ void WizardFrame::focusFirst() {
 void WizardFrame::runModal() {
     MSG message{};
     while (!ended_ && ::IsWindow(window_)) {
-        const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        // Wide, so a character typed outside the code page reaches the wide
+        // text fields as it is instead of as "?".
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0) {
             // Leave the quit request for the main loop.
             if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
@@ -159,7 +161,7 @@ void WizardFrame::runModal() {
 
 void WizardFrame::pump() {
     MSG message{};
-    while (!ended_ && ::IsWindow(window_) && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!ended_ && ::IsWindow(window_) && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(message.wParam));
             break;
@@ -170,9 +172,9 @@ void WizardFrame::pump() {
 
 void WizardFrame::deliver(MSG& message) {
     if (handleKeyboard(message)) return;
-    if (::IsDialogMessageA(window_, &message)) return;
+    if (::IsDialogMessageW(window_, &message)) return;
     ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    ::DispatchMessageW(&message);
 }
 
 // Keys for this window reach the dialog manager only while the focus is on
@@ -186,7 +188,7 @@ bool WizardFrame::handleKeyboard(MSG& message) {
     if (!CanHoldFocus(window_, focus)) return true;  // nothing to type into
     message.hwnd = focus;  // where the key would have gone had the focus been there
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
-    const LRESULT code = ::SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    const LRESULT code = ::SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
     HWND fallback = defaultControl();
     const bool defaultUsable = fallback && ::IsWindowVisible(fallback) && ::IsWindowEnabled(fallback);
     switch (DecideEnter((code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0,

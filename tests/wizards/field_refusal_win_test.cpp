@@ -75,6 +75,21 @@ TEST_F(UnstorableText, ANameOutsideTheCodePageIsToldAndNotCommittedThenTheCorrec
     EXPECT_EQ(store_.stored().systemStart[0].entry.name, "Gr\xFC\xDF" "e \x80");
 }
 
+TEST_F(UnstorableText, ATypedCharacterOutsideTheCodePageReachesTheFieldAsItIs) {
+    SystemStartEdit edit(host, 0, Dialogs(conditionWarnings));
+    ASSERT_TRUE(edit.create());
+    HWND field = FindControl(edit.frame().window(), kIdName);
+    ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    // A key typed on the keyboard arrives as a queued character.
+    ASSERT_TRUE(::PostMessageW(field, WM_CHAR, 0x03A9, 1));
+    edit.frame().pump();
+    wchar_t text[8] = {};
+    ::GetWindowTextW(field, text, 8);
+    EXPECT_EQ(std::wstring(text), L"\x03A9") << "not turned into a code-page stand-in on its way";
+    Click(edit.frame().window(), kIdApply);
+    ASSERT_EQ(warnings.size(), 1u) << "and so it is told, not stored";
+}
+
 TEST_F(UnstorableText, APastedLineBreakInTheParametersIsRefusedNotCut) {
     SystemStartEdit edit(host, 0, Dialogs(conditionWarnings));
     ASSERT_TRUE(edit.create());
