@@ -32,6 +32,20 @@ run_suite() {  # name, ctest arguments...
   failed=$((failed + bad))
 }
 
+run_journeys() {  # log name, journey names (none: all)
+  local log="$logs/$1.log"; shift
+  python3 "$root/tests/journeys/journeys.py" "$@" >"$log" 2>&1 || true
+  cat "$log"
+  local line
+  if line=$(grep -E '^journeys: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1); then
+    passed=$((passed + $(sed -E 's/journeys: ([0-9]+) passed.*/\1/' <<<"$line")))
+    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
+  else
+    echo "test: the journeys did not report their results" >&2
+    failed=$((failed + 1))
+  fi
+}
+
 echo "== native build and unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 "$root/scripts/build.sh" native
 run_suite native --test-dir "$TOLVANE_BUILD/native" -j2
@@ -59,6 +73,8 @@ cp "$TOLVANE_BUILD/win/tests/engine/tolvane_marker_helper64.exe" "$WINEPREFIX/dr
 tolvane_start_wineserver
 tolvane_prime_display
 TOLVANE_EXPECT_WOW64=1 run_suite win64 --test-dir "$TOLVANE_BUILD/win" -R '^(system_folder_win_test|engine_e2e_win_test)$'
+# The watcher and the process chooser where 64-bit processes run beside Tolvane.
+run_journeys journeys64 program_start_by_process_name_from_the_chooser
 WINEPREFIX=$TOLVANE_PREFIX64 wineserver -k >/dev/null 2>&1 || true
 tolvane_use_prefix32
 
@@ -72,17 +88,7 @@ WINEPREFIX=$TOLVANE_PREFIX144 wineserver -k >/dev/null 2>&1 || true
 tolvane_use_prefix32
 
 echo "== user journeys under Wine"
-journeys_log="$logs/journeys.log"
-python3 "$root/tests/journeys/journeys.py" >"$journeys_log" 2>&1 || true
-cat "$journeys_log"
-if line=$(grep -E '^journeys: [0-9]+ passed, [0-9]+ failed' "$journeys_log" | tail -n 1); then
-  passed=$((passed + $(sed -E 's/journeys: ([0-9]+) passed.*/\1/' <<<"$line")))
-  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
-else
-  echo "test: the journeys did not report their results" >&2
-  failed=$((failed + 1))
-fi
-
+run_journeys journeys
 echo
 echo "tests: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
