@@ -20,6 +20,7 @@
 #include "wizards/condition_editor_win.h"
 #include "wizards/entry_parts_win.h"
 #include "wizards/system_start_wizard_win.h"
+#include "wizards/wizard_test_kit_win.h"
 
 using namespace tolvane;
 
@@ -101,14 +102,6 @@ std::vector<int> IconImageWidths(int id) {
     if (::SizeofResource(self, found) < static_cast<DWORD>(6 + 14 * count)) return widths;
     for (int index = 0; index < count; ++index) widths.push_back(bytes[6 + 14 * index] ? bytes[6 + 14 * index] : 256);
     return widths;
-}
-
-ConditionDialogs NoDialogs() {
-    ConditionDialogs dialogs;
-    dialogs.chooseFile = [](HWND) { return std::string(); };
-    dialogs.chooseFolder = [](HWND) { return std::string(); };
-    dialogs.warn = [](HWND, const std::string&) {};
-    return dialogs;
 }
 
 class DisplayScale : public ::testing::Test {

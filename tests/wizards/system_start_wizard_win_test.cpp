@@ -19,14 +19,6 @@ using namespace tolvane;
 
 namespace {
 
-ConditionDialogs NoDialogs() {
-    ConditionDialogs dialogs;
-    dialogs.chooseFile = [](HWND) { return std::string(); };
-    dialogs.chooseFolder = [](HWND) { return std::string(); };
-    dialogs.warn = [](HWND, const std::string&) {};
-    return dialogs;
-}
-
 // Keeps the prefix's store aside and puts it back afterwards; the app under
 // test saves into the real store file.
 class WizardTest : public ::testing::Test {

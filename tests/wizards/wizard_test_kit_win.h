@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "wizards/condition_editor_win.h"
 #include "wizards/wizard_frame_win.h"
 
 namespace tolvane {
@@ -23,6 +24,15 @@ inline std::string MakeEmptyTempFile(const char* name) {
     if (file == INVALID_HANDLE_VALUE) return {};
     ::CloseHandle(file);
     return path;
+}
+
+// Choosers that are cancelled and warnings nobody reads.
+inline ConditionDialogs NoDialogs() {
+    ConditionDialogs dialogs;
+    dialogs.chooseFile = [](HWND) { return std::string(); };
+    dialogs.chooseFolder = [](HWND) { return std::string(); };
+    dialogs.warn = [](HWND, const std::string&) {};
+    return dialogs;
 }
 
 inline void Click(HWND frame, int id) { ::SendMessageA(FindControl(frame, id), BM_CLICK, 0, 0); }
