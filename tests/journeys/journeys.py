@@ -93,12 +93,17 @@ def removal_asks_and_saves_at_once(runs):
 SYSTEM_WIZARD = "Assistent f*"  # "Assistent für neuen Systemstart..."
 
 
+def open_wizard(shortcut, title):
+    """Opens a new-entry wizard from the main window with its shortcut."""
+    focus(MAIN_TITLE)
+    keys(MAIN_TITLE, shortcut)
+    wait_for(f'the wizard "{title}"', lambda: window_visible(title))
+
+
 def open_wizard_past_name_and_path(shortcut, title, name, target):
     """Opens a new-entry wizard with its shortcut and fills the intro, name and
     path steps as a user does; leaves it on step 3."""
-    focus(MAIN_TITLE)
-    keys(MAIN_TITLE, shortcut)
-    wait_for("the wizard", lambda: window_visible(title))
+    open_wizard(shortcut, title)
     click(title, "Weiter")                    # intro
     page_shown(title, 1)
     click_nth(title, "Edit", 0)
@@ -253,21 +258,24 @@ def enter_to_page(title, step, window_class=None):
         wait_keyboard(title, window_class)
 
 
+def enter_name_and_path(title, name, target):
+    """From the intro, with the keyboard alone: the name and the path typed,
+    each step left with Enter; leaves the path typed on step 2."""
+    wait_keyboard(title, "Button", "Weiter")     # the intro has no field
+    enter_to_page(title, 1, "Edit")
+    type_text(title, name)
+    enter_to_page(title, 2, "Edit")
+    type_text(title, target)
+
+
 @journey
 def keyboard_alone_creates_a_system_and_a_program_start_entry(runs):
     target = windows_path(os.path.join(WORK, "target_tool.exe"))
     run = Tolvane()
     runs.append(run)
     wait_for("the main window", lambda: window_visible(MAIN_TITLE))
-    focus(MAIN_TITLE)
-
-    keys(MAIN_TITLE, "ctrl+s")
-    wait_for("the system-start wizard", lambda: window_visible(SYSTEM_WIZARD))
-    wait_keyboard(SYSTEM_WIZARD, "Button", "Weiter")     # the intro has no field
-    enter_to_page(SYSTEM_WIZARD, 1, "Edit")
-    type_text(SYSTEM_WIZARD, "Getippt")
-    enter_to_page(SYSTEM_WIZARD, 2, "Edit")
-    type_text(SYSTEM_WIZARD, target)
+    open_wizard("ctrl+s", SYSTEM_WIZARD)
+    enter_name_and_path(SYSTEM_WIZARD, "Getippt", target)
     enter_to_page(SYSTEM_WIZARD, 3, "SysListView32")
     keys(SYSTEM_WIZARD, "Tab")                            # "Hinzufügen..."
     wait_keyboard(SYSTEM_WIZARD, "Button", "Hinzufügen...")
@@ -290,14 +298,8 @@ def keyboard_alone_creates_a_system_and_a_program_start_entry(runs):
     rows = wait_for("the system-start entry in the store", dump_store)
     check(rows == [system], f"the store holds {rows}")
 
-    focus(MAIN_TITLE)
-    keys(MAIN_TITLE, "ctrl+p")
-    wait_for("the program-start wizard", lambda: window_visible(PROGRAM_WIZARD))
-    wait_keyboard(PROGRAM_WIZARD, "Button", "Weiter")
-    enter_to_page(PROGRAM_WIZARD, 1, "Edit")
-    type_text(PROGRAM_WIZARD, "Auch getippt")
-    enter_to_page(PROGRAM_WIZARD, 2, "Edit")
-    type_text(PROGRAM_WIZARD, target)
+    open_wizard("ctrl+p", PROGRAM_WIZARD)
+    enter_name_and_path(PROGRAM_WIZARD, "Auch getippt", target)
     enter_to_page(PROGRAM_WIZARD, 3)
     wait_keyboard(PROGRAM_WIZARD, "Button", "Anwendung")
     keys(PROGRAM_WIZARD, "Right")                         # the other option
@@ -337,9 +339,7 @@ def typing_at_once_after_each_page_switch_keeps_tolvane_answering(runs):
     run = Tolvane()
     runs.append(run)
     wait_for("the main window", lambda: window_visible(MAIN_TITLE))
-    focus(MAIN_TITLE)
-    keys(MAIN_TITLE, "ctrl+s")
-    wait_for("the wizard", lambda: window_visible(SYSTEM_WIZARD))
+    open_wizard("ctrl+s", SYSTEM_WIZARD)
     wait_keyboard(SYSTEM_WIZARD)
     click_then_type(SYSTEM_WIZARD, "Weiter", "Schnell")   # lands in the name field
     still_answers(SYSTEM_WIZARD, 1)
