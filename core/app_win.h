@@ -1,5 +1,5 @@
-// Run-wide state of the one Tolvane process and the start-up, main loop and
-// shutdown around it. Everything runs on the one thread that owns the windows.
+// Run-wide state of the one Tolvane process, shared by the windows and the
+// wizards. Everything runs on the one thread that owns the windows.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,7 @@
 #include "core/entry_store.h"
 #include "core/pass_clock.h"
 #include "core/start_entry.h"
-#include "ui/message_box_win.h"
+#include "core/message_box_win.h"
 
 namespace tolvane {
 
@@ -38,12 +38,5 @@ struct App {
     // was locked at start, once it can be read; true when it was.
     bool loadStoreIfNowReadable(std::uint32_t now);
 };
-
-// Path of the store file in the user's profile folder, in UTF-8; empty when
-// the profile folder cannot be found.
-std::string StoreFilePath();
-
-// Start-up, main loop and shutdown; returns the process exit code.
-int RunTolvane(HINSTANCE instance, const char* commandLine);
 
 }  // namespace tolvane

@@ -1,7 +1,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "core/app_win.h"
+#include "core/store_location_win.h"
+#include "core/entry_store.h"
 #include "core/wide_text_win.h"
 
 namespace tolvane {

@@ -15,7 +15,7 @@
 #include "ui/icon_menu_win.h"
 #include "ui/image_set_win.h"
 #include "ui/link_control_win.h"
-#include "ui/message_box_win.h"
+#include "core/message_box_win.h"
 
 namespace tolvane {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/app_win.h"
+#include "core/store_location_win.h"
 #include "core/entry_store.h"
 #include "core/store_leftovers_win.h"
 #include "core/wide_text_win.h"

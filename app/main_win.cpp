@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "core/app_win.h"
+#include "app/run_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Nothing may escape into the system's start-up code.

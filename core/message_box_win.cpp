@@ -1,4 +1,4 @@
-#include "ui/message_box_win.h"
+#include "core/message_box_win.h"
 
 #include <vector>
 

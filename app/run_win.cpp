@@ -1,4 +1,4 @@
-#include "core/app_win.h"
+#include "app/run_win.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -13,8 +13,10 @@
 #include "ui/single_instance_win.h"
 #include "ui/window_snap_win.h"
 
+#include "core/app_win.h"
 #include "core/startup_trace_win.h"
 #include "core/store_leftovers_win.h"
+#include "core/store_location_win.h"
 #include "core/wide_text_win.h"
 #include "engine/process_list_win.h"
 #include "engine/start_engine_win.h"
