@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,13 @@ public:
     // temporary name, so the destination is either whole or absent.
     virtual FileStatus copyNew(const std::string& from, const std::string& to) = 0;
     virtual bool exists(const std::string& path) = 0;
+    // Adds the bytes at the end of the file, making it when it is missing.
+    // Nothing is written when the file cannot be opened (locked, read-only).
+    virtual FileStatus append(const std::string& path, std::string_view bytes) = 0;
+    // Size in bytes; none when the file is missing or cannot be asked.
+    virtual std::optional<std::uint64_t> size(const std::string& path) = 0;
+    // Renames `from` to `to`, replacing a file of that name.
+    virtual FileStatus moveReplacing(const std::string& from, const std::string& to) = 0;
 };
 
 // Plain files of the host system (POSIX natively, Win32 on Windows).

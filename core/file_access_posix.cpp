@@ -86,6 +86,24 @@ public:
         struct stat info {};
         return ::stat(path.c_str(), &info) == 0;
     }
+
+    FileStatus append(const std::string& path, std::string_view bytes) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        if (fd < 0) return LastError();
+        const FileStatus status = WriteAll(fd, bytes);
+        ::close(fd);
+        return status;
+    }
+
+    std::optional<std::uint64_t> size(const std::string& path) override {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+        return static_cast<std::uint64_t>(info.st_size);
+    }
+
+    FileStatus moveReplacing(const std::string& from, const std::string& to) override {
+        return ::rename(from.c_str(), to.c_str()) == 0 ? FileStatus{} : LastError();
+    }
 };
 
 }  // namespace

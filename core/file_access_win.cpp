@@ -96,6 +96,30 @@ public:
     bool exists(const std::string& path) override {
         return ::GetFileAttributesW(WideOfUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
     }
+
+    FileStatus append(const std::string& path, std::string_view bytes) override {
+        // Shared for reading and writing: an editor showing the file does not
+        // stop the next line.
+        UniqueFileHandle file(::CreateFileW(WideOfUtf8(path).c_str(), FILE_APPEND_DATA,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return LastError();
+        return WriteAll(file.get(), bytes);
+    }
+
+    std::optional<std::uint64_t> size(const std::string& path) override {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExW(WideOfUtf8(path).c_str(), GetFileExInfoStandard, &data) ||
+            (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            return std::nullopt;
+        return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    }
+
+    FileStatus moveReplacing(const std::string& from, const std::string& to) override {
+        if (!::MoveFileExW(WideOfUtf8(from).c_str(), WideOfUtf8(to).c_str(), MOVEFILE_REPLACE_EXISTING))
+            return LastError();
+        return {};
+    }
 };
 
 }  // namespace

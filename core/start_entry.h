@@ -38,6 +38,9 @@ struct EntryRow {
     std::uint32_t pending = 0;
     // Index of the row icon in the window layer's image list; -1 when none.
     int image = -1;
+    // Set once the history has told that this row waits, so it tells it
+    // once per run and not at every pass.
+    bool waitNoted = false;
 };
 
 class EntryList {

@@ -1,5 +1,6 @@
 #include "engine/precondition_eval.h"
 
+#include "core/cp1252.h"
 #include "core/pass_clock.h"
 #include "core/precondition_text.h"
 
@@ -13,35 +14,67 @@ std::int64_t ThresholdBytes(std::string_view value) {
     return static_cast<std::int64_t>(ReadLenientNumber(value)) * kBytesPerMegabyte;
 }
 
-ItemOutcome WaitingTime(std::string_view value, std::uint32_t programStartTime, SystemMeasures& measures) {
+// Whole megabytes, rounded down, as the thresholds are given.
+std::string Megabytes(std::int64_t bytes, const char* what) {
+    return std::to_string(bytes / kBytesPerMegabyte) + " MB " + what;
+}
+
+void WaitingTime(ItemReading& reading, std::uint32_t programStartTime, SystemMeasures& measures) {
     const std::int32_t elapsed = TickDifference(measures.tickCount(), programStartTime);
     // In 64 bits: a product wrapped to 32 bits would let a wait of 25 days or
     // more (beyond what the tick difference can measure) end at once.
-    const std::int64_t needed = static_cast<std::int64_t>(ReadLenientNumber(value)) * 1000;
-    return elapsed >= needed ? ItemOutcome::Holds : ItemOutcome::NotYet;
+    const std::int64_t needed = static_cast<std::int64_t>(ReadLenientNumber(reading.value)) * 1000;
+    reading.measured = "seit " + std::to_string(elapsed < 0 ? 0 : elapsed / 1000) + " s";
+    if (elapsed >= needed) return;
+    reading.outcome = ItemOutcome::NotYet;
+    const std::int64_t left = (needed - elapsed + 999) / 1000;  // a started second counts
+    reading.secondsLeft = static_cast<std::int32_t>(left > INT32_MAX ? INT32_MAX : left);
+}
+
+void Compare(ItemReading& reading, std::int64_t figure, bool used) {
+    const bool below = reading.kind == kDiskFreeBelow || reading.kind == kDiskUsedBelow ||
+                       reading.kind == kMemoryFreeBelow || reading.kind == kMemoryUsedBelow;
+    const std::int64_t threshold = ThresholdBytes(reading.value);
+    reading.measured = Megabytes(figure, used ? "belegt" : "frei");
+    reading.outcome = HoldsWhen(below ? figure <= threshold : figure >= threshold);
+}
+
+const char* PathText(PathKind kind) {
+    switch (kind) {
+    case PathKind::File:
+        return "Datei vorhanden";
+    case PathKind::Directory:
+        return "Verzeichnis vorhanden";
+    case PathKind::Missing:
+        break;
+    }
+    return "nicht vorhanden";
 }
 
 }  // namespace
 
-ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t programStartTime,
-                              SystemMeasures& measures) {
+ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t programStartTime,
+                          SystemMeasures& measures) {
+    ItemReading reading{kind, std::string(value), ItemOutcome::Holds, {}, 0};
     switch (kind) {
     case kWaitSeconds:
-        return WaitingTime(value, programStartTime, measures);
+        WaitingTime(reading, programStartTime, measures);
+        break;
     case kInternetOnline:
-        return HoldsWhen(measures.internetConnected());
-    case kInternetOffline:
-        return HoldsWhen(!measures.internetConnected());
+    case kInternetOffline: {
+        const bool connected = measures.internetConnected();
+        reading.measured = connected ? "verbunden" : "nicht verbunden";
+        reading.outcome = HoldsWhen(connected == (kind == kInternetOnline));
+        break;
+    }
     case kDiskFreeBelow:
     case kDiskFreeAbove:
     case kDiskUsedBelow:
     case kDiskUsedAbove: {
         const DiskFigures disk = measures.diskC();
         const bool used = kind == kDiskUsedBelow || kind == kDiskUsedAbove;
-        const std::int64_t figure = used ? disk.totalBytes - disk.freeBytes : disk.freeBytes;
-        const std::int64_t threshold = ThresholdBytes(value);
-        const bool below = kind == kDiskFreeBelow || kind == kDiskUsedBelow;
-        return HoldsWhen(below ? figure <= threshold : figure >= threshold);
+        Compare(reading, used ? disk.totalBytes - disk.freeBytes : disk.freeBytes, used);
+        break;
     }
     case kMemoryFreeBelow:
     case kMemoryFreeAbove:
@@ -50,41 +83,67 @@ ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t pr
         const MemoryFigures memory = measures.memory();
         const bool used = kind == kMemoryUsedBelow || kind == kMemoryUsedAbove;
         const auto available = static_cast<std::int64_t>(memory.availableBytes);
-        const std::int64_t figure = used ? static_cast<std::int64_t>(memory.totalBytes) - available : available;
-        const std::int64_t threshold = ThresholdBytes(value);
-        const bool below = kind == kMemoryFreeBelow || kind == kMemoryUsedBelow;
-        return HoldsWhen(below ? figure <= threshold : figure >= threshold);
+        Compare(reading, used ? static_cast<std::int64_t>(memory.totalBytes) - available : available, used);
+        break;
     }
     case kFileExists:
-        return HoldsWhen(measures.probePath(value) == PathKind::File);
     case kFileMissing:
-        return HoldsWhen(measures.probePath(value) != PathKind::File);
     case kDirectoryExists:
-        return HoldsWhen(measures.probePath(value) == PathKind::Directory);
-    case kDirectoryMissing:
-        return HoldsWhen(measures.probePath(value) != PathKind::Directory);
-    case kUserNameIs:
-        return HoldsWhen(measures.userName() == value);
-    default:
-        return ItemOutcome::Holds;
+    case kDirectoryMissing: {
+        const PathKind found = measures.probePath(value);
+        reading.measured = PathText(found);
+        const PathKind wanted = kind == kFileExists || kind == kFileMissing ? PathKind::File : PathKind::Directory;
+        reading.outcome = HoldsWhen((found == wanted) == (kind == kFileExists || kind == kDirectoryExists));
+        break;
     }
+    case kUserNameIs: {
+        const std::string name = measures.userName();
+        reading.measured = Cp1252ToUtf8(name);
+        reading.outcome = HoldsWhen(name == value);
+        break;
+    }
+    default:
+        break;
+    }
+    return reading;
+}
+
+ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t programStartTime,
+                              SystemMeasures& measures) {
+    return ReadCondition(kind, value, programStartTime, measures).outcome;
+}
+
+EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
+                                     SystemMeasures& measures) {
+    for (const ConditionItem& item : DecodeConditions(conditionText)) {
+        const std::optional<int> kind = FindConditionKind(item.label);
+        if (!kind) continue;
+        ItemReading reading = ReadCondition(*kind, item.value, programStartTime, measures);
+        switch (reading.outcome) {
+        case ItemOutcome::Holds:
+            break;
+        case ItemOutcome::NotYet:
+            return {EntryOutcome::Waiting, std::move(reading)};
+        case ItemOutcome::Fails:
+            return {EntryOutcome::Failed, std::move(reading)};
+        }
+    }
+    return {EntryOutcome::Start, std::nullopt};
 }
 
 EntryOutcome EvaluateEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
                                         SystemMeasures& measures) {
+    return JudgeEntryPreconditions(conditionText, programStartTime, measures).outcome;
+}
+
+std::vector<ItemReading> CheckPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
+                                            SystemMeasures& measures) {
+    std::vector<ItemReading> readings;
     for (const ConditionItem& item : DecodeConditions(conditionText)) {
         const std::optional<int> kind = FindConditionKind(item.label);
-        if (!kind) continue;
-        switch (EvaluateCondition(*kind, item.value, programStartTime, measures)) {
-        case ItemOutcome::Holds:
-            break;
-        case ItemOutcome::NotYet:
-            return EntryOutcome::Waiting;
-        case ItemOutcome::Fails:
-            return EntryOutcome::Failed;
-        }
+        if (kind) readings.push_back(ReadCondition(*kind, item.value, programStartTime, measures));
     }
-    return EntryOutcome::Start;
+    return readings;
 }
 
 }  // namespace tolvane

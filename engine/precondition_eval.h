@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/path_probe.h"
 
@@ -40,13 +42,42 @@ enum class EntryOutcome { Start, Waiting, Failed };
 
 inline constexpr std::int64_t kBytesPerMegabyte = 1024 * 1024;
 
+// One item evaluated, with what was measured for it, so the pass, the
+// history and the check view all explain the same decision.
+struct ItemReading {
+    int kind = 0;
+    std::string value;  // as stored (Windows-1252)
+    ItemOutcome outcome = ItemOutcome::Holds;
+    // The figure read now, as short German UTF-8 text: "4211 MB frei",
+    // "verbunden", "Datei vorhanden", the user's name, "seit 12 s".
+    std::string measured;
+    // Seconds until a waiting time has passed; 0 unless the outcome is NotYet.
+    std::int32_t secondsLeft = 0;
+};
+
 // One item of a known kind (0..15) with its value text.
+ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t programStartTime,
+                          SystemMeasures& measures);
 ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t programStartTime,
                               SystemMeasures& measures);
 
+// The outcome of an entry and the item that decided it (the one that waits
+// or fails; none when the entry may start).
+struct EntryVerdict {
+    EntryOutcome outcome = EntryOutcome::Start;
+    std::optional<ItemReading> deciding;
+};
+
 // Walks the items in stored order and stops at the first that does not hold.
 // Items with an unknown label count as holding.
+EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
+                                     SystemMeasures& measures);
 EntryOutcome EvaluateEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
                                         SystemMeasures& measures);
+
+// Every item of a known kind, in stored order, without stopping: what the
+// user sees when checking an entry. Changes nothing.
+std::vector<ItemReading> CheckPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
+                                            SystemMeasures& measures);
 
 }  // namespace tolvane

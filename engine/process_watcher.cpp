@@ -50,15 +50,15 @@ void ProcessWatcher::takeFirstSnapshot(ProcessSource& source) {
     refresh(source, nullptr);
 }
 
-void ProcessWatcher::watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher) {
+void ProcessWatcher::watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher,
+                                        StartEvents& events) {
     fresh_.clear();
     refresh(source, &fresh_);
     for (const std::string& path : fresh_) {
         for (std::size_t row = 0; row < programStart.size(); ++row) {
             if (!TriggerMatches(programStart[row].entry.condition, path)) continue;
             // A copy: starting may hand control to the shell for a while.
-            const StartEntry entry = programStart[row].entry;
-            launcher.start(entry.path, entry.parameters, IsHidden(entry));
+            LaunchEntry({StartCause::Trigger, programStart[row].entry, {}, path, 0}, launcher, events);
         }
     }
 }

@@ -16,6 +16,7 @@
 
 #include "core/path_text.h"
 #include "core/start_entry.h"
+#include "engine/start_events.h"
 #include "engine/start_target.h"
 
 namespace tolvane {
@@ -52,7 +53,8 @@ public:
     // Everything running now is known and never fires.
     void takeFirstSnapshot(ProcessSource& source);
     // One watcher pass: starts the entries of every newly seen path.
-    void watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher);
+    void watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher,
+                            StartEvents& events = NoStartEvents());
 
     bool isKnown(std::string_view path) const { return running_.count(std::string(path)) != 0; }
     std::size_t knownPathCount() const { return running_.size(); }

@@ -19,6 +19,11 @@ public:
     void runStartPass(EntryModel& model, bool systemStartMode, std::uint32_t programStartTime) {
         engine_.runStartPass(model, systemStartMode, programStartTime);
     }
+    LaunchResult startNow(const StartEntry& entry) { return engine_.startNow(entry); }
+    std::vector<ItemReading> checkPreconditions(const StartEntry& entry, std::uint32_t programStartTime) {
+        return engine_.checkPreconditions(entry, programStartTime);
+    }
+    void tell(StartEvents& events) { engine_.tell(events); }
 
 private:
     // Declared before the engine, which holds references to them.

@@ -1,25 +1,36 @@
 #include "engine/start_pass.h"
 
+#include "core/pass_clock.h"
+
 namespace tolvane {
 
 void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, SystemMeasures& measures,
-                        Launcher& launcher) {
+                        Launcher& launcher, StartEvents& events) {
     // The shell may pump window messages inside a start, and a handler may
     // change the list: the row is indexed afresh and its mark cleared before
     // the start, so a shifted list can never cost another row its mark.
     for (std::size_t row = 0; row < systemStart.size(); ++row) {
         if (systemStart[row].pending == 0) continue;
         const StartEntry entry = systemStart[row].entry;
-        switch (EvaluateEntryPreconditions(entry.condition, programStartTime, measures)) {
+        EntryVerdict verdict = JudgeEntryPreconditions(entry.condition, programStartTime, measures);
+        switch (verdict.outcome) {
         case EntryOutcome::Waiting:
+            if (!systemStart[row].waitNoted) {
+                systemStart[row].waitNoted = true;
+                events.waiting(entry, *verdict.deciding);
+            }
             break;
         case EntryOutcome::Failed:
             systemStart[row].pending = 0;
+            events.ruledOut(entry, *verdict.deciding);
             break;
-        case EntryOutcome::Start:
+        case EntryOutcome::Start: {
             systemStart[row].pending = 0;
-            launcher.start(entry.path, entry.parameters, IsHidden(entry));
+            StartReport report{StartCause::SystemStart, entry, {}, {}, 0};
+            report.msSinceStart = TickDifference(measures.tickCount(), programStartTime);
+            LaunchEntry(std::move(report), launcher, events);
             break;
+        }
         }
     }
 }

@@ -6,11 +6,12 @@
 
 #include "core/start_entry.h"
 #include "engine/precondition_eval.h"
+#include "engine/start_events.h"
 #include "engine/start_target.h"
 
 namespace tolvane {
 
 void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, SystemMeasures& measures,
-                        Launcher& launcher);
+                        Launcher& launcher, StartEvents& events = NoStartEvents());
 
 }  // namespace tolvane

@@ -4,15 +4,22 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tolvane {
 
+// 0 when the target was started, otherwise the system's error code of the
+// last way tried (never 0 for a failure).
+struct LaunchResult {
+    std::uint32_t error = 0;
+    bool ok() const { return error == 0; }
+};
+
 struct Launcher {
     virtual ~Launcher() = default;
-    // Success is reported but callers do not act on it: a failed start is silent.
-    virtual bool start(const std::string& target, const std::string& parameters, bool hidden) = 0;
+    virtual LaunchResult start(const std::string& target, const std::string& parameters, bool hidden) = 0;
 };
 
 // The target in double quotes (left alone when it already starts with one),

@@ -10,6 +10,12 @@ namespace tolvane {
 
 namespace {
 
+// The last error, never 0: a failure without a code still counts as one.
+std::uint32_t LastError() {
+    const DWORD error = ::GetLastError();
+    return error != 0 ? error : ERROR_GEN_FAILURE;
+}
+
 bool CreateTargetProcess(const std::string& target, const std::string& parameters, bool hidden) {
     std::string commandLine = BuildCommandLine(target, parameters);
     STARTUPINFOA startup{};
@@ -25,7 +31,7 @@ bool CreateTargetProcess(const std::string& target, const std::string& parameter
     return true;
 }
 
-bool OpenWithShell(const std::string& target, const std::string& parameters, bool hidden) {
+LaunchResult OpenWithShell(const std::string& target, const std::string& parameters, bool hidden) {
     const std::string folder = WorkingDirectoryOf(target);
     SHELLEXECUTEINFOA execute{};
     execute.cbSize = sizeof execute;
@@ -36,16 +42,17 @@ bool OpenWithShell(const std::string& target, const std::string& parameters, boo
     execute.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     execute.nShow = hidden ? SW_HIDE : SW_SHOWNORMAL;
-    if (!::ShellExecuteExA(&execute)) return false;
+    if (!::ShellExecuteExA(&execute)) return {LastError()};
     UniqueKernelHandle process(execute.hProcess);
-    return true;
+    return {};
 }
 
 }  // namespace
 
-bool StartTarget(const std::string& target, const std::string& parameters, bool hidden) {
+LaunchResult StartTarget(const std::string& target, const std::string& parameters, bool hidden) {
     const std::string path = PathAsTheUserSeesIt(target);
-    return CreateTargetProcess(path, parameters, hidden) || OpenWithShell(path, parameters, hidden);
+    if (CreateTargetProcess(path, parameters, hidden)) return {};
+    return OpenWithShell(path, parameters, hidden);
 }
 
 }  // namespace tolvane

@@ -9,10 +9,11 @@ namespace tolvane {
 
 // First as a process from the quoted target plus parameters; when that fails
 // (a document, a folder), with the shell's "Open" in the target's folder.
-bool StartTarget(const std::string& target, const std::string& parameters, bool hidden);
+// A failure carries the shell's error, the last way tried.
+LaunchResult StartTarget(const std::string& target, const std::string& parameters, bool hidden);
 
 struct WinLauncher : Launcher {
-    bool start(const std::string& target, const std::string& parameters, bool hidden) override {
+    LaunchResult start(const std::string& target, const std::string& parameters, bool hidden) override {
         return StartTarget(target, parameters, hidden);
     }
 };

@@ -54,6 +54,23 @@ public:
     bool exists(const std::string& path) override {
         return files.count(path) || locked.count(path) || directories.count(path);
     }
+    FileStatus append(const std::string& path, std::string_view bytes) override {
+        if (locked.count(path) || heldWithoutSharing.count(path)) return {32};
+        files[path] += bytes;
+        return {};
+    }
+    std::optional<std::uint64_t> size(const std::string& path) override {
+        const auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return it->second.size();
+    }
+    FileStatus moveReplacing(const std::string& from, const std::string& to) override {
+        const auto it = files.find(from);
+        if (it == files.end()) return {2};
+        files[to] = std::move(it->second);
+        files.erase(from);
+        return {};
+    }
 };
 
 const std::string kPath = "profile/tolvane.boot";

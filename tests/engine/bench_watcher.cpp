@@ -16,7 +16,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 struct NullLauncher : Launcher {
-    bool start(const std::string&, const std::string&, bool) override { return true; }
+    LaunchResult start(const std::string&, const std::string&, bool) override { return {}; }
 };
 
 // Counts path reads without the fake's linear search, so only the watcher's

@@ -17,7 +17,7 @@ using namespace tolvane::testing;
 namespace {
 
 struct NullLauncher : Launcher {
-    bool start(const std::string&, const std::string&, bool) override { return true; }
+    LaunchResult start(const std::string&, const std::string&, bool) override { return {}; }
 };
 
 double Millis(LARGE_INTEGER begin, LARGE_INTEGER end) {

@@ -241,9 +241,9 @@ TEST(WinStartTarget, StartsProgramsWithBlanksParametersAndHidden) {
     ASSERT_TRUE(CopyMarkerHelper(helper));
     const std::string marker = scratch.path() + "\\marker.txt";
     UseMarkerFile(marker);
-    ASSERT_TRUE(StartTarget(helper, "-a \"b c\"", false));
+    ASSERT_TRUE(StartTarget(helper, "-a \"b c\"", false).ok());
     ASSERT_EQ(WaitForMarkers(marker, 1).size(), 1u);
-    ASSERT_TRUE(StartTarget(helper, "", true));
+    ASSERT_TRUE(StartTarget(helper, "", true).ok());
     const auto lines = WaitForMarkers(marker, 2);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].module, helper);
@@ -276,7 +276,7 @@ TEST(WinStartTarget, OpensDocumentsInTheirFolderAndFailsSilently) {
     WriteFile(document, "x");
     const std::string marker = scratch.path() + "\\marker.txt";
     UseMarkerFile(marker);
-    EXPECT_TRUE(StartTarget(document, "", false));
+    EXPECT_TRUE(StartTarget(document, "", false).ok());
     const auto lines = WaitForMarkers(marker, 1);
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tvtest");
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "tvtestfile");
@@ -285,8 +285,12 @@ TEST(WinStartTarget, OpensDocumentsInTheirFolderAndFailsSilently) {
     // The working folder is the document's, with or without the final backslash.
     EXPECT_EQ(lines[0].folder.substr(0, folder.size()), folder);
 
-    EXPECT_FALSE(StartTarget(scratch.path() + "\\missing.exe", "", false));
-    EXPECT_FALSE(StartTarget(scratch.path() + "\\unknown.nothingregistered", "", false)) << "no error box";
+    // A failure carries the system's reason.
+    EXPECT_EQ(StartTarget(scratch.path() + "\\missing.exe", "", false).error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    WriteFile(scratch.path() + "\\unknown.nothingregistered", "x");
+    const LaunchResult unknown = StartTarget(scratch.path() + "\\unknown.nothingregistered", "", false);
+    EXPECT_FALSE(unknown.ok()) << "no error box";
+    EXPECT_NE(unknown.error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "the file exists; no program takes it";
 }
 
 TEST(WinProcesses, ListingGivesIdsAndCreationTimesWithoutOpening) {

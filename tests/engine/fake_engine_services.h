@@ -43,13 +43,14 @@ struct Start {
 
 struct RecordingLauncher : Launcher {
     std::vector<Start> starts;
-    bool result = true;
+    // The system's error code the starts fail with; 0: they succeed.
+    std::uint32_t error = 0;
     // Runs inside a start, as window messages the shell pumps there would.
     std::function<void()> duringStart;
-    bool start(const std::string& target, const std::string& parameters, bool hidden) override {
+    LaunchResult start(const std::string& target, const std::string& parameters, bool hidden) override {
         starts.push_back({target, parameters, hidden});
         if (duringStart) duringStart();
-        return result;
+        return {error};
     }
 };
 

@@ -71,7 +71,7 @@ TEST_F(SystemStartHalf, AListChangedDuringAStartLeavesTheOtherRowsMarks) {
 }
 
 TEST_F(SystemStartHalf, AFailedStartStillClearsTheMark) {
-    launcher.result = false;
+    launcher.error = 2;
     list.append({"a", "", "", "", "C:\\missing.exe"}, 7);
     pass();
     pass();

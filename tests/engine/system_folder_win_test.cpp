@@ -102,7 +102,7 @@ TEST_F(SixtyFourBitSystemFolder, ProbesAndConditionsSeeTheSixtyFourBitFolder) {
 }
 
 TEST_F(SixtyFourBitSystemFolder, AnEntryStartsTheSixtyFourBitProgram) {
-    ASSERT_TRUE(StartTarget(helper, "--sleep=100", true));
+    ASSERT_TRUE(StartTarget(helper, "--sleep=100", true).ok());
     const auto lines = WaitForMarkers(marker, 1);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].module.find(kHelper64Name), std::string::npos);
@@ -119,7 +119,7 @@ TEST_F(SixtyFourBitSystemFolder, TriggersByFullPathAndByNameFire) {
     engine.takeFirstSnapshot();
     engine.runStartPass(model, false, ::GetTickCount());
     // The user starts the 64-bit program, as Explorer would, by its real path.
-    ASSERT_TRUE(StartTarget(helper, "--sleep=20000", false));
+    ASSERT_TRUE(StartTarget(helper, "--sleep=20000", false).ok());
     ASSERT_EQ(WaitForMarkers(marker, 1).size(), 1u);
     engine.runStartPass(model, false, ::GetTickCount());
     WaitForMarkers(marker, 3);

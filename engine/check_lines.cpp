@@ -1,0 +1,38 @@
+#include "engine/check_lines.h"
+
+#include "core/cp1252.h"
+#include "core/precondition_text.h"
+#include "core/texts.h"
+
+namespace tolvane {
+
+std::string ItemText(int kind, std::string_view value) {
+    std::string text = Cp1252ToUtf8(KindLabel(kind));
+    if (KindTakesNumber(kind) || KindTakesText(kind)) text += " " + Cp1252ToUtf8(value);
+    return text;
+}
+
+std::string StateText(const ItemReading& reading) {
+    switch (reading.outcome) {
+    case ItemOutcome::Holds:
+        return "erfüllt";
+    case ItemOutcome::NotYet:
+        return "wartet (noch " + std::to_string(reading.secondsLeft) + " s)";
+    case ItemOutcome::Fails:
+        break;
+    }
+    return "nicht erfüllt";
+}
+
+CheckLine CheckLineOf(const ItemReading& reading) {
+    return {ItemText(reading.kind, reading.value), reading.measured, StateText(reading)};
+}
+
+std::vector<CheckLine> CheckLinesOf(const std::vector<ItemReading>& readings) {
+    std::vector<CheckLine> lines;
+    lines.reserve(readings.size());
+    for (const ItemReading& reading : readings) lines.push_back(CheckLineOf(reading));
+    return lines;
+}
+
+}  // namespace tolvane

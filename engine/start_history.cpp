@@ -1,0 +1,79 @@
+#include "engine/start_history.h"
+
+#include "core/cp1252.h"
+#include "core/precondition_text.h"
+#include "engine/check_lines.h"
+
+namespace tolvane {
+
+namespace {
+
+std::string Name(const StartEntry& entry) { return "„" + Cp1252ToUtf8(entry.name) + "“"; }
+
+std::string Subject(const StartReport& report) {
+    switch (report.cause) {
+    case StartCause::SystemStart:
+        return "Systemstart " + Name(report.entry);
+    case StartCause::Trigger:
+        return "Programmstart " + Name(report.entry);
+    case StartCause::Manual:
+        break;
+    }
+    return Name(report.entry);
+}
+
+std::string Item(const ItemReading& item) { return ItemText(item.kind, item.value); }
+
+}  // namespace
+
+std::string StartedText(const StartReport& report) {
+    const std::string line = Cp1252ToUtf8(report.commandLine);
+    switch (report.cause) {
+    case StartCause::SystemStart:
+        return Subject(report) + " gestartet, " + std::to_string(report.msSinceStart / 1000) +
+               " s nach dem Start von Tolvane: " + line;
+    case StartCause::Trigger:
+        return Subject(report) + " gestartet, ausgelöst durch " + Cp1252ToUtf8(report.triggerPath) + ": " + line;
+    case StartCause::Manual:
+        break;
+    }
+    return Subject(report) + " mit „Jetzt starten“ gestartet: " + line;
+}
+
+std::string StartFailedText(const StartReport& report, std::string_view reason) {
+    return "Start fehlgeschlagen: " + Subject(report) + ", " + Cp1252ToUtf8(report.commandLine) + ": " +
+           std::string(reason);
+}
+
+std::string WaitingText(const StartEntry& entry, const ItemReading& item) {
+    std::string text = "Systemstart " + Name(entry) + " wartet auf „" + Item(item) + "“";
+    if (item.kind == kWaitSeconds) return text + " (noch " + std::to_string(item.secondsLeft) + " s)";
+    return text + " (gemessen: " + item.measured + ")";
+}
+
+std::string RuledOutText(const StartEntry& entry, const ItemReading& item) {
+    return "Systemstart " + Name(entry) + " wird bis zur nächsten Anmeldung nicht gestartet: „" + Item(item) +
+           "“ ist nicht erfüllt, gemessen: " + item.measured;
+}
+
+FailureNotice StartFailureNotice(const StartReport& report, std::string_view reason) {
+    return {"Start fehlgeschlagen",
+            Name(report.entry) + " konnte nicht gestartet werden:\r\n" + std::string(reason)};
+}
+
+void HistoryEvents::started(const StartReport& report) { tell(StartedText(report)); }
+
+void HistoryEvents::startFailed(const StartReport& report, std::uint32_t error) {
+    const std::string reason = reasonOf ? reasonOf(error) : "Fehler " + std::to_string(error);
+    tell(StartFailedText(report, reason));
+    if (showFailure) {
+        const FailureNotice notice = StartFailureNotice(report, reason);
+        showFailure(notice.title, notice.text);
+    }
+}
+
+void HistoryEvents::waiting(const StartEntry& entry, const ItemReading& item) { tell(WaitingText(entry, item)); }
+
+void HistoryEvents::ruledOut(const StartEntry& entry, const ItemReading& item) { tell(RuledOutText(entry, item)); }
+
+}  // namespace tolvane

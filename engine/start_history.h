@@ -1,0 +1,47 @@
+// What the history says about starts and decisions, and the listener that
+// records it. The texts are UTF-8; entry names, paths and command lines are
+// converted from the store's Windows-1252.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/start_events.h"
+
+namespace tolvane {
+
+std::string StartedText(const StartReport& report);
+// `reason` is the system's text for the error, with its code.
+std::string StartFailedText(const StartReport& report, std::string_view reason);
+std::string WaitingText(const StartEntry& entry, const ItemReading& item);
+std::string RuledOutText(const StartEntry& entry, const ItemReading& item);
+
+// What the user is shown at once when a start fails.
+struct FailureNotice {
+    std::string title;
+    std::string text;
+};
+FailureNotice StartFailureNotice(const StartReport& report, std::string_view reason);
+
+// Writes every event to the history and shows failed starts. Each hook may
+// be left empty.
+struct HistoryEvents : StartEvents {
+    std::function<void(const std::string& text)> record;
+    // The system's text for an error code ("... (Fehler 2)").
+    std::function<std::string(std::uint32_t error)> reasonOf;
+    std::function<void(const std::string& title, const std::string& text)> showFailure;
+
+    void started(const StartReport& report) override;
+    void startFailed(const StartReport& report, std::uint32_t error) override;
+    void waiting(const StartEntry& entry, const ItemReading& item) override;
+    void ruledOut(const StartEntry& entry, const ItemReading& item) override;
+
+private:
+    void tell(const std::string& text) {
+        if (record) record(text);
+    }
+};
+
+}  // namespace tolvane
