@@ -15,12 +15,31 @@ namespace {
 std::string Wait(int seconds) { return std::string(KindLabel(kWaitSeconds)) + "{" + std::to_string(seconds) + "};"; }
 std::string UserIs(std::string_view name) { return std::string(KindLabel(kUserNameIs)) + "{" + std::string(name) + "};"; }
 
+// Every event as one short line, in the order told.
+struct RecordingEvents : StartEvents {
+    std::vector<std::string> told;
+    void started(const StartReport& r) override {
+        told.push_back("started " + r.entry.name + " " + r.commandLine + " " + std::to_string(r.msSinceStart) + " " +
+                       r.triggerPath);
+    }
+    void startFailed(const StartReport& r, std::uint32_t error) override {
+        told.push_back("failed " + r.entry.name + " " + std::to_string(error));
+    }
+    void waiting(const StartEntry& e, const ItemReading& item) override {
+        told.push_back("waiting " + e.name + " " + std::to_string(item.kind));
+    }
+    void ruledOut(const StartEntry& e, const ItemReading& item) override {
+        told.push_back("ruled out " + e.name + " " + std::to_string(item.kind) + " " + item.measured);
+    }
+};
+
 class SystemStartHalf : public ::testing::Test {
 protected:
-    void pass() { RunSystemStartHalf(list, 0, measures, launcher); }
+    void pass() { RunSystemStartHalf(list, 0, measures, launcher, events); }
     EntryList list;
     FakeMeasures measures;
     RecordingLauncher launcher;
+    RecordingEvents events;
 };
 
 }  // namespace
@@ -77,6 +96,56 @@ TEST_F(SystemStartHalf, AFailedStartStillClearsTheMark) {
     pass();
     EXPECT_EQ(launcher.starts.size(), 1u);
     EXPECT_EQ(list[0].pending, 0u);
+}
+
+TEST_F(SystemStartHalf, TellsEachOutcomeOnceAndAWaitOnlyWhenItBegins) {
+    constexpr std::int64_t kMB = 1024 * 1024;
+    measures.disk = {4211 * kMB, 9000 * kMB};
+    list.append({"ok", "", "-p", "", "C:\\ok.exe"}, 1);
+    list.append({"full", std::string(KindLabel(kDiskFreeAbove)) + "{5000};", "", "", "C:\\f.exe"}, 1);
+    list.append({"later", Wait(60), "", "", "C:\\l.exe"}, 1);
+    list.append({"gone", "", "", "", "C:\\gone.exe"}, 1);
+    launcher.duringStart = [this] { launcher.error = launcher.starts.size() == 2 ? 2 : 0; };
+    measures.now = 2500;
+    pass();
+    measures.now = 3000;
+    pass();
+    pass();
+    EXPECT_EQ(events.told, (std::vector<std::string>{"started ok \"C:\\ok.exe\" -p 2500 ", "ruled out full 4 4211 MB frei",
+                                                     "waiting later 0", "failed gone 2"}));
+    events.told.clear();
+    list.replace(2, {"later", Wait(60), "", "", "C:\\l.exe"});
+    list[2].pending = 1;
+    measures.now = 60000;
+    pass();
+    EXPECT_EQ(events.told, (std::vector<std::string>{"started later \"C:\\l.exe\" 60000 "}))
+        << "a wait that ends is told as the start, not again as a wait";
+}
+
+TEST(StartEngine, StartNowGoesTheWayOfAPassAndChangesNoMark) {
+    FakeMeasures measures;
+    RecordingLauncher launcher;
+    FakeProcessSource processes;
+    RecordingEvents events;
+    StartEngine engine(measures, launcher, processes);
+    engine.tell(events);
+    EntryModel model;
+    model.systemStart.append({"s", Wait(60), "-x", "X", "C:\\s.exe"}, 1);
+    EXPECT_TRUE(engine.startNow(model.systemStart[0].entry).ok());
+    EXPECT_EQ(launcher.starts, (std::vector<Start>{{"C:\\s.exe", "-x", true}})) << "whatever its preconditions";
+    EXPECT_EQ(model.systemStart[0].pending, 1u);
+    launcher.error = 1155;
+    EXPECT_EQ(engine.startNow(model.systemStart[0].entry).error, 1155u);
+    EXPECT_EQ(events.told, (std::vector<std::string>{"started s \"C:\\s.exe\" -x 0 ", "failed s 1155"}));
+
+    // A trigger's start names the program that fired it.
+    events.told.clear();
+    launcher.error = 0;
+    model.programStart.append({"p", "calc.exe", "", "", "C:\\p.exe"});
+    engine.takeFirstSnapshot();
+    processes.run("C:\\w\\calc.exe");
+    engine.runStartPass(model, false, 0);
+    EXPECT_EQ(events.told, (std::vector<std::string>{"started p \"C:\\p.exe\" 0 C:\\w\\calc.exe"}));
 }
 
 TEST(StartEngine, SystemStartHalfOnlyInSystemStartModeWatcherAlways) {

@@ -1,0 +1,154 @@
+// The history file on the host's real file system: lines, the byte-order
+// mark, rotation past the limit, and a file that cannot be written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "core/history_file.h"
+#include "core/store_history.h"
+
+using namespace tolvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+class History : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("tolvane-history-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        path = (folder / kHistoryFileName).string();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    HistoryFile file() {
+        return HistoryFile(HostFiles(), path, [this] { return time; });
+    }
+    fs::path folder;
+    std::string path;
+    LocalTime time{2026, 12, 8, 7, 5, 9};
+};
+
+}  // namespace
+
+TEST(HistoryLines, StampedWithLocalDateAndTimeOneLineEach) {
+    EXPECT_EQ(HistoryLine({2026, 1, 2, 3, 4, 5}, "Tolvane gestartet"), "02.01.2026 03:04:05  Tolvane gestartet\r\n");
+    EXPECT_EQ(HistoryLine({2026, 12, 31, 23, 59, 58}, "a\r\nb\nc"), "31.12.2026 23:59:58  a  b c\r\n")
+        << "a line break inside a text never splits an event";
+}
+
+TEST(HistoryLines, TheFileLivesBesideTheStore) {
+    EXPECT_EQ(HistoryPathBeside("C:\\Users\\Łukasz\\tolvane.boot"), "C:\\Users\\Łukasz\\tolvane.log");
+    EXPECT_EQ(HistoryPathBeside("profile/tolvane.boot"), "profile/tolvane.log");
+}
+
+TEST(HistoryLines, RotatesBeforeALineWouldTakeItPastOneMegabyte) {
+    EXPECT_FALSE(HistoryMustRotate(0, 2 * kHistoryLimitBytes)) << "an empty file takes any line";
+    EXPECT_FALSE(HistoryMustRotate(kHistoryLimitBytes - 10, 10));
+    EXPECT_TRUE(HistoryMustRotate(kHistoryLimitBytes - 10, 11));
+    EXPECT_TRUE(HistoryMustRotate(kHistoryLimitBytes + 5, 1));
+}
+
+TEST_F(History, LinesAreWrittenOnlyWhenFlushedAndAppendedAfterEarlierOnes) {
+    HistoryFile history = file();
+    EXPECT_TRUE(history.flush()) << "nothing to write";
+    EXPECT_FALSE(fs::exists(path)) << "a pass where nothing happens writes nothing";
+    history.add("Systemstart „Übersicht Größe“ gestartet");
+    EXPECT_FALSE(fs::exists(path)) << "nothing written before the flush";
+    ASSERT_TRUE(history.flush());
+    EXPECT_EQ(Read(path), "\xEF\xBB\xBF" "08.12.2026 07:05:09  Systemstart „Übersicht Größe“ gestartet\r\n");
+
+    // A second run appends; the mark stays at the very start only.
+    HistoryFile next = file();
+    next.add("zweiter Lauf");
+    ASSERT_TRUE(next.flush());
+    const std::string text = Read(path);
+    EXPECT_EQ(Count(text, "\xEF\xBB\xBF"), 1u);
+    EXPECT_NE(text.find("gestartet\r\n08.12.2026 07:05:09  zweiter Lauf\r\n"), std::string::npos);
+}
+
+TEST_F(History, PastTheLimitTheFileBecomesDotOneReplacingAnOlderOne) {
+    { std::ofstream(path + ".1") << "oldest"; }
+    const std::string filler(kHistoryLimitBytes - 40, 'x');
+    { std::ofstream(path, std::ios::binary) << filler; }
+    HistoryFile history = file();
+    const std::size_t fits = HistoryLine(time, "passt noch").size();
+    ASSERT_LE(fits, 40u);
+    history.add("passt noch");
+    ASSERT_TRUE(history.flush());
+    EXPECT_EQ(Read(path + ".1"), "oldest");
+    EXPECT_EQ(fs::file_size(path), kHistoryLimitBytes - 40 + fits) << "just inside the limit";
+
+    history.add("zu viel");
+    ASSERT_TRUE(history.flush());
+    EXPECT_EQ(Read(path), "\xEF\xBB\xBF" "08.12.2026 07:05:09  zu viel\r\n") << "a new file begins";
+    const std::string older = Read(path + ".1");
+    EXPECT_EQ(older.size(), kHistoryLimitBytes - 40 + fits) << "the full file, the older one replaced";
+    EXPECT_NE(older.find("passt noch"), std::string::npos);
+}
+
+TEST_F(History, AFileThatCannotBeWrittenKeepsItsLinesForTheNextTry) {
+    fs::create_directory(path);  // a folder in the file's place
+    HistoryFile history = file();
+    history.add("eins");
+    history.add("zwei");
+    EXPECT_FALSE(history.flush());
+    EXPECT_EQ(history.waitingLines(), 2u);
+    fs::remove(path);
+    EXPECT_TRUE(history.flush());
+    EXPECT_EQ(history.waitingLines(), 0u);
+    const std::string text = Read(path);
+    EXPECT_NE(text.find("eins\r\n"), std::string::npos);
+    EXPECT_NE(text.find("zwei\r\n"), std::string::npos);
+}
+
+TEST_F(History, ALongOutageKeepsTheNewestLinesAndSaysHowManyWereLost) {
+    fs::create_directory(path);
+    HistoryFile history = file();
+    for (std::size_t i = 0; i < kHistoryBacklogLines + 3; ++i) history.add("Ereignis " + std::to_string(i));
+    EXPECT_FALSE(history.flush());
+    EXPECT_EQ(history.waitingLines(), kHistoryBacklogLines);
+    fs::remove(path);
+    ASSERT_TRUE(history.flush());
+    const std::string text = Read(path);
+    EXPECT_NE(text.find("3 ältere Ereignisse gingen verloren"), std::string::npos);
+    EXPECT_EQ(text.find("Ereignis 2\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Ereignis 3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Ereignis 502\r\n"), std::string::npos);
+}
+
+TEST(StoreHistory, RunAndStoreLinesNameTheFileTheCountsAndTheReason) {
+    EXPECT_EQ(RunStartedText(true, 3, 1),
+              "Tolvane gestartet mit „-h“ (Anmeldung), 4 Einträge (3 Systemstarts, 1 Programmstart)");
+    EXPECT_EQ(RunStartedText(false, 1, 0), "Tolvane gestartet ohne „-h“, 1 Eintrag (1 Systemstart, 0 Programmstarts)");
+    const std::string store = "C:\\Users\\me\\tolvane.boot";
+    EXPECT_EQ(StoreLoadedText(LoadResult::Loaded, store, 2, 5),
+              "Einträge aus „C:\\Users\\me\\tolvane.boot“ geladen: 2 Systemstarts, 5 Programmstarts");
+    EXPECT_NE(StoreLoadedText(LoadResult::Unreadable, store, 0, 0).find("nicht gelesen"), std::string::npos);
+    EXPECT_NE(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0).find("beschädigt"), std::string::npos);
+
+    EXPECT_EQ(StoreSavedTexts({}, store, ""), std::vector<std::string>{"Einträge in „C:\\Users\\me\\tolvane.boot“ gespeichert"});
+    const std::vector<std::string> kept =
+        StoreSavedTexts({SaveOutcome::WriteFailed, 32, store + ".bak"}, store, "Freigabeverletzung (Fehler 32)");
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0], "Alte Datei „C:\\Users\\me\\tolvane.boot“ vor dem Speichern nach "
+                       "„C:\\Users\\me\\tolvane.boot.bak“ kopiert");
+    EXPECT_EQ(kept[1], "Einträge nicht in „C:\\Users\\me\\tolvane.boot“ gespeichert: Freigabeverletzung (Fehler 32)");
+    const std::vector<std::string> refused = StoreSavedTexts({SaveOutcome::KeepAsideFailed, 5, {}}, store, "x (Fehler 5)");
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_NE(refused[0].find("nicht gespeichert"), std::string::npos);
+    EXPECT_NE(refused[0].find("x (Fehler 5)"), std::string::npos);
+}
