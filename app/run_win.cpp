@@ -13,6 +13,7 @@
 #include "ui/single_instance_win.h"
 #include "ui/window_snap_win.h"
 
+#include "app/run_history_win.h"
 #include "core/app_win.h"
 #include "core/startup_trace_win.h"
 #include "core/store_leftovers_win.h"
@@ -31,13 +32,13 @@ void InitialisePlatform() {
     ::InitCommonControlsEx(&controls);
 }
 
-void LoadEntries(App& app) {
+LoadResult LoadEntries(App& app) {
     const std::string path = StoreFilePath();
-    if (path.empty()) return;  // no profile folder: the lists stay empty and nothing is saved
+    if (path.empty()) return LoadResult::NoFile;  // no profile folder: the lists stay empty and nothing is saved
     // Saves killed midway in earlier runs left their temporary files.
     RemoveSaveLeftovers(path);
     app.store = std::make_unique<EntryStore>(HostFiles(), path, MakeRandomByteSource());
-    app.store->load(app.model, app.systemStartMode);
+    return app.store->load(app.model, app.systemStartMode);
 }
 
 // UTF-8; the folder Tolvane was put in may have a name outside the code page.
@@ -77,6 +78,8 @@ void RunStartPassIfDue(App& app, MainWindow& window, WinStartEngine& engine) {
     }
     engine.runStartPass(app.model, app.systemStartMode, app.clock.programStartTime);
     app.clock.passEnded(::GetTickCount());
+    // After the pass's starts, and only when something happened.
+    app.flushHistory();
     static bool firstPassTraced = false;
     if (!std::exchange(firstPassTraced, true)) TraceStartupMilestone("first-pass");
 }
@@ -111,7 +114,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     const std::string programPath = ProgramPath();
     if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
 
-    LoadEntries(app);
+    const LoadResult loaded = LoadEntries(app);
     TraceStartupMilestone("store-loaded");
     window.entriesChanged(ListKind::SystemStart);
     window.entriesChanged(ListKind::ProgramStart);
@@ -119,8 +122,11 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
 
     const UniqueHook snapping = InstallWindowSnapping();
 
+    BeginRunHistory(app, loaded);
     app.clock.start(::GetTickCount());
+    HistoryEvents history = RunHistoryEvents(app);
     WinStartEngine engine;
+    engine.tell(history);
     engine.takeFirstSnapshot();
     while (HandleNextEvent(app, window)) RunStartPassIfDue(app, window, engine);
     window.removeTrayIcon();

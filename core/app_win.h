@@ -10,6 +10,7 @@
 
 #include "core/command_line.h"
 #include "core/entry_store.h"
+#include "core/history_file.h"
 #include "core/pass_clock.h"
 #include "core/start_entry.h"
 #include "core/message_box_win.h"
@@ -27,6 +28,10 @@ struct App {
     AskUser ask;
     // True while the lists hold changes that the last save could not write.
     bool unsaved = false;
+    // The start history; none without a profile folder.
+    std::unique_ptr<HistoryFile> history;
+    // Shows a failed start at once (UTF-8 texts): the tray's balloon.
+    std::function<void(const std::string& title, const std::string& text)> showFailure;
 
     // Writes both lists at once; called after every change of either list.
     // A failure is told at once and the next save writes everything again.
@@ -37,6 +42,11 @@ struct App {
     // At the passes of the first minute: fills the lists from a store that
     // was locked at start, once it can be read; true when it was.
     bool loadStoreIfNowReadable(std::uint32_t now);
+
+    // Adds one event to the history; written at the next flush, after the
+    // work that caused it.
+    void record(const std::string& text);
+    void flushHistory();
 };
 
 }  // namespace tolvane

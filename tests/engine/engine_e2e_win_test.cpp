@@ -335,3 +335,80 @@ TEST_F(TolvaneRun, AStoreLockedAtLogonIsLoadedOnceItCanBeReadAndItsEntriesStart)
     // Read cleanly after all: no copy aside was needed.
     EXPECT_EQ(::GetFileAttributesA((storePath + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+// The history a logon run leaves: one line per outcome, appended run after run.
+class HistoryOfARun : public TolvaneRun {
+protected:
+    void SetUp() override {
+        TolvaneRun::SetUp();
+        history = storePath.substr(0, storePath.rfind('\\') + 1) + "tolvane.log";
+        for (const std::string& file : {history, history + ".1"}) {
+            ::DeleteFileA((file + ".e2e-saved").c_str());
+            if (::MoveFileA(file.c_str(), (file + ".e2e-saved").c_str())) keptAside.push_back(file);
+        }
+        EntryModel prepared;
+        prepared.systemStart.append({"\xDC" "bersicht Gr\xF6\xDF" "e", "", "gestartet", "", target});
+        prepared.systemStart.append({"Platte", Condition(kDiskFreeAbove, "2147483647"), "", "", target});
+        prepared.systemStart.append({"Minute", Condition(kWaitSeconds, "60"), "", "", target});
+        missing = scratch.path() + "\\fehlt.exe";
+        prepared.systemStart.append({"Fehlt", "", "", "", missing});
+        EntryStore store(HostFiles(), storePath, MakeRandomByteSource());
+        ASSERT_TRUE(store.save(prepared).saved());
+    }
+    void TearDown() override {
+        EndProcess(tolvane);
+        for (const std::string& file : {history, history + ".1"}) ::DeleteFileA(file.c_str());
+        for (const std::string& file : keptAside) ::MoveFileA((file + ".e2e-saved").c_str(), file.c_str());
+        TolvaneRun::TearDown();
+    }
+    std::vector<std::string> historyLines() {
+        std::ifstream in(history, std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+    static std::size_t Count(const std::vector<std::string>& lines, const std::string& part) {
+        return std::count_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return l.find(part) != std::string::npos; });
+    }
+    // One run with -h until its first passes are recorded and some more passes went by.
+    void logonRun(std::size_t failedLinesBefore) {
+        tolvane = Spawn(TolvaneExe(), "-h");
+        ASSERT_TRUE(tolvane);
+        const DWORD begin = ::GetTickCount();
+        while (Count(historyLines(), "Start fehlgeschlagen") <= failedLinesBefore && ::GetTickCount() - begin < 15000)
+            ::Sleep(100);
+        ::Sleep(1500);  // three more passes: the waiting entry is not told again
+        EndProcess(tolvane);
+    }
+    std::string history, missing;
+    std::vector<std::string> keptAside;
+};
+
+TEST_F(HistoryOfARun, EachOutcomeIsOneLineNamingItsEntryAndASecondRunAppends) {
+    logonRun(0);
+    std::vector<std::string> lines = historyLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].substr(0, 3), "\xEF\xBB\xBF") << "marked as UTF-8";
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+
+    EXPECT_EQ(Count(lines, "Tolvane gestartet mit „-h“"), 1u);
+    EXPECT_EQ(Count(lines, "Systemstart „Übersicht Größe“ gestartet"), 1u) << "the name reads as UTF-8";
+    EXPECT_EQ(Count(lines, "\"" + target + "\" gestartet"), 1u) << "the exact command line";
+    EXPECT_EQ(Count(lines, "Systemstart „Platte“ wird bis zur nächsten Anmeldung nicht gestartet: „Freier "
+                           "Festplattenspeicher größer als ... 2147483647“ ist nicht erfüllt, gemessen: "),
+              1u);
+    EXPECT_EQ(Count(lines, " MB frei"), 1u) << "the measured figure";
+    EXPECT_EQ(Count(lines, "Systemstart „Minute“ wartet auf „Wartezeit von ... 60“"), 1u);
+    EXPECT_EQ(Count(lines, "Start fehlgeschlagen: Systemstart „Fehlt“, \"" + missing + "\""), 1u);
+    EXPECT_EQ(Count(lines, "(Fehler 2)"), 1u) << "the system's reason";
+    EXPECT_EQ(targetsStarted(1), Started{"gestartet"});
+
+    logonRun(1);
+    const std::vector<std::string> both = historyLines();
+    ASSERT_GT(both.size(), lines.size());
+    EXPECT_TRUE(std::equal(lines.begin(), lines.end(), both.begin())) << "the first run's lines remain";
+    EXPECT_EQ(Count(both, "Tolvane gestartet mit „-h“"), 2u);
+    EXPECT_EQ(Count(both, "Systemstart „Minute“ wartet"), 2u) << "once per run";
+    EXPECT_EQ(Count(both, "Start fehlgeschlagen"), 2u);
+}

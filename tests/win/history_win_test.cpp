@@ -1,0 +1,107 @@
+// The history file through Windows' own file calls: a file an editor holds
+// open, one held without sharing, the cost of a write, and opening it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "core/history_win.h"
+#include "core/unique_handle_win.h"
+#include "engine/helper_processes_win.h"
+
+using namespace tolvane;
+using namespace tolvane::testing;
+
+namespace {
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+UniqueFileHandle Hold(const std::string& path, DWORD share) {
+    return UniqueFileHandle(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_ALWAYS, 0, nullptr));
+}
+
+class WinHistory : public ::testing::Test {
+protected:
+    ScratchFolder scratch{"tolvane-history"};
+    std::string path = scratch.path() + "\\tolvane.log";
+    HistoryFile history{HostFiles(), path, LocalTimeNow};
+};
+
+}  // namespace
+
+TEST(WinHistoryPlace, BesideTheStoreInTheProfileFolder) {
+    char profile[MAX_PATH] = {};
+    ASSERT_NE(::GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH), 0u);
+    EXPECT_EQ(HistoryFilePath(), std::string(profile) + "\\tolvane.log");
+}
+
+TEST_F(WinHistory, AnEditorHoldingTheFileDoesNotStopALineButAnExclusiveHoldDelaysIt) {
+    history.add("eins");
+    ASSERT_TRUE(history.flush());
+    {
+        UniqueFileHandle editor = Hold(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(editor);
+        history.add("zwei");
+        EXPECT_TRUE(history.flush());
+    }
+    {
+        UniqueFileHandle locked = Hold(path, 0);
+        ASSERT_TRUE(locked);
+        history.add("drei");
+        EXPECT_FALSE(history.flush()) << "nothing is shown and nothing is waited for";
+        EXPECT_EQ(history.waitingLines(), 1u);
+    }
+    EXPECT_TRUE(history.flush());
+    const std::string text = Read(path);
+    EXPECT_NE(text.find("eins\r\n"), std::string::npos);
+    EXPECT_NE(text.find("zwei\r\n"), std::string::npos);
+    EXPECT_NE(text.find("drei\r\n"), std::string::npos);
+}
+
+TEST_F(WinHistory, AWriteCostsAboutAMillisecond) {
+    LARGE_INTEGER frequency, begin, end;
+    ::QueryPerformanceFrequency(&frequency);
+    constexpr int kWrites = 200;
+    ::QueryPerformanceCounter(&begin);
+    for (int i = 0; i < kWrites; ++i) {
+        history.add("Systemstart „Übersicht“ gestartet, 3 s nach dem Start von Tolvane: \"C:\\Tools\\x.exe\" -a");
+        ASSERT_TRUE(history.flush());
+    }
+    ::QueryPerformanceCounter(&end);
+    const double each = 1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) / frequency.QuadPart / kWrites;
+    std::printf("one history line written (open, append, close): %.3f ms\n", each);
+    EXPECT_LT(each, 50.0);
+}
+
+TEST_F(WinHistory, ShowingAMissingHistoryMakesItEmptyAndOpensIt) {
+    // A file type of the test's own stands in for text files, opened by the helper.
+    const std::string helper = scratch.path() + "\\viewer.exe";
+    ASSERT_TRUE(CopyMarkerHelper(helper));
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, ".tvlog", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("tvlogfile"), 10);
+    ::RegCloseKey(key);
+    const std::string command = "\"" + helper + "\" \"%1\"";
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, "tvlogfile\\shell\\open\\command", 0, nullptr, 0, KEY_WRITE,
+                                nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                     static_cast<DWORD>(command.size() + 1));
+    ::RegCloseKey(key);
+    const std::string marker = scratch.path() + "\\marker.txt";
+    UseMarkerFile(marker);
+
+    const std::string shown = scratch.path() + "\\verlauf.tvlog";
+    ShowHistory(shown);
+    const auto lines = WaitForMarkers(marker, 1);
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tvlog");
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "tvlogfile");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].commandLine.find("verlauf.tvlog"), std::string::npos);
+    EXPECT_NE(::GetFileAttributesA(shown.c_str()), INVALID_FILE_ATTRIBUTES) << "made before it is opened";
+}
