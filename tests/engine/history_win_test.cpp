@@ -8,7 +8,7 @@
 
 #include "core/history_win.h"
 #include "core/unique_handle_win.h"
-#include "engine/helper_processes_win.h"
+#include "helper_processes_win.h"
 
 using namespace tolvane;
 using namespace tolvane::testing;
