@@ -129,3 +129,23 @@ TEST_F(AppStore, AChangeWhileTheStoreIsLockedKeepsTheOldFileAsideAndSaysWhere) {
     EXPECT_EQ(old.systemStart[0].entry.name, "alt");
     EXPECT_EQ(stored().programStart.size(), 2u);
 }
+
+TEST_F(AppStore, EverySaveIsRecordedInTheHistoryWithWhatBecameOfIt) {
+    const std::string history = scratch_.path() + "\\tolvane.log";
+    app_.history = std::make_unique<HistoryFile>(HostFiles(), history, [] { return LocalTime{2026, 1, 2, 3, 4, 5}; });
+    lock();
+    ASSERT_EQ(app_.store->load(app_.model, false), LoadResult::Unreadable);
+    change("neu");
+    lock_.reset();
+    change("noch einer");
+    UniqueFileHandle file(::CreateFileA(history.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(file) << "written at once, not at the next pass";
+    char bytes[4096] = {};
+    DWORD got = 0;
+    ::ReadFile(file.get(), bytes, sizeof bytes - 1, &got, nullptr);
+    const std::string text(bytes, got);
+    EXPECT_TRUE(Has(text, "02.01.2026 03:04:05  Einträge nicht gespeichert: „" + path_ + "“")) << text;
+    EXPECT_TRUE(Has(text, "(Fehler 32)")) << "the reason: " << text;
+    EXPECT_TRUE(Has(text, "Alte Datei „" + path_ + "“ vor dem Speichern nach „" + path_ + ".bak“ kopiert")) << text;
+    EXPECT_TRUE(Has(text, "Einträge in „" + path_ + "“ gespeichert\r\n")) << text;
+}
