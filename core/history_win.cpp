@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "core/message_box_win.h"
+#include "core/store_history.h"
 #include "core/store_location_win.h"
 #include "core/system_reason_win.h"
 #include "core/texts.h"
@@ -38,8 +39,8 @@ void ShowHistory(const std::string& historyPath) {
     execute.nShow = SW_SHOWNORMAL;
     if (::ShellExecuteExW(&execute)) return;
     const std::string reason = SystemErrorReason(::GetLastError());
-    ProgramMessageBoxUtf8("Der Startverlauf „" + historyPath + "“ konnte nicht geöffnet werden:\r\n" + reason,
-                          std::string(fixed_text::kAppName), MB_OK | MB_ICONERROR);
+    ProgramMessageBoxUtf8(HistoryNotOpenedText(historyPath, reason), std::string(fixed_text::kAppName),
+                          MB_OK | MB_ICONERROR);
 }
 
 }  // namespace tolvane

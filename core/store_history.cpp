@@ -60,4 +60,10 @@ std::vector<std::string> StoreSavedTexts(const SaveResult& result, std::string_v
     return texts;
 }
 
+std::string HistoryNotOpenedText(std::string_view historyPath, std::string_view reason) {
+    return "Der Startverlauf " + Quoted(historyPath) +
+           " konnte nicht geöffnet werden:\r\n" + std::string(reason) +
+           "\r\n\r\nEr ist eine Textdatei und lässt sich mit jedem Editor öffnen.";
+}
+
 }  // namespace tolvane

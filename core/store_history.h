@@ -1,5 +1,6 @@
 // History lines about Tolvane itself and its store file: the start of a
-// run, loading, saving, keeping an old file aside. UTF-8, like the paths.
+// run, loading, saving, keeping an old file aside; and what the user is told
+// when the history cannot be opened. UTF-8, like the paths.
 #pragma once
 
 #include <cstddef>
@@ -20,5 +21,8 @@ std::string StoreLoadedText(LoadResult result, std::string_view storePath, std::
 // `reason` is SystemReason of result.error.
 std::vector<std::string> StoreSavedTexts(const SaveResult& result, std::string_view storePath,
                                          std::string_view reason);
+
+// Message when no program could open the history; `reason` is SystemReason.
+std::string HistoryNotOpenedText(std::string_view historyPath, std::string_view reason);
 
 }  // namespace tolvane

@@ -152,3 +152,10 @@ TEST(StoreHistory, RunAndStoreLinesNameTheFileTheCountsAndTheReason) {
     EXPECT_NE(refused[0].find("nicht gespeichert"), std::string::npos);
     EXPECT_NE(refused[0].find("x (Fehler 5)"), std::string::npos);
 }
+
+TEST(StoreHistory, AHistoryThatCannotBeOpenedIsNamedWithTheReason) {
+    const std::string text = HistoryNotOpenedText("C:\\Users\\Łukasz\\tolvane.log", "Keine Zuordnung (Fehler 1155)");
+    EXPECT_NE(text.find("„C:\\Users\\Łukasz\\tolvane.log“ konnte nicht geöffnet werden:\r\nKeine Zuordnung (Fehler 1155)"),
+              std::string::npos)
+        << text;
+}
