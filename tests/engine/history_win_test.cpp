@@ -1,13 +1,18 @@
 // The history file through Windows' own file calls: a file an editor holds
-// open, one held without sharing, the cost of a write, and opening it.
+// open, one held without sharing, the cost of a write, opening it, and what
+// a start at once leaves in it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
 #include "core/history_win.h"
+#include "core/system_reason_win.h"
 #include "core/unique_handle_win.h"
+#include "engine/start_engine_win.h"
+#include "engine/start_history.h"
 #include "helper_processes_win.h"
 
 using namespace tolvane;
@@ -104,4 +109,36 @@ TEST_F(WinHistory, ShowingAMissingHistoryMakesItEmptyAndOpensIt) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].commandLine.find("verlauf.tvlog"), std::string::npos);
     EXPECT_NE(::GetFileAttributesA(shown.c_str()), INVALID_FILE_ATTRIBUTES) << "made before it is opened";
+}
+
+TEST_F(WinHistory, StartingNowGoesThroughTheLauncherAndAFailureCarriesWindowsReason) {
+    const std::string target = scratch.path() + "\\ziel.exe";
+    ASSERT_TRUE(CopyMarkerHelper(target));
+    const std::string marker = scratch.path() + "\\marker.txt";
+    UseMarkerFile(marker);
+    HistoryEvents events;
+    events.record = [this](const std::string& text) { history.add(text); };
+    events.reasonOf = SystemErrorReason;
+    std::vector<std::string> shown;
+    events.showFailure = [&](const std::string& title, const std::string& text) { shown = {title, text}; };
+    WinStartEngine engine;
+    engine.tell(events);
+
+    EXPECT_TRUE(engine.startNow({"Ziel", "trigger.exe", "-a \"b c\"", "", target}).ok());
+    const auto lines = WaitForMarkers(marker, 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].commandLine, "\"" + target + "\" -a \"b c\"") << "with its parameters, as a pass starts it";
+    EXPECT_TRUE(shown.empty());
+
+    const std::string missing = scratch.path() + "\\weg.exe";
+    EXPECT_EQ(engine.startNow({"Gr\xF6\xDF" "e", "", "", "X", missing}).error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], "„Größe“ konnte nicht gestartet werden:\r\n" + SystemErrorReason(ERROR_FILE_NOT_FOUND));
+    EXPECT_NE(shown[1].find("(Fehler 2)"), std::string::npos);
+
+    ASSERT_TRUE(history.flush());
+    const std::string text = Read(path);
+    EXPECT_NE(text.find("„Ziel“ mit „Jetzt starten“ gestartet: \"" + target + "\" -a \"b c\"\r\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Start fehlgeschlagen: „Größe“, \"" + missing + "\": "), std::string::npos) << text;
 }
