@@ -1,7 +1,6 @@
 #include "engine/start_history.h"
 
 #include "core/cp1252.h"
-#include "core/precondition_text.h"
 #include "engine/check_lines.h"
 
 namespace tolvane {
@@ -46,9 +45,9 @@ std::string StartFailedText(const StartReport& report, std::string_view reason) 
 }
 
 std::string WaitingText(const StartEntry& entry, const ItemReading& item) {
-    std::string text = "Systemstart " + Name(entry) + " wartet auf „" + Item(item) + "“";
-    if (item.kind == kWaitSeconds) return text + " (noch " + std::to_string(item.secondsLeft) + " s)";
-    return text + " (gemessen: " + item.measured + ")";
+    // Only a waiting time waits; every other item holds or fails.
+    return "Systemstart " + Name(entry) + " wartet auf „" + Item(item) + "“ (noch " +
+           std::to_string(item.secondsLeft) + " s)";
 }
 
 std::string RuledOutText(const StartEntry& entry, const ItemReading& item) {

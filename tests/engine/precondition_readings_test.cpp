@@ -136,9 +136,6 @@ TEST(HistoryTexts, NamesAreUtf8AndEachOutcomeSaysWhatHappened) {
               "Festplattenspeicher größer als ... 5000“ ist nicht erfüllt, gemessen: 4211 MB frei");
     const ItemReading wait{kWaitSeconds, "60", ItemOutcome::NotYet, "seit 0 s", 60};
     EXPECT_EQ(WaitingText(entry, wait), "Systemstart „Übersicht Größe“ wartet auf „Wartezeit von ... 60“ (noch 60 s)");
-    const ItemReading online{kInternetOnline, "", ItemOutcome::NotYet, "nicht verbunden", 0};
-    EXPECT_EQ(WaitingText(entry, online),
-              "Systemstart „Übersicht Größe“ wartet auf „Verbindung mit Internet“ (gemessen: nicht verbunden)");
 }
 
 TEST(HistoryTexts, AFailedStartIsRecordedAndShownWithTheSystemsReason) {
