@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "app/row_actions_win.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/com_scope_win.h"
 #include "ui/image_set_win.h"
@@ -109,6 +110,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.editSystemStart = [&host](std::size_t row) { RunSystemStartEdit(host, row); };
     window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
+    WireRowActions(app, window);
     TraceStartupMilestone("tray-icon");
 
     const std::string programPath = ProgramPath();

@@ -102,6 +102,19 @@ inline constexpr std::string_view kUnitMegabyte = "Megabyte";
 inline constexpr std::string_view kTriggerApplication = "Anwendung";
 inline constexpr std::string_view kTriggerProcessName = "Prozessname";
 inline constexpr std::string_view kNotWholeNumber = "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.";
+// Trying and checking an entry, the start history.
+inline constexpr std::string_view kStartNow = "Jetzt starten";
+inline constexpr std::string_view kCheckPreconditions = "Vorraussetzungen pr\xFC" "fen";
+inline constexpr std::string_view kShowHistory = "Startverlauf anzeigen";
+inline constexpr std::string_view kCheckTitle = "Vorraussetzungen pr\xFC" "fen: %FILE%";
+inline constexpr std::string_view kColumnMeasured = "Jetzt gemessen";
+inline constexpr std::string_view kColumnState = "Zustand";
+inline constexpr std::string_view kNoPreconditions = "Keine Vorraussetzungen";
+inline constexpr std::string_view kStartFailedTitle = "%FILE% wurde nicht gestartet";
+inline constexpr std::string_view kUnknownReason = "Der Grund ist nicht bekannt.";
+inline constexpr std::string_view kStateHolds = "erf\xFC" "llt";
+inline constexpr std::string_view kStateWaits = "wartet";
+inline constexpr std::string_view kStateFails = "nicht erf\xFC" "llt";
 }  // namespace fixed_text
 
 }  // namespace tolvane

@@ -15,6 +15,9 @@ enum ImageSlot : int {
     kImageSystemStart = 1,   // a computer
     kImageProgramStart = 2,  // program window with a gear wheel
     kImageGlobe = 3,
+    kImageHistory = 4,       // a page of lines with a clock
+    kImageStartNow = 5,      // green arrow pointing right
+    kImageCheck = 6,         // a list with a check mark
     kImageQuit = 9,          // red round sign with a white cross
     kImageSlotCount = 10,
 };

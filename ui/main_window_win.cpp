@@ -106,6 +106,9 @@ void MainWindow::buildMenus() {
     ::AppendMenuA(file, MF_STRING, kCommandNewProgramStart,
                   (newProgram + Str(fixed_text::kSuffixNewProgramStart)).c_str());
     ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+    const std::string history = Str(fixed_text::kShowHistory);
+    ::AppendMenuA(file, MF_STRING, kCommandShowHistory, history.c_str());
+    ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(file, MF_STRING, kCommandQuit, (quit + Str(fixed_text::kSuffixQuit)).c_str());
     ::AppendMenuA(help, MF_STRING, kCommandAbout,
                   (Str(GetText(Text::AboutWord)) + Str(fixed_text::kAboutItemRest)).c_str());
@@ -113,6 +116,7 @@ void MainWindow::buildMenus() {
     ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Str(fixed_text::kHelpMenu).c_str());
     MakeIconMenuItem(menuItems_, file, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
     MakeIconMenuItem(menuItems_, file, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
+    MakeIconMenuItem(menuItems_, file, kCommandShowHistory, images_.icon(kImageHistory), font);
     MakeIconMenuItem(menuItems_, file, kCommandQuit, images_.icon(kImageQuit), font);
     MakeIconMenuItem(menuItems_, help, kCommandAbout, images_.icon(kImageApp), font);
     ::SetMenu(window(), bar);
@@ -125,15 +129,18 @@ void MainWindow::buildMenus() {
     trayMenu_.reset(::CreatePopupMenu());
     HMENU tray = trayMenu_.get();
     ::AppendMenuA(tray, MF_STRING, kCommandShow, Str(GetText(Text::ShowTolvane)).c_str());
+    ::AppendMenuA(tray, MF_STRING, kCommandShowHistory, history.c_str());
     ::AppendMenuA(tray, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(tray, MF_STRING, kCommandNewSystemStart, newSystem.c_str());
     ::AppendMenuA(tray, MF_STRING, kCommandNewProgramStart, newProgram.c_str());
     ::AppendMenuA(tray, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(tray, MF_STRING, kCommandQuit, quit.c_str());
     MakeIconMenuItem(menuItems_, tray, kCommandShow, images_.icon(kImageApp), font);
+    MakeIconMenuItem(menuItems_, tray, kCommandShowHistory, images_.icon(kImageHistory), font);
     MakeIconMenuItem(menuItems_, tray, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
     MakeIconMenuItem(menuItems_, tray, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
     MakeIconMenuItem(menuItems_, tray, kCommandQuit, images_.icon(kImageQuit), font);
+    rowMenus_.build(images_, menuItems_);
 }
 
 void MainWindow::buildContents() {
@@ -179,6 +186,7 @@ void MainWindow::buildContents() {
             page.left, page.top, listWidth, listHeight, tabs_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdList + tab)), instance, nullptr);
         lists_[tab] = list;
+        watchRows(tab == 0 ? ListKind::SystemStart : ListKind::ProgramStart);
         ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
                        reinterpret_cast<LPARAM>(::ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 8, 8)));
@@ -379,6 +387,7 @@ void MainWindow::onCommand(UINT id) {
     case kCommandNewProgramStart: if (actions.newProgramStart) actions.newProgramStart(); return;
     case kCommandQuit: confirmQuit(); return;
     case kCommandAbout: showAbout(); return;
+    case kCommandShowHistory: if (actions.showHistory) actions.showHistory(); return;
     }
     if (id == kIdLinkAdd || id == kIdLinkAdd + 1) {
         onCommand(kindOf(id) == ListKind::SystemStart ? kCommandNewSystemStart : kCommandNewProgramStart);

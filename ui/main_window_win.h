@@ -4,10 +4,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <string>
 
 #include "core/app_win.h"
 #include "core/start_entry.h"
@@ -15,6 +17,7 @@
 #include "ui/icon_menu_win.h"
 #include "ui/image_set_win.h"
 #include "ui/link_control_win.h"
+#include "ui/row_menu_win.h"
 #include "core/message_box_win.h"
 
 namespace tolvane {
@@ -26,6 +29,7 @@ enum Command : UINT {
     kCommandNewProgramStart = 2,
     kCommandQuit = 4,
     kCommandAbout = 5,
+    kCommandShowHistory = 6,
 };
 
 // Control ids: per tab, list + three links.
@@ -42,13 +46,19 @@ inline constexpr char kMainWindowClass[] = "TolvaneMainWindow";
 // Posted by a second start of the program to bring the first one forward.
 inline constexpr char kShowMessageName[] = "Tolvane.ShowMainWindow";
 
-// The wizards that the window opens; unset ones do nothing.
+// The wizards and commands that the window opens; unset ones do nothing.
 struct MainWindowActions {
     std::function<void()> newSystemStart;
     std::function<void(std::size_t row)> editSystemStart;
     std::function<void()> newProgramStart;
     std::function<void(std::size_t row)> editProgramStart;
+    std::function<void(ListKind kind, std::size_t row)> startNow;
+    std::function<void(std::size_t row)> checkPreconditions;  // system-start rows
+    std::function<void()> showHistory;
 };
+
+// The shell's tray call; tests put a recorder in its place.
+using NotifyIconCall = std::function<BOOL(DWORD message, NOTIFYICONDATAW* data)>;
 
 class MainWindow {
 public:
@@ -81,6 +91,11 @@ public:
     void removeTrayIcon();
     bool trayIconAdded() const { return trayAdded_; }
     void showAbout();
+    // A balloon at the tray icon naming what went wrong (texts in UTF-8);
+    // false when there is no tray icon or the shell refused it.
+    bool showBalloon(const std::string& title, const std::string& text, bool warning = false);
+    NotifyIconCall notifyBalloon = ::Shell_NotifyIconW;
+    RowMenus& rowMenus() { return rowMenus_; }
     // Translates the shortcuts while the main window is active.
     bool translateShortcut(MSG& msg);
 
@@ -99,6 +114,10 @@ private:
     // True when a modal window of the program disables this one; that window
     // is then brought forward.
     bool bringModalForward();
+    // The rows' context menu and keys (main_window_rows_win.cpp).
+    void watchRows(ListKind kind);
+    void openRowMenu(ListKind kind, POINT screen, bool byKeyboard);
+    void runRowCommand(ListKind kind, RowCommand command, std::size_t row);
 
     App& app_;
     const ImageSet& images_;
@@ -109,6 +128,8 @@ private:
     UniqueMenu trayMenu_;
     UniqueAccelerators accelerators_;
     IconMenuItems menuItems_;
+    RowMenus rowMenus_;
+    std::array<RowInput, 2> rowInput_;
     UniqueImageList tabImages_;
     bool trayAdded_ = false;
     UINT taskbarCreated_ = 0;

@@ -142,6 +142,52 @@ def quit_sign(size):  # red round sign with a white cross
     return c
 
 
+def history(size):  # a page of lines with a clock at its lower right
+    c = Canvas(size)
+    c.rect(1, 0, 11, 14, WHITE)
+    c.frame(1, 0, 11, 14, DARK)
+    for y in (3, 5, 7, 9):
+        c.line(3, y, 9, y, GREY)
+    c.disc(11, 11, 4.6, DARK)
+    c.disc(11, 11, 3.6, (255, 250, 220))
+    c.line(11, 8.5, 11, 11, DARK)
+    c.line(11, 11, 13, 11, DARK)
+    return c
+
+
+def start_now(size):  # green arrow pointing right
+    c = Canvas(size)
+    green, edge = (40, 170, 60), (20, 100, 30)
+    for y in range(size):
+        for x in range(size):
+            u, v = c.inside(x, y)
+            shaft = 1.5 <= u <= 8.5 and 5.5 <= v <= 10.5
+            head = 8 <= u <= 14.5 and abs(v - 8) <= (14.5 - u) * 0.95
+            if shaft or head:
+                c.pixel(x, y, green)
+    for y in range(size):
+        for x in range(size):
+            if c.px[y][x][3] and any(not (0 <= x + dx < size and 0 <= y + dy < size) or c.px[y + dy][x + dx][3] == 0
+                                     for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
+                c.pixel(x, y, edge)
+    return c
+
+
+def check_list(size):  # a list with a check mark
+    c = Canvas(size)
+    c.rect(0, 1, 12, 14, WHITE)
+    c.frame(0, 1, 12, 14, DARK)
+    for y in (4, 7, 10):
+        c.line(5, y, 10, y, GREY)
+        c.rect(2, y, 3, y, BLUE)
+    tick = (30, 150, 40)
+    c.line(7, 9, 10, 12, tick)
+    c.line(10, 12, 15, 5, tick)
+    c.line(7, 10, 10, 13, tick)
+    c.line(10, 13, 15, 6, tick)
+    return c
+
+
 def numbered(colour):  # the unused slots: a coloured square with a corner fold
     def draw(size):
         c = Canvas(size)
@@ -152,8 +198,7 @@ def numbered(colour):  # the unused slots: a coloured square with a corner fold
     return draw
 
 
-SLOTS = [app, computer, gear_window, globe,
-         numbered((250, 210, 60)), numbered((120, 200, 120)), numbered((200, 140, 220)),
+SLOTS = [app, computer, gear_window, globe, history, start_now, check_list,
          numbered((120, 200, 230)), numbered((240, 150, 90)), quit_sign]
 
 

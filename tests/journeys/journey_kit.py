@@ -357,7 +357,7 @@ def tray_icon_centre():
 # Vertical offsets of the tray menu's items from the click that opens it: the
 # menu opens at the pointer, and its owner-drawn items are font-high + 4.
 # Wine's popup menus cannot be asked for their items from another process.
-TRAY_SHOW, TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 11, 37, 54, 80
+TRAY_SHOW, TRAY_SHOW_HISTORY, TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 11, 28, 54, 71, 97
 
 
 def menu_open():
@@ -389,6 +389,43 @@ def select_row(title, row):
     wait_keyboard(title, "SysListView32")
     for _ in range(row):
         keys(title, "Down")
+
+
+def show_tab(title, index, rows):
+    """Clicks the header of tab `index` (0 or 1) until its list, known by its
+    number of rows, is the one shown."""
+    def tabs():
+        code, out = probe("children", title)
+        for line in out.splitlines():
+            parts = line.split()
+            if code == 0 and len(parts) == 7 and parts[0] == "SysTabControl32":
+                return tuple(int(v) for v in parts[3:])
+        return None
+    left, top, _, _ = wait_for("the tabs", tabs)
+    click_at((left + (60 if index == 0 else 230), top + 10))
+    wait_for(f"tab {index} shown", lambda: probe("shownrows", title)[1] == str(rows))
+
+
+def row_menu(point, item_offset):
+    """Right-clicks at `point` (a row), then, once the row menu is open, its
+    item at that vertical offset from the click. A click Wine took for a hover
+    opens no menu: tried up to three times."""
+    for _ in range(3):
+        move_pointer(point)
+        time.sleep(0.3)  # the Wine hover quirk of click_at
+        xdo("click", "3")
+        try:
+            wait_for("the row menu", menu_open, timeout=4)
+        except JourneyFailed:
+            continue
+        click_at((point[0] + 40, point[1] + item_offset))
+        wait_for("the row menu to close", lambda: not menu_open(), timeout=4)
+        return
+    raise JourneyFailed("the row menu did not open")
+
+
+# Offsets of the row menu's items, as in the tray menu (same item height).
+ROW_START_NOW = 11
 
 
 def pack_store(rows):

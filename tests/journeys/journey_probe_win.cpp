@@ -4,6 +4,7 @@
 //
 //   journey_probe where TITLE TEXT    centre of the visible control TEXT in the window TITLE ("x y")
 //   journey_probe rows TITLE N        number of rows of the N-th list view of window TITLE
+//   journey_probe shownrows TITLE     number of rows of the list view shown in window TITLE
 //   journey_probe visible TITLE       "1" when a visible top-level window TITLE exists, else "0"
 //   journey_probe tray TITLE          "1" when window TITLE owns tray icon 0, else "0"
 //   journey_probe nth TITLE CLASS N   centre of the N-th visible control of class CLASS in window TITLE
@@ -282,6 +283,19 @@ int Rows(const char* title, int index) {
     return 3;
 }
 
+int ShownRows(const char* title) {
+    HWND top = FindTopLevel(title, false);
+    if (!top) return 2;
+    for (HWND child : Children(top)) {
+        char cls[64] = {};
+        ::GetClassNameA(child, cls, sizeof cls);
+        if (std::strcmp(cls, WC_LISTVIEWA) != 0 || !ReallyVisible(child)) continue;
+        std::printf("%ld\n", static_cast<long>(::SendMessageA(child, LVM_GETITEMCOUNT, 0, 0)));
+        return 0;
+    }
+    return 3;
+}
+
 int Tray(const char* title) {
     HWND top = FindTopLevel(title, false);
     if (!top) return 2;
@@ -326,6 +340,7 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "where" && argc == 4) return Where(argv[2], argv[3]);
     if (command == "rows" && argc == 4) return Rows(argv[2], std::atoi(argv[3]));
+    if (command == "shownrows" && argc == 3) return ShownRows(argv[2]);
     if (command == "visible" && argc == 3) return std::printf("%d\n", FindTopLevel(argv[2], true) ? 1 : 0), 0;
     if (command == "nth" && argc == 5) return Nth(argv[2], argv[3], std::atoi(argv[4]));
     if (command == "children" && argc == 3) return ListChildren(argv[2]);

@@ -365,5 +365,50 @@ def typing_at_once_after_each_page_switch_keeps_tolvane_answering(runs):
     check(probe("answers", MAIN_TITLE)[1] == "1", "the main window does not answer")
 
 
+@journey
+def row_menu_starts_now_and_keys_edit_and_remove(runs):
+    target = windows_path(os.path.join(WORK, "target_tool.exe"))
+    system = [entry("system", "Erster", "", "", "", "C:\\erster.exe"),
+              entry("system", "Zweiter", "Wartezeit von ...{3};", "--zwei", "", "C:\\zweiter.exe")]
+    program = [entry("program", "Auf Zuruf", "trigger_tool.exe", "--jetzt --gleich", "", target),
+               entry("program", "Bleibt", "calc.exe", "", "", "C:\\bleibt.exe")]
+    pack_store(system + program)
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    focus(MAIN_TITLE)
+
+    # Enter on a selected row opens its edit dialog.
+    select_row(MAIN_TITLE, 1)
+    keys(MAIN_TITLE, "Return")
+    edit_title = 'Systemstart von "Zweiter" bearbeiten'
+    wait_for("the edit dialog of the selected row", lambda: window_visible(edit_title))
+    keys(edit_title, "Escape")
+    wait_for("the edit dialog to close", lambda: not window_visible(edit_title))
+    check(dump_store() == system + program, "closing the edit dialog changed the store")
+
+    # "Jetzt starten" from a program-start row's menu starts its target once,
+    # with its parameters, although its trigger never ran.
+    show_tab(MAIN_TITLE, 1, 2)
+    left, top, _, _ = wait_for("the list", lambda: visible_list_rect(MAIN_TITLE))
+    row_menu((left + 40, top + 30), ROW_START_NOW)
+    started = wait_for("the target to start", lambda: lines_of("target_tool.exe"), timeout=10)
+    check(started[0][4].endswith("--jetzt --gleich"), "the parameters were not passed: " + started[0][4])
+    time.sleep(2)  # several passes
+    check(len(lines_of("target_tool.exe")) == 1, "the target started more than once")
+    check(dump_store() == system + program, "starting an entry changed the store")
+
+    # Delete on the row asks, and Yes removes it. The started program took
+    # the foreground and left: the user comes back with a click on the row.
+    select_row(MAIN_TITLE, 0)
+    keys(MAIN_TITLE, "Delete")
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("Tolvane", "Return")  # "Ja" is the default button
+    wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
+    rows = store_change("the removal in the store", system + program)
+    check(rows == system + program[1:], f"after the removal the store holds {rows}")
+    check(probe("shownrows", MAIN_TITLE)[1] == "1", "the list does not show one row")
+
+
 if __name__ == "__main__":
     sys.exit(main())

@@ -17,6 +17,7 @@
 #include "ui/icon_menu_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
+#include "ui/precondition_check_win.h"
 #include "wizards/condition_editor_win.h"
 #include "wizards/entry_parts_win.h"
 #include "wizards/system_start_wizard_win.h"
@@ -179,8 +180,21 @@ TEST(ProgramIcons, TheApplicationIconHas16To48PixelImagesTheOthers16To32) {
         EXPECT_THAT(IconImageWidths(IDI_IMAGE_BASE + slot), IsSupersetOf({16, 24, 32})) << "slot " << slot;
 }
 
+TEST(CheckView, LayoutFollowsTheDpi) {
+    PreconditionCheckView view;
+    ASSERT_TRUE(view.create(nullptr, "Titel", {{"Wartezeit von ...: 5", "", "wartet"}}));
+    const SIZE client = ClientSize(view.window());
+    EXPECT_SCALED(client.cx, 520);
+    EXPECT_SCALED(client.cy, 240);
+    ExpectPlace(view.list(), view.window(), 10, 10, 500, 184);
+    ExpectPlace(view.button(), view.window(), 430, 204, 80, 24);
+    EXPECT_EQ(FontHeight(view.button()), -((8 * ExpectedDpi() + 36) / 72));
+    EXPECT_SCALED(::SendMessageW(view.list(), LVM_GETCOLUMNWIDTH, 0, 0), 250);
+}
+
 TEST_F(DisplayScale, IconsAndMenuItemsFollowTheDpi) {
-    for (int slot : {kImageApp, kImageSystemStart, kImageProgramStart, kImageGlobe, kImageQuit})
+    for (int slot : {kImageApp, kImageSystemStart, kImageProgramStart, kImageGlobe, kImageHistory, kImageStartNow,
+                     kImageCheck, kImageQuit})
         EXPECT_SCALED(IconWidth(images.icon(slot)), 16);
     MainWindow window(app, images, true);
     ASSERT_FALSE(window.iconMenuItems().empty());

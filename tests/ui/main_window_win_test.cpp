@@ -414,19 +414,20 @@ TEST_F(MainWindowTest, WhileAWizardIsOpenTheTrayAndASecondStartBringItForward) {
 
 TEST_F(MainWindowTest, MenusCarryIconItemsWithTheirTexts) {
     const IconMenuItems& items = window_->iconMenuItems();
-    ASSERT_EQ(items.size(), 8u);
+    // Menu bar, tray menu, then the two row menus.
+    ASSERT_EQ(items.size(), 17u);
     EXPECT_EQ(items[0].text, std::string(GetText(Text::NewSystemStartWizard)) + "\tStrg+S");
-    EXPECT_EQ(items[3].text, std::string(GetText(Text::AboutWord)) + " Tolvane...\tStrg+A");
-    EXPECT_EQ(items[4].text, GetText(Text::ShowTolvane));
-    EXPECT_EQ(items[4].command, UINT(kCommandShow));
-    EXPECT_EQ(items[7].command, UINT(kCommandQuit));
-    for (const auto& item : items) EXPECT_NE(item.icon, nullptr) << item.text;
+    EXPECT_EQ(items[4].text, std::string(GetText(Text::AboutWord)) + " Tolvane...\tStrg+A");
+    EXPECT_EQ(items[5].text, GetText(Text::ShowTolvane));
+    EXPECT_EQ(items[5].command, UINT(kCommandShow));
+    EXPECT_EQ(items[9].command, UINT(kCommandQuit));
+    for (std::size_t index = 0; index < 10; ++index) EXPECT_NE(items[index].icon, nullptr) << items[index].text;
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_DATA;
     ASSERT_TRUE(::GetMenuItemInfoA(window_->trayMenu(), kCommandQuit, FALSE, &info));
     EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
-    EXPECT_EQ(reinterpret_cast<const IconMenuItem*>(info.dwItemData), &items[7]);
+    EXPECT_EQ(reinterpret_cast<const IconMenuItem*>(info.dwItemData), &items[9]);
 }
 
 TEST_F(MainWindowTest, LinkCapturesTheMouseWhileOverIt) {

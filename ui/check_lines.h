@@ -1,0 +1,24 @@
+// What the check view of an entry shows: one line per precondition, as it
+// was measured now. Texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvane {
+
+struct CheckLine {
+    std::string precondition;  // the item as the lists show it
+    std::string measured;      // the value read now
+    std::string state;         // holds, waits (and how long) or fails
+};
+
+// The lines to show: an entry without preconditions gets one line saying so,
+// so that an empty list is never mistaken for a check that did not run.
+std::vector<CheckLine> LinesToShow(const std::vector<CheckLine>& lines);
+
+// Title of the check view for an entry whose name is Windows-1252, in UTF-8.
+std::string CheckViewTitle(std::string_view entryName);
+
+}  // namespace tolvane

@@ -1,0 +1,200 @@
+#include "ui/precondition_check_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "core/texts.h"
+#include "core/wide_text_win.h"
+#include "ui/dpi_win.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr wchar_t kClass[] = L"TolvaneCheckView";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+// Designed for 96 DPI: client size, list, button.
+constexpr int kWidth = 520, kHeight = 240;
+constexpr int kColumnWidths[3] = {250, 130, 116};
+
+RECT CentringArea(HWND owner) {
+    RECT area{};
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &area)) return area;
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) area = RECT{0, 0, 0, 0};
+    return area;
+}
+
+HWND AddChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
+              const RECT& place, int id) {
+    HWND control = ::CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+                                     place.top, place.right - place.left, place.bottom - place.top, parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                                     nullptr);
+    if (control) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    return control;
+}
+
+void AddColumn(HWND list, int index, std::string_view cp1252Title) {
+    std::wstring title = WideOfCp1252(cp1252Title);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = title.data();
+    column.cx = Scale(kColumnWidths[index]);
+    column.iSubItem = index;
+    ::SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void AddLine(HWND list, int row, const CheckLine& line) {
+    std::wstring cells[3] = {WideOfUtf8(line.precondition), WideOfUtf8(line.measured), WideOfUtf8(line.state)};
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = cells[0].data();
+    const int at = static_cast<int>(::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    for (int column = 1; column < 3; ++column) {
+        LVITEMW cell{};
+        cell.iSubItem = column;
+        cell.pszText = cells[column].data();
+        ::SendMessageW(list, LVM_SETITEMTEXTW, at, reinterpret_cast<LPARAM>(&cell));
+    }
+}
+
+}  // namespace
+
+bool PreconditionCheckView::create(HWND owner, const std::string& title, const std::vector<CheckLine>& lines) {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSW type{};
+    if (!::GetClassInfoW(instance, kClass, &type)) {
+        type.lpfnWndProc = Procedure;
+        type.hInstance = instance;
+        type.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        type.lpszClassName = kClass;
+        ::RegisterClassW(&type);
+    }
+    RECT outer{0, 0, Scale(kWidth), Scale(kHeight)};
+    ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const RECT area = CentringArea(owner);
+    const int x = std::max<int>(0, area.left + (area.right - area.left - width) / 2);
+    const int y = std::max<int>(0, area.top + (area.bottom - area.top - height) / 2);
+    window_ = ::CreateWindowExW(kExStyle, kClass, WideOfUtf8(title).c_str(), kStyle, x, y, width, height, owner,
+                                nullptr, instance, this);
+    if (!window_) return false;
+
+    list_ = AddChild(window_, WC_LISTVIEWW, L"",
+                     WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                     WS_EX_CLIENTEDGE, ScaleRect(10, 10, kWidth - 20, kHeight - 56), 1);
+    ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    AddColumn(list_, 0, GetText(Text::ColumnCondition));
+    AddColumn(list_, 1, fixed_text::kColumnMeasured);
+    AddColumn(list_, 2, fixed_text::kColumnState);
+    const std::vector<CheckLine> shown = LinesToShow(lines);
+    for (std::size_t row = 0; row < shown.size(); ++row) AddLine(list_, static_cast<int>(row), shown[row]);
+    LVITEMW first{};
+    first.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    first.state = LVIS_FOCUSED | LVIS_SELECTED;
+    ::SendMessageW(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
+
+    button_ = AddChild(window_, L"BUTTON", WideOfCp1252(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+                       ScaleRect(kWidth - 90, kHeight - 36, 80, 24), IDOK);
+
+    owner_ = owner;
+    if (owner_ && ::IsWindowEnabled(owner_)) {
+        ::EnableWindow(owner_, FALSE);
+        ownerDisabled_ = true;
+    }
+    ::ShowWindow(window_, SW_SHOW);
+    ::SetForegroundWindow(window_);
+    ::SetFocus(list_);
+    return true;
+}
+
+void PreconditionCheckView::runModal() {
+    MSG message{};
+    while (!ended_ && ::IsWindow(window_)) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // Leave the quit request for the main loop.
+            if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        deliver(message);
+    }
+    close();
+}
+
+void PreconditionCheckView::pump() {
+    MSG message{};
+    while (!ended_ && ::IsWindow(window_) && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        deliver(message);
+    }
+}
+
+void PreconditionCheckView::deliver(MSG& message) {
+    const bool ours = message.hwnd == window_ || ::IsChild(window_, message.hwnd);
+    // Enter and Escape close wherever the keyboard is in this window; the
+    // view has nothing to confirm or to cancel.
+    if (ours && message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        ended_ = true;
+        return;
+    }
+    if (ours && ::IsDialogMessageW(window_, &message)) return;  // Tab between list and button
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+}
+
+void PreconditionCheckView::close() {
+    ended_ = true;
+    if (ownerDisabled_) {
+        ::EnableWindow(owner_, TRUE);
+        ownerDisabled_ = false;
+    }
+    if (window_) {
+        HWND window = window_;
+        window_ = list_ = button_ = nullptr;
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        ::DestroyWindow(window);
+        if (owner_) ::SetForegroundWindow(owner_);
+    }
+}
+
+LRESULT CALLBACK PreconditionCheckView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<PreconditionCheckView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<PreconditionCheckView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handle(window, message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the system's window code.
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT PreconditionCheckView::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ended_ = true;
+        return 0;
+    case WM_CLOSE:
+        ended_ = true;
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines) {
+    PreconditionCheckView view;
+    if (view.create(owner, CheckViewTitle(entryName), lines)) view.runModal();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,55 @@
+// The check view of a system-start entry: a small modal window listing each
+// precondition with the value measured now and its state. It only shows;
+// it changes nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/check_lines.h"
+
+namespace tolvane {
+
+class PreconditionCheckView {
+public:
+    PreconditionCheckView() = default;
+    PreconditionCheckView(const PreconditionCheckView&) = delete;
+    PreconditionCheckView& operator=(const PreconditionCheckView&) = delete;
+    ~PreconditionCheckView() { close(); }
+
+    // Builds and shows the window over `owner` (disabled while it is open),
+    // the keyboard in the list. Texts in UTF-8. False if it could not be made.
+    bool create(HWND owner, const std::string& title, const std::vector<CheckLine>& lines);
+    // Runs until "OK", Enter, Escape or the close box, then closes.
+    void runModal();
+    // Handles the messages waiting now as the loop does, without waiting.
+    void pump();
+    bool ended() const { return ended_; }
+    // Re-enables the owner, then destroys the window.
+    void close();
+
+    HWND window() const { return window_; }
+    HWND list() const { return list_; }
+    HWND button() const { return button_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void deliver(MSG& message);
+
+    HWND window_ = nullptr;
+    HWND list_ = nullptr;
+    HWND button_ = nullptr;
+    HWND owner_ = nullptr;
+    bool ownerDisabled_ = false;
+    bool ended_ = false;
+};
+
+// Shows the check view of the entry named `entryName` (Windows-1252, as
+// stored) and returns once the user closed it.
+void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines);
+
+}  // namespace tolvane
