@@ -2,7 +2,10 @@
 # Start-up cost: milliseconds from the creation of the Tolvane process to its
 # tray icon and to its first start pass, with 0, 100 and 10,000 entries in
 # the store (half programs whose own icon is read, half documents). Median of
-# several runs under Wine on a private Xvfb. Prints figures; asserts nothing.
+# several runs under Wine on a private Xvfb, beside the least a tray program
+# does before its icon shows (register a class, create a hidden window, add
+# the icon), started in turn with Tolvane in the same runs. Prints figures;
+# asserts nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
@@ -24,7 +27,22 @@ trap restore EXIT
 
 work=$(mktemp -d)
 trace="$work/trace.txt"
-printf '%-8s %14s %14s %14s %14s\n' entries "tray icon ms" "store loaded" "lists filled" "first pass ms"
+minimal_exe="$TOLVANE_BUILD/win/tests/bench/tolvane_minimal_tray.exe"
+
+# Starts a program with the start-up trace on, waits for the milestone and ends it.
+traced_start() {
+  local exe=$1 milestone=$2 pid
+  rm -f "$trace"
+  TOLVANE_STARTUP_TRACE="$(winepath -w "$trace" 2>/dev/null)" wine "$exe" >/dev/null 2>&1 </dev/null &
+  pid=$!
+  for _ in $(seq 600); do grep -q "$milestone" "$trace" 2>/dev/null && break; sleep 0.1; done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+printf '%-8s %14s %14s %14s %14s %14s %10s\n' entries "tray icon ms" "store loaded" "lists filled" "first pass ms" \
+  "minimal ms" "ratio"
 for entries in 0 100 10000; do
   python3 - "$entries" >"$work/entries.jsonl" <<'PY'
 import json, sys
@@ -40,22 +58,19 @@ for i in range(n):
     }))
 PY
   "$TOLVANE_BUILD/native/tools/tolvane-store" pack "$work/entries.jsonl" "$store"
-  trays=() loads=() fills=() passes=()
+  trays=() loads=() fills=() passes=() minimals=()
   for _ in $(seq "$runs"); do
-    rm -f "$trace"
-    TOLVANE_STARTUP_TRACE="$(winepath -w "$trace" 2>/dev/null)" wine "$TOLVANE_BUILD/win/Tolvane.exe" \
-      >/dev/null 2>&1 </dev/null &
-    pid=$!
-    for _ in $(seq 600); do grep -q first-pass "$trace" 2>/dev/null && break; sleep 0.1; done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    traced_start "$TOLVANE_BUILD/win/Tolvane.exe" first-pass
     trays+=("$(awk '$1=="tray-icon"{print $2}' "$trace")")
     loads+=("$(awk '$1=="store-loaded"{print $2}' "$trace")")
     fills+=("$(awk '$1=="lists-filled"{print $2}' "$trace")")
     passes+=("$(awk '$1=="first-pass"{print $2}' "$trace")")
+    traced_start "$minimal_exe" tray-icon
+    minimals+=("$(awk '$1=="tray-icon"{print $2}' "$trace")")
   done
-  median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-  printf '%-8s %14s %14s %14s %14s\n' "$entries" "$(median "${trays[@]}")" "$(median "${loads[@]}")" \
-    "$(median "${fills[@]}")" "$(median "${passes[@]}")"
+  tray=$(median "${trays[@]}") minimal=$(median "${minimals[@]}")
+  printf '%-8s %14s %14s %14s %14s %14s %9sx\n' "$entries" "$tray" "$(median "${loads[@]}")" \
+    "$(median "${fills[@]}")" "$(median "${passes[@]}")" "$minimal" \
+    "$(awk -v a="$tray" -v b="$minimal" 'BEGIN { printf "%.2f", a / b }')"
 done
 rm -rf "$work"
