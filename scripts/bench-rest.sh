@@ -43,7 +43,7 @@ PY
 # The prefix's own wineserver: the one whose environment names this prefix.
 server_pid() {
   local pid
-  for pid in $(pgrep -x wineserver); do
+  for pid in $(pgrep -x 'wineserver(64)?'); do
     tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$pid"; return; }
   done
 }
