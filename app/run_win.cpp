@@ -98,7 +98,6 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.editSystemStart = [&host](std::size_t row) { RunSystemStartEdit(host, row); };
     window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
-    TraceStartupMilestone("tray-icon");
 
     const std::string programPath = ProgramPath();
     if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
