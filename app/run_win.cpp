@@ -16,6 +16,7 @@
 
 #include "app/run_history_win.h"
 #include "core/app_win.h"
+#include "core/event_loop_win.h"
 #include "core/startup_trace_win.h"
 #include "core/store_leftovers_win.h"
 #include "core/store_location_win.h"
@@ -55,19 +56,10 @@ std::string ProgramPath() {
     }
 }
 
-// Waits up to 100 ms for one event and handles it. False once the quit
-// command has been confirmed.
-bool HandleNextEvent(App&, MainWindow& window) {
-    MSG msg;
-    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, kEventWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return true;
-    }
-    if (msg.message == WM_QUIT) return false;
-    if (window.translateShortcut(msg)) return true;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-    return true;
+// Handles one event, or sleeps until one comes or the next pass is due. False
+// once the quit command has been confirmed.
+bool HandleNextEvent(App& app, MainWindow& window) {
+    return HandleNextMessage(app.clock, [&window](MSG& msg) { return window.translateShortcut(msg); });
 }
 
 void RunStartPassIfDue(App& app, MainWindow& window, WinStartEngine& engine) {
@@ -111,7 +103,6 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
     WireRowActions(app, window);
-    TraceStartupMilestone("tray-icon");
 
     const std::string programPath = ProgramPath();
     if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/startup_trace_win.h"
 #include "core/texts.h"
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
@@ -82,10 +83,13 @@ MainWindow::MainWindow(App& app, const ImageSet& images, bool hidden) : ask(Defa
     if (!window_) return;
     if (HICON small = images_.icon(kImageApp))
         ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    // The icon first: it is all a start at logon shows. A click on it waits
+    // in the queue until the menus and lists below exist.
+    addTrayIcon();
+    TraceStartupMilestone("tray-icon");
     if (!hidden) ::ShowWindow(window(), SW_SHOWNORMAL);
     buildMenus();
     buildContents();
-    addTrayIcon();
 }
 
 MainWindow::~MainWindow() {
