@@ -22,6 +22,27 @@ saved="$store.bench-saved"
 restore() { rm -f "$store"; [ -f "$saved" ] && mv "$saved" "$store"; tolvane_stop_wine; }
 trap restore EXIT
 
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# The lists' own figures, in a table of their own: "lists filled" less
+# "store loaded" in milliseconds, and the working set at the first pass (now
+# and its peak) in kilobytes.
+list_gaps=() list_sets=() list_peaks=() list_table=()
+lists_collect() {  # trace file of one run
+  list_gaps+=("$(awk '$1=="store-loaded"{s=$2} $1=="lists-filled"{f=$2} END{printf "%.1f", f-s}' "$1")")
+  list_sets+=("$(awk '$1=="memory-kb" && $2=="first-pass"{print $3}' "$1")")
+  list_peaks+=("$(awk '$1=="memory-kb" && $2=="first-pass"{print $4}' "$1")")
+}
+lists_row() {  # entries
+  list_table+=("$(printf '%-8s %22s %18s %18s' "$1" "$(median "${list_gaps[@]}")" "$(median "${list_sets[@]}")" \
+    "$(median "${list_peaks[@]}")")")
+  list_gaps=() list_sets=() list_peaks=()
+}
+lists_print() {
+  printf '\n%-8s %22s %18s %18s\n' entries "lists - store ms" "working set KB" "peak KB"
+  printf '%s\n' "${list_table[@]}"
+}
+
 work=$(mktemp -d)
 trace="$work/trace.txt"
 printf '%-8s %14s %14s %14s %14s\n' entries "tray icon ms" "store loaded" "lists filled" "first pass ms"
@@ -53,9 +74,11 @@ PY
     loads+=("$(awk '$1=="store-loaded"{print $2}' "$trace")")
     fills+=("$(awk '$1=="lists-filled"{print $2}' "$trace")")
     passes+=("$(awk '$1=="first-pass"{print $2}' "$trace")")
+    lists_collect "$trace"
   done
-  median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
   printf '%-8s %14s %14s %14s %14s\n' "$entries" "$(median "${trays[@]}")" "$(median "${loads[@]}")" \
     "$(median "${fills[@]}")" "$(median "${passes[@]}")"
+  lists_row "$entries"
 done
+lists_print
 rm -rf "$work"
