@@ -168,7 +168,7 @@ TEST_F(ListViewTest, RemovingTheLastRowLeavesNothingSelectedAndTheRestSelectable
     EXPECT_TRUE(app_.model.systemStart.empty());
 }
 
-TEST_F(ListViewTest, AnEditKeepsTheSelectionAndTheScrollPosition) {
+TEST_F(ListViewTest, AnEditOrARemovalKeepsTheScrollPositionAndAnEditTheSelection) {
     appendRows(300);
     open();
     ::SendMessageA(list(), LVM_ENSUREVISIBLE, 250, FALSE);
@@ -181,6 +181,12 @@ TEST_F(ListViewTest, AnEditKeepsTheSelectionAndTheScrollPosition) {
     EXPECT_EQ(next(LVNI_SELECTED), 250);
     EXPECT_TRUE(linksEnabled());
     EXPECT_EQ(text(250), "Neu");
+
+    select(260);
+    window_->removeSelected(ListKind::SystemStart);
+    EXPECT_EQ(::SendMessageA(list(), LVM_GETTOPINDEX, 0, 0), top);
+    EXPECT_EQ(text(260), "Eintrag 261");
+    EXPECT_EQ(next(LVNI_SELECTED), -1);
 }
 
 TEST_F(ListViewTest, RowIconsFollowTheirRowsAfterARemoval) {
