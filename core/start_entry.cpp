@@ -21,12 +21,12 @@ const std::string& EntryField(const StartEntry& entry, int column) { return Fiel
 std::string& EntryField(StartEntry& entry, int column) { return FieldOf(entry, column); }
 
 EntryRow& EntryList::append(StartEntry entry, std::uint32_t pending) {
-    rows_.push_back(EntryRow{std::move(entry), pending, -1});
+    rows_.push_back(EntryRow{std::move(entry), pending});
     return rows_.back();
 }
 
 EntryRow& EntryList::replace(std::size_t index, StartEntry entry) {
-    rows_.at(index) = EntryRow{std::move(entry), 0, -1};
+    rows_.at(index) = EntryRow{std::move(entry), 0};
     return rows_[index];
 }
 

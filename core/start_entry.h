@@ -36,8 +36,6 @@ struct EntryRow {
     StartEntry entry;
     // Non-zero: still to be started in this run (only read for system-start rows).
     std::uint32_t pending = 0;
-    // Index of the row icon in the window layer's image list; -1 when none.
-    int image = -1;
     // Set once the history has told that this row waits, so it tells it
     // once per run and not at every pass.
     bool waitNoted = false;

@@ -1,6 +1,7 @@
 #include "core/startup_trace_win.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 
@@ -21,6 +22,12 @@ void TraceStartupMilestone(const char* name) {
     ::GetSystemTimeAsFileTime(&now);
     if (FILE* file = std::fopen(path, "a")) {
         std::fprintf(file, "%s %.1f\n", name, static_cast<double>(Ticks(now) - Ticks(created)) / 10000.0);
+        // The working set at the milestone, now and at its highest so far.
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof memory;
+        if (::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory))
+            std::fprintf(file, "memory-kb %s %lu %lu\n", name, static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+                         static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
         std::fclose(file);
     }
 }

@@ -26,6 +26,27 @@ saved="$store.bench-saved"
 restore() { rm -f "$store"; [ -f "$saved" ] && mv "$saved" "$store"; tolvane_stop_wine; }
 trap restore EXIT
 
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# The lists' own figures, in a table of their own: "lists filled" less
+# "store loaded" in milliseconds, and the working set at the first pass (now
+# and its peak) in kilobytes.
+list_gaps=() list_sets=() list_peaks=() list_table=()
+lists_collect() {  # trace file of one run
+  list_gaps+=("$(awk '$1=="store-loaded"{s=$2} $1=="lists-filled"{f=$2} END{printf "%.1f", f-s}' "$1")")
+  list_sets+=("$(awk '$1=="memory-kb" && $2=="first-pass"{print $3}' "$1")")
+  list_peaks+=("$(awk '$1=="memory-kb" && $2=="first-pass"{print $4}' "$1")")
+}
+lists_row() {  # entries
+  list_table+=("$(printf '%-8s %22s %18s %18s' "$1" "$(median "${list_gaps[@]}")" "$(median "${list_sets[@]}")" \
+    "$(median "${list_peaks[@]}")")")
+  list_gaps=() list_sets=() list_peaks=()
+}
+lists_print() {
+  printf '\n%-8s %22s %18s %18s\n' entries "lists - store ms" "working set KB" "peak KB"
+  printf '%s\n' "${list_table[@]}"
+}
+
 work=$(mktemp -d)
 trace="$work/trace.txt"
 tolvane_exe=${TOLVANE_EXE:-$TOLVANE_BUILD/win/Tolvane.exe}
@@ -41,7 +62,6 @@ traced_start() {
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # On a shared machine the fastest run shows the cost itself best; the median
 # carries the load of the moment.
@@ -74,11 +94,14 @@ PY
     passes+=("$(awk '$1=="first-pass"{print $2}' "$trace")")
     traced_start "$minimal_exe" tray-icon
     minimals+=("$(awk '$1=="tray-icon"{print $2}' "$trace")")
+    lists_collect "$trace"
   done
   tray=$(median "${trays[@]}") minimal=$(median "${minimals[@]}")
   tray_best=$(fastest "${trays[@]}") minimal_best=$(fastest "${minimals[@]}")
   printf '%-8s %18s %14s %14s %14s %20s %8s %10s\n' "$entries" "$tray ($tray_best)" "$(median "${loads[@]}")" \
     "$(median "${fills[@]}")" "$(median "${passes[@]}")" "$minimal ($minimal_best)" "$(ratio "$tray" "$minimal")" \
     "($(ratio "$tray_best" "$minimal_best"))"
+  lists_row "$entries"
 done
+lists_print
 rm -rf "$work"

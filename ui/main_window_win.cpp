@@ -11,6 +11,8 @@
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/file_icons_win.h"
+#include "ui/row_find.h"
+#include "ui/shell_rules.h"
 
 namespace tolvane {
 
@@ -39,14 +41,6 @@ LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARA
     if (message == WM_COMMAND || message == WM_NOTIFY)
         return ::SendMessageA(::GetParent(window), message, wParam, lParam);
     return ::DefSubclassProc(window, message, wParam, lParam);
-}
-
-// The cell's text is asked for when it is drawn.
-void SetCellToCallback(HWND list, int row, int column) {
-    LVITEMA cell{};
-    cell.iSubItem = column;
-    cell.pszText = LPSTR_TEXTCALLBACKA;
-    ::SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
 }
 
 void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
@@ -186,7 +180,10 @@ void MainWindow::buildContents() {
         const int listHeight = Scale(kDesignHeight - 60);
         HWND list = ::CreateWindowExA(
             WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-            WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | (tab == 0 ? WS_VISIBLE : 0),
+            // Owner data: the list holds only a row count and asks the model
+            // for what it draws, so any number of entries costs the same.
+            WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA |
+                (tab == 0 ? WS_VISIBLE : 0),
             page.left, page.top, listWidth, listHeight, tabs_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdList + tab)), instance, nullptr);
         lists_[tab] = list;
@@ -254,39 +251,22 @@ void MainWindow::showTab(int tab) {
 void MainWindow::entriesChanged(ListKind kind) {
     HWND view = list(kind);
     if (!view) return;
-    EntryList& rows = app_.model.list(kind);
-    const int selected = selectedRow(kind);
+    const int count = static_cast<int>(app_.model.list(kind).size());
     const int oldCount = static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
-    ::SendMessageA(view, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(view, LVM_DELETEALLITEMS, 0, 0);
-    // Row icons are made again as rows are drawn: starting the image list
-    // afresh keeps it no longer than the list, however often rows change.
-    if (auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(view, LVM_GETIMAGELIST, LVSIL_SMALL, 0))) {
-        ::ImageList_RemoveAll(images);
+    if (count != oldCount) {
+        // Only the selected and the focused row are cleared: clearing "all
+        // rows" would visit every one of them.
+        LVITEMA clear{};
+        clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
+            const int row = static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+            if (row >= 0) ::SendMessageA(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&clear));
+        }
+        ::SendMessageA(view, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
     }
-    for (std::size_t index = 0; index < rows.size(); ++index) rows[index].image = -1;
-    // Texts and icons are asked for when a row is drawn (LVN_GETDISPINFO):
-    // the view holds no copy of the entries, and a long list costs only the
-    // icons of the rows on screen.
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = static_cast<int>(index);
-        item.pszText = LPSTR_TEXTCALLBACKA;
-        item.iImage = I_IMAGECALLBACK;
-        const int at = static_cast<int>(::SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-        for (int column = 1; column < kEntryFieldCount; ++column) SetCellToCallback(view, at, column);
-    }
-    // An edit keeps the row count and the selection; an add or a removal
-    // leaves nothing selected.
-    if (selected >= 0 && oldCount == static_cast<int>(rows.size())) {
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageA(view, LVM_SETITEMSTATE, selected, reinterpret_cast<LPARAM>(&state));
-    }
-    ::SendMessageA(view, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(view, nullptr, TRUE);
+    // Which row changed is not known here; the rows on screen are all a
+    // redraw asks for, whatever the list holds.
+    ::InvalidateRect(view, nullptr, FALSE);
     updateLinks(kind);
 }
 
@@ -419,18 +399,32 @@ void MainWindow::fillDisplayInfo(ListKind kind, LVITEMA& item) {
         text.copy(item.pszText, length);
         item.pszText[length] = '\0';
     }
-    if (item.mask & LVIF_IMAGE) {
-        // The row icon is made the first time the row is shown.
-        HIMAGELIST images =
-            reinterpret_cast<HIMAGELIST>(::SendMessageA(list(kind), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-        if (row.image < 0 && images) {
-            if (HICON icon = IconForRow(row.entry.path)) {
-                row.image = ::ImageList_AddIcon(images, icon);
-                ::DestroyIcon(icon);
-            }
-        }
-        item.iImage = row.image;
-    }
+    if (item.mask & LVIF_IMAGE) item.iImage = rowImage(kind, row.entry.path);
+}
+
+int MainWindow::rowImage(ListKind kind, const std::string& targetPath) {
+    // Icons are read when a row is first drawn and kept by what they show,
+    // so an edit or a removal keeps every other row's icon.
+    IconSlots& slots = rowIcons_[Index(kind)];
+    const std::string key = RowIconKey(targetPath);
+    if (const auto held = slots.find(key)) return *held;
+    auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(list(kind), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    if (!images) return -1;
+    HICON icon = IconForRow(targetPath);
+    if (!icon) return -1;
+    const int slot = slots.claim(key);
+    const int stored = slot < ::ImageList_GetImageCount(images) ? ::ImageList_ReplaceIcon(images, slot, icon)
+                                                                : ::ImageList_AddIcon(images, icon);
+    ::DestroyIcon(icon);
+    if (stored == slot) return slot;
+    slots.forget(key);
+    return -1;
+}
+
+int MainWindow::findRow(ListKind kind, UINT flags, const char* text, int start) const {
+    // Rows are found by their name, the text of the first column.
+    if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || !text) return -1;
+    return FindRow(app_.model.list(kind), {text, (flags & LVFI_PARTIAL) != 0, (flags & LVFI_WRAP) != 0, start});
 }
 
 LRESULT MainWindow::onNotify(NMHDR& header) {
@@ -464,6 +458,19 @@ LRESULT MainWindow::onNotify(NMHDR& header) {
         }
         if (wide.mask & LVIF_IMAGE) wide.iImage = ansi.iImage;
         break;
+    }
+    case LVN_ODFINDITEMA: {
+        // Typing the first letters of a name selects its row.
+        const auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);
+        return findRow(kind, find.lvfi.flags, find.lvfi.psz, find.iStart);
+    }
+    case LVN_ODFINDITEMW: {
+        const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
+        char text[256] = {};
+        if (find.lvfi.psz &&
+            !::WideCharToMultiByte(CP_ACP, 0, find.lvfi.psz, -1, text, sizeof text - 1, nullptr, nullptr))
+            return -1;
+        return findRow(kind, find.lvfi.flags, find.lvfi.psz ? text : nullptr, find.iStart);
     }
     case NM_CLICK:
     case NM_RCLICK:

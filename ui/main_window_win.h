@@ -15,6 +15,7 @@
 #include "core/start_entry.h"
 #include "core/unique_handle_win.h"
 #include "ui/icon_menu_win.h"
+#include "ui/icon_slots.h"
 #include "ui/image_set_win.h"
 #include "ui/link_control_win.h"
 #include "ui/row_menu_win.h"
@@ -40,6 +41,10 @@ enum ControlId : int {
     kIdLinkRemove = 130,  // + tab
     kIdLinkEdit = 140,  // + tab
 };
+
+// Row icons kept per list: far more than a screen of rows, few enough that
+// scrolling through thousands of programs keeps memory flat.
+inline constexpr std::size_t kRowIconSlots = 256;
 
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 inline constexpr char kMainWindowClass[] = "TolvaneMainWindow";
@@ -80,7 +85,10 @@ public:
     MainWindowActions actions;
     AskUser ask;  // the program's message box unless a test replaces it
 
-    // Shows the model's list again; rows without an icon get one.
+    // The model's list changed (a load, an add, an edit or a removal): the
+    // list takes the new row count, keeps its place and draws again the rows
+    // on screen. An add, a removal or a load leaves nothing selected; an edit
+    // keeps the selection.
     void entriesChanged(ListKind kind);
     void updateLinks(ListKind kind);
     int selectedRow(ListKind kind) const;
@@ -110,6 +118,8 @@ private:
     void onCommand(UINT id);
     LRESULT onNotify(NMHDR& header);
     void fillDisplayInfo(ListKind kind, LVITEMA& item);
+    int rowImage(ListKind kind, const std::string& targetPath);
+    int findRow(ListKind kind, UINT flags, const char* text, int start) const;
     void showTrayMenu();
     // True when a modal window of the program disables this one; that window
     // is then brought forward.
@@ -131,6 +141,8 @@ private:
     RowMenus rowMenus_;
     std::array<RowInput, 2> rowInput_;
     UniqueImageList tabImages_;
+    // Which icons each list's image list holds, by what they show.
+    std::array<IconSlots, 2> rowIcons_{IconSlots(kRowIconSlots), IconSlots(kRowIconSlots)};
     bool trayAdded_ = false;
     UINT taskbarCreated_ = 0;
     UINT showRequest_ = 0;

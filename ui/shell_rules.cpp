@@ -39,6 +39,12 @@ std::string UpperExtension(std::string_view path) {
     return result;
 }
 
+std::string RowIconKey(std::string_view targetPath) {
+    const std::string extension = UpperExtension(targetPath);
+    if (extension == "EXE") return "exe:" + std::string(targetPath);
+    return "type:" + extension;
+}
+
 std::string FolderOfPath(std::string_view path) {
     const auto slash = path.find_last_of("\\/");
     if (slash == std::string_view::npos) return {};

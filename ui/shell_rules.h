@@ -43,6 +43,11 @@ MenuItemParts SplitMenuItemText(std::string_view text);
 // when there is none.
 std::string UpperExtension(std::string_view path);
 
+// What a row's icon depends on: a program's own path, or a document's
+// file type (every ".txt" shows the same icon). Rows with the same key share
+// one icon.
+std::string RowIconKey(std::string_view targetPath);
+
 // Folder of a file path, up to and including its last '\' or '/'.
 std::string FolderOfPath(std::string_view path);
 

@@ -110,31 +110,32 @@ TEST_F(MainWindowTest, ShowsTheModelsRowsWithIcons) {
     cell.cchTextMax = sizeof text;
     ::SendMessageA(list, LVM_GETITEMTEXTA, 1, reinterpret_cast<LPARAM>(&cell));
     EXPECT_STREQ(text, "X");
-    for (const auto& row : app_.model.systemStart.rows()) EXPECT_GE(row.image, 0);
-    // A row replaced by an edit gets a fresh icon.
-    app_.model.programStart.replace(0, {"Gamma2", "x.exe", "", "", "C:\\g.txt"});
-    ASSERT_EQ(app_.model.programStart[0].image, -1);
-    window_->entriesChanged(ListKind::ProgramStart);
-    // The icon is made when the list first asks for the row's image, as it
-    // does when it draws the row.
-    LVITEMA image{};
-    image.mask = LVIF_IMAGE;
-    ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image));
-    EXPECT_GE(app_.model.programStart[0].image, 0);
-    EXPECT_EQ(image.iImage, app_.model.programStart[0].image);
-    // Edits do not pile up icons: the image list stays as long as the list.
+    const auto imageOf = [this](ListKind kind, int row) {
+        LVITEMA image{};
+        image.mask = LVIF_IMAGE;
+        image.iItem = row;
+        ::SendMessageA(window_->list(kind), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image));
+        return image.iImage;
+    };
     HIMAGELIST icons = reinterpret_cast<HIMAGELIST>(
         ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    for (int row = 0; row < 2; ++row) EXPECT_GE(imageOf(ListKind::SystemStart, row), 0);
+    // A row replaced by an edit shows an icon too; the icon is made when the
+    // list first asks for the row's image, as it does when it draws the row.
+    app_.model.programStart.replace(0, {"Gamma2", "x.exe", "", "", "C:\\g.txt"});
+    window_->entriesChanged(ListKind::ProgramStart);
+    const int edited = imageOf(ListKind::ProgramStart, 0);
+    EXPECT_GE(edited, 0);
+    EXPECT_LT(edited, ::ImageList_GetImageCount(icons));
+    // Edits do not pile up icons: the image list stays as long as the list.
     for (int edit = 0; edit < 20; ++edit) {
         app_.model.programStart.replace(0, {"Gamma" + std::to_string(edit), "x.exe", "", "", "C:\\g.txt"});
         window_->entriesChanged(ListKind::ProgramStart);
-        for (int row = 0; row < static_cast<int>(app_.model.programStart.size()); ++row) {
-            image.iItem = row;
-            ::SendMessageA(window_->list(ListKind::ProgramStart), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image));
-        }
+        for (int row = 0; row < static_cast<int>(app_.model.programStart.size()); ++row)
+            imageOf(ListKind::ProgramStart, row);
     }
     EXPECT_LE(::ImageList_GetImageCount(icons), static_cast<int>(app_.model.programStart.size()));
-    EXPECT_GE(app_.model.programStart[0].image, 0);
+    EXPECT_GE(imageOf(ListKind::ProgramStart, 0), 0);
     char header[64] = {};
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;

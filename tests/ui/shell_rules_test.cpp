@@ -56,6 +56,16 @@ TEST(UpperExtension, TakesTheLastDotOfTheFileName) {
     EXPECT_EQ(UpperExtension("C:\\umlaut.\xe4x"), "\xe4X");
 }
 
+TEST(RowIconKey, ProgramsByTheirPathDocumentsByTheirType) {
+    EXPECT_EQ(RowIconKey("C:\\a\\notiz1.txt"), RowIconKey("D:\\b\\Notiz2.TXT"));
+    EXPECT_NE(RowIconKey("C:\\a\\x.txt"), RowIconKey("C:\\a\\x.bat"));
+    EXPECT_NE(RowIconKey("C:\\a\\one.exe"), RowIconKey("C:\\a\\two.exe"));
+    EXPECT_EQ(RowIconKey("C:\\a\\one.exe"), RowIconKey("C:\\a\\one.exe"));
+    // A document named like a program's type is not taken for one.
+    EXPECT_NE(RowIconKey("C:\\a\\EXE"), RowIconKey("C:\\a\\b.exe"));
+    EXPECT_NE(RowIconKey("C:\\exe"), RowIconKey("C:\\a.exe"));
+}
+
 TEST(FolderOfPath, KeepsTheLastSeparator) {
     EXPECT_EQ(FolderOfPath("C:\\Programme\\Tolvane.exe"), "C:\\Programme\\");
     EXPECT_EQ(FolderOfPath("Z:/tmp/x.exe"), "Z:/tmp/");
