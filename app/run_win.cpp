@@ -95,6 +95,10 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     }
 
     const ImageSet images = ImageSet::Load(instance);
+    // Before the window, whose row commands start entries through it.
+    HistoryEvents history = RunHistoryEvents(app);
+    WinStartEngine engine;
+    engine.tell(history);
     MainWindow window(app, images, app.systemStartMode);
     WizardHost host{app, window.window(), images, [&window](ListKind kind) { window.entriesChanged(kind); },
                     [] { return RunningProcessNames(); }};
@@ -102,7 +106,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.editSystemStart = [&host](std::size_t row) { RunSystemStartEdit(host, row); };
     window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
-    WireRowActions(app, window);
+    WireRowActions(app, window, engine);
 
     const std::string programPath = ProgramPath();
     if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
@@ -117,12 +121,10 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
 
     BeginRunHistory(app, loaded);
     app.clock.start(::GetTickCount());
-    HistoryEvents history = RunHistoryEvents(app);
-    WinStartEngine engine;
-    engine.tell(history);
     engine.takeFirstSnapshot();
     while (HandleNextEvent(app, window)) RunStartPassIfDue(app, window, engine);
     window.removeTrayIcon();
+    app.showFailure = nullptr;  // it shows through the window, which goes first
     return 0;
 }
 

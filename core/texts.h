@@ -110,11 +110,6 @@ inline constexpr std::string_view kCheckTitle = "Vorraussetzungen pr\xFC" "fen: 
 inline constexpr std::string_view kColumnMeasured = "Jetzt gemessen";
 inline constexpr std::string_view kColumnState = "Zustand";
 inline constexpr std::string_view kNoPreconditions = "Keine Vorraussetzungen";
-inline constexpr std::string_view kStartFailedTitle = "%FILE% wurde nicht gestartet";
-inline constexpr std::string_view kUnknownReason = "Der Grund ist nicht bekannt.";
-inline constexpr std::string_view kStateHolds = "erf\xFC" "llt";
-inline constexpr std::string_view kStateWaits = "wartet";
-inline constexpr std::string_view kStateFails = "nicht erf\xFC" "llt";
 }  // namespace fixed_text
 
 }  // namespace tolvane

@@ -1,21 +1,14 @@
-// What the user reads about one precondition item: in the check view's three
-// columns and in the history. UTF-8, as the measured texts are.
+// The check lines of the engine's readings. UTF-8, as the measured texts are.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/check_line.h"
 #include "engine/precondition_eval.h"
 
 namespace tolvane {
-
-struct CheckLine {
-    std::string precondition;  // "Freier Festplattenspeicher größer als ... 5000"
-    std::string measured;      // "4211 MB frei"
-    std::string state;         // "erfüllt", "wartet (noch 42 s)", "nicht erfüllt"
-    bool operator==(const CheckLine&) const = default;
-};
 
 // The item as the precondition lists show it: its label, then its value
 // when the kind takes one.

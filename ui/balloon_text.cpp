@@ -1,7 +1,5 @@
 #include "ui/balloon_text.h"
 
-#include "core/cp1252.h"
-#include "core/texts.h"
 
 namespace tolvane {
 
@@ -45,12 +43,6 @@ std::string CutForBalloon(std::string_view text, std::size_t units) {
     constexpr std::string_view kMore = "...";
     if (units < kMore.size()) return std::string(text.substr(0, FittingBytes(text, units)));
     return std::string(text.substr(0, FittingBytes(text, units - kMore.size()))) + std::string(kMore);
-}
-
-BalloonText StartFailedBalloon(std::string_view entryName, std::string_view reason) {
-    const std::string title = Cp1252ToUtf8(ReplaceFilePlaceholder(fixed_text::kStartFailedTitle, entryName));
-    const std::string text = reason.empty() ? Cp1252ToUtf8(fixed_text::kUnknownReason) : std::string(reason);
-    return {CutForBalloon(title, kBalloonTitleUnits), CutForBalloon(text, kBalloonTextUnits)};
 }
 
 }  // namespace tolvane

@@ -1,5 +1,5 @@
-// Texts of the tray balloon, in UTF-8: what a failed start tells, cut to
-// what the notification area holds.
+// Texts of the tray balloon, in UTF-8, cut to what the notification area
+// holds.
 #pragma once
 
 #include <cstddef>
@@ -8,12 +8,6 @@
 
 namespace tolvane {
 
-struct BalloonText {
-    std::string title;
-    std::string text;
-    bool operator==(const BalloonText&) const = default;
-};
-
 // The notification area keeps 63 UTF-16 units of a title and 255 of a text.
 inline constexpr std::size_t kBalloonTitleUnits = 63;
 inline constexpr std::size_t kBalloonTextUnits = 255;
@@ -21,9 +15,5 @@ inline constexpr std::size_t kBalloonTextUnits = 255;
 // At most `units` UTF-16 units, cut between characters; a cut text ends in
 // "..." so that it does not read as whole.
 std::string CutForBalloon(std::string_view text, std::size_t units);
-
-// A start that failed: the entry's name (Windows-1252, as stored) in the
-// title, the system's reason (UTF-8) as the text.
-BalloonText StartFailedBalloon(std::string_view entryName, std::string_view reason);
 
 }  // namespace tolvane

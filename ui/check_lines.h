@@ -6,13 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tolvane {
+#include "core/check_line.h"
 
-struct CheckLine {
-    std::string precondition;  // the item as the lists show it
-    std::string measured;      // the value read now
-    std::string state;         // holds, waits (and how long) or fails
-};
+namespace tolvane {
 
 // The lines to show: an entry without preconditions gets one line saying so,
 // so that an empty list is never mistaken for a check that did not run.

@@ -109,17 +109,6 @@ TEST(CutForBalloon, CutsBetweenCharactersCountingUtf16Units) {
     EXPECT_EQ(CutForBalloon("ab\xC3\xA4\xC3\xA4xyz", 6), "ab\xC3\xA4...");
 }
 
-TEST(StartFailedBalloon, NamesTheEntryAndTheSystemsReason) {
-    const BalloonText balloon = StartFailedBalloon("B\xE4r", "Datei nicht gefunden (Fehler 2)");
-    EXPECT_EQ(balloon.title, "\"B\xC3\xA4r\" wurde nicht gestartet");
-    EXPECT_EQ(balloon.text, "Datei nicht gefunden (Fehler 2)");
-    EXPECT_EQ(StartFailedBalloon("X", "").text, "Der Grund ist nicht bekannt.");
-    const BalloonText longName = StartFailedBalloon(std::string(100, 'n'), std::string(300, 'r'));
-    EXPECT_EQ(longName.title.size(), 63u);
-    EXPECT_EQ(longName.title.substr(60), "...");
-    EXPECT_EQ(longName.text.size(), 255u);
-}
-
 TEST(CheckLines, AnEntryWithoutPreconditionsSaysSo) {
     const std::vector<CheckLine> given{{"Wartezeit von ...: 30", "12 s", "wartet"}};
     ASSERT_EQ(LinesToShow(given).size(), 1u);

@@ -1,13 +1,20 @@
-// What the rows' "Jetzt starten" does in the program: the target starts with
-// its parameters, and a start that fails shows the balloon at the tray icon.
+// What the rows' commands do in the program, through the engine the passes
+// use: "Jetzt starten" starts the target with its parameters and records it;
+// a start that fails shows the balloon and its history line; "Vorraussetzungen
+// prüfen" shows each item's state measured now.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/row_actions_win.h"
+#include "app/run_history_win.h"
 #include "core/app_win.h"
+#include "core/history_win.h"
 #include "engine/helper_processes_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
@@ -21,14 +28,21 @@ struct Balloon {
     DWORD icon;
 };
 
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 class RowActions : public ::testing::Test {
 protected:
     void SetUp() override {
         app_.instance = ::GetModuleHandleA(nullptr);
+        app_.history = std::make_unique<HistoryFile>(HostFiles(), historyPath_, LocalTimeNow);
+        engine_.tell(events_);
         window_ = std::make_unique<MainWindow>(app_, images_, true);
         ASSERT_TRUE(window_->window());
         ASSERT_TRUE(window_->trayIconAdded());
-        WireRowActions(app_, *window_);
+        WireRowActions(app_, *window_, engine_);
         window_->notifyBalloon = [this](DWORD, NOTIFYICONDATAW* data) {
             balloons_.push_back({data->szInfoTitle, data->szInfo, data->dwInfoFlags});
             return TRUE;
@@ -36,22 +50,31 @@ protected:
     }
 
     tolvane::testing::ScratchFolder scratch_{"tolvane-row-actions"};
+    std::string historyPath_ = scratch_.path() + "\\tolvane.log";
     App app_;
+    HistoryEvents events_ = RunHistoryEvents(app_);
+    WinStartEngine engine_;
     ImageSet images_ = ImageSet::Load(::GetModuleHandleA(nullptr));
     std::unique_ptr<MainWindow> window_;
     std::vector<Balloon> balloons_;
 };
 
-TEST_F(RowActions, AFailedStartShowsTheBalloonNamingTheEntryAndTheReason) {
-    app_.model.programStart.append({"F\xE4hlt", "x.exe", "", "", scratch_.path() + "\\weg\\nicht-da.exe"});
+TEST_F(RowActions, AFailedStartShowsTheBalloonAndLeavesItsHistoryLine) {
+    const std::string missing = scratch_.path() + "\\weg\\nicht-da.exe";
+    app_.model.programStart.append({"F\xE4hlt", "x.exe", "", "", missing});
     window_->actions.startNow(ListKind::ProgramStart, 0);
     ASSERT_EQ(balloons_.size(), 1u);
-    EXPECT_EQ(balloons_[0].title, L"\"F\u00E4hlt\" wurde nicht gestartet");
-    EXPECT_NE(balloons_[0].text.find(L"(Fehler "), std::wstring::npos) << "the system's reason with its code";
+    EXPECT_EQ(balloons_[0].title, L"Start fehlgeschlagen");
+    EXPECT_EQ(balloons_[0].text.rfind(L"\u201EF\u00E4hlt\u201C konnte nicht gestartet werden:\r\n", 0), 0u)
+        << "names the entry";
+    EXPECT_NE(balloons_[0].text.find(L"(Fehler 3)"), std::wstring::npos) << "the system's reason with its code";
     EXPECT_EQ(balloons_[0].icon, DWORD(NIIF_ERROR));
+    const std::string history = Read(historyPath_);
+    EXPECT_NE(history.find("Start fehlgeschlagen: „Fählt“, \"" + missing + "\": "), std::string::npos)
+        << history;
 }
 
-TEST_F(RowActions, AStartThatWorksPassesItsParametersAndShowsNothing) {
+TEST_F(RowActions, AStartThatWorksPassesItsParametersRecordsItAndShowsNothing) {
     const std::string target = scratch_.path() + "\\ziel.exe";
     const std::string markers = scratch_.path() + "\\marker.txt";
     ASSERT_TRUE(tolvane::testing::CopyMarkerHelper(target));
@@ -62,9 +85,68 @@ TEST_F(RowActions, AStartThatWorksPassesItsParametersAndShowsNothing) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].commandLine.find("--jetzt --gleich"), std::string::npos) << lines[0].commandLine;
     EXPECT_TRUE(balloons_.empty());
+    EXPECT_NE(Read(historyPath_).find("„Ziel“ mit „Jetzt starten“ gestartet"), std::string::npos);
     // A row that is gone starts nothing.
     window_->actions.startNow(ListKind::SystemStart, 5);
     EXPECT_TRUE(balloons_.empty());
+    EXPECT_EQ(tolvane::testing::WaitForMarkers(markers, 2, 500).size(), 1u);
+}
+
+// Read from inside the check view's own modal loop, then closed by its close box.
+std::vector<std::vector<std::wstring>> g_shown;
+HWND g_owner = nullptr;
+
+BOOL CALLBACK FindCheckView(HWND window, LPARAM found) {
+    if (window == g_owner || ::GetWindow(window, GW_OWNER) != g_owner || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK ReadCheckView(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND view = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindCheckView, reinterpret_cast<LPARAM>(&view));
+    if (!view) return;  // not shown yet: the next tick looks again
+    ::KillTimer(nullptr, timer);
+    const HWND list = ::FindWindowExW(view, nullptr, WC_LISTVIEWW, nullptr);
+    const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::vector<std::wstring> cells;
+        for (int column = 0; column < 3; ++column) {
+            wchar_t text[256] = {};
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 256;
+            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            cells.push_back(text);
+        }
+        g_shown.push_back(cells);
+    }
+    ::PostMessageW(view, WM_CLOSE, 0, 0);
+}
+
+TEST_F(RowActions, CheckingShowsAWaitingTimeWaitingAFileThatExistsHoldingAndAMissingOneFailing) {
+    const std::string present = scratch_.path() + "\\da.txt";
+    std::ofstream(present) << "x";
+    const std::string missing = scratch_.path() + "\\fehlt.txt";
+    app_.clock.start(::GetTickCount());
+    app_.model.systemStart.append({"Pr\xFC" "fen", "Wartezeit von ...{600};Datei ... existiert{" + present +
+                                                      "};Datei ... existiert{" + missing + "};",
+                                   "", "", "C:\\nie.exe"});
+    g_shown.clear();
+    g_owner = window_->window();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, ReadCheckView);
+    ASSERT_NE(timer, 0u);
+    window_->actions.checkPreconditions(0);
+    ::KillTimer(nullptr, timer);
+
+    ASSERT_EQ(g_shown.size(), 3u);
+    EXPECT_EQ(g_shown[0][2].rfind(L"wartet (noch ", 0), 0u) << g_shown[0][2];
+    EXPECT_EQ(g_shown[1][2], L"erf\u00FCllt");
+    EXPECT_EQ(g_shown[2][2], L"nicht erf\u00FCllt");
+    EXPECT_NE(g_shown[1][0].find(L"da.txt"), std::wstring::npos) << "each line names its item";
+    EXPECT_TRUE(::IsWindowEnabled(window_->window())) << "the main window is given back";
+    EXPECT_EQ(app_.model.systemStart[0].pending, 0u) << "checking starts and changes nothing";
 }
 
 }  // namespace
