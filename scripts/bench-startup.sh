@@ -92,9 +92,9 @@ PY
     loads+=("$(awk '$1=="store-loaded"{print $2}' "$trace")")
     fills+=("$(awk '$1=="lists-filled"{print $2}' "$trace")")
     passes+=("$(awk '$1=="first-pass"{print $2}' "$trace")")
+    lists_collect "$trace"
     traced_start "$minimal_exe" tray-icon
     minimals+=("$(awk '$1=="tray-icon"{print $2}' "$trace")")
-    lists_collect "$trace"
   done
   tray=$(median "${trays[@]}") minimal=$(median "${minimals[@]}")
   tray_best=$(fastest "${trays[@]}") minimal_best=$(fastest "${minimals[@]}")
