@@ -1,5 +1,7 @@
 #include "ui/image_set_win.h"
 
+#include <utility>
+
 #include "res/resource_ids.h"
 #include "ui/display_scale.h"
 #include "ui/dpi_win.h"
@@ -46,16 +48,42 @@ COLORREF BannerColourAt(int x) {
 
 ImageSet ImageSet::Load(HINSTANCE instance) {
     ImageSet set;
-    // At the display's size: Windows picks the nearest of each icon's images
-    // (16, 24, 32 pixels) instead of stretching the 16-pixel one.
-    const int size = Scale(16);
-    for (int slot = 0; slot < kImageSlotCount; ++slot)
-        set.icons_[slot].reset(static_cast<HICON>(
-            ::LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + slot), IMAGE_ICON, size, size, 0)));
-    set.menuFont_.reset(MakeFont("Tahoma", 8, FW_NORMAL, false, false));
-    set.headingFont_.reset(MakeFont("Arial", 10, FW_BOLD, true, true));
-    set.banner_.reset(PaintBanner());
+    set.instance_ = instance;
     return set;
+}
+
+HICON ImageSet::icon(int slot) const {
+    if (slot < 0 || slot >= kImageSlotCount) return nullptr;
+    if (!iconTried_[slot]) {
+        iconTried_[slot] = true;
+        // At the display's size: Windows picks the nearest of each icon's
+        // images (16, 24, 32 pixels) instead of stretching the 16-pixel one.
+        const int size = Scale(16);
+        icons_[slot].reset(static_cast<HICON>(
+            ::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_IMAGE_BASE + slot), IMAGE_ICON, size, size, 0)));
+    }
+    return icons_[slot].get();
+}
+
+HBITMAP ImageSet::banner() const {
+    if (!std::exchange(bannerTried_, true)) banner_.reset(PaintBanner());
+    return banner_.get();
+}
+
+void ImageSet::makeFonts() const {
+    if (std::exchange(fontsTried_, true)) return;
+    menuFont_.reset(MakeFont("Tahoma", 8, FW_NORMAL, false, false));
+    headingFont_.reset(MakeFont("Arial", 10, FW_BOLD, true, true));
+}
+
+HFONT ImageSet::menuFont() const {
+    makeFonts();
+    return menuFont_.get();
+}
+
+HFONT ImageSet::headingFont() const {
+    makeFonts();
+    return headingFont_.get();
 }
 
 }  // namespace tolvane

@@ -27,22 +27,29 @@ inline constexpr int kBannerHeight = 25;
 
 class ImageSet {
 public:
-    // Loads icons 0..9 from the program's resources, paints the banner and
-    // makes the two fonts. Whatever cannot be made stays empty.
+    // Icons 0..9 from the program's resources, the banner and the two fonts,
+    // each made when first asked for: the tray icon, the first thing a start
+    // at logon shows, waits only for the program's own icon. Whatever cannot
+    // be made stays empty.
     static ImageSet Load(HINSTANCE instance);
 
     // Icons are Scale(16) pixels square; the banner stays 400 x 25 and is
     // stretched where it is drawn.
-    HICON icon(int slot) const { return slot >= 0 && slot < kImageSlotCount ? icons_[slot].get() : nullptr; }
-    HBITMAP banner() const { return banner_.get(); }
-    HFONT menuFont() const { return menuFont_.get(); }        // "Tahoma" 8 pt
-    HFONT headingFont() const { return headingFont_.get(); }  // "Arial" 10 pt bold italic underlined
+    HICON icon(int slot) const;
+    HBITMAP banner() const;
+    HFONT menuFont() const;     // "Tahoma" 8 pt
+    HFONT headingFont() const;  // "Arial" 10 pt bold italic underlined
 
 private:
-    std::array<UniqueIcon, kImageSlotCount> icons_;
-    UniqueBitmap banner_;
-    UniqueFont menuFont_;
-    UniqueFont headingFont_;
+    HINSTANCE instance_ = nullptr;
+    mutable std::array<UniqueIcon, kImageSlotCount> icons_;
+    mutable std::array<bool, kImageSlotCount> iconTried_{};
+    mutable UniqueBitmap banner_;
+    mutable UniqueFont menuFont_;
+    mutable UniqueFont headingFont_;
+    mutable bool bannerTried_ = false, fontsTried_ = false;
+
+    void makeFonts() const;
 };
 
 // Colour of the banner's vertical line at x: blue at the left, (220, 220,
