@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <string>
 #include <string_view>
 
 #include "core/texts.h"
@@ -21,6 +22,24 @@ void AddFilter(std::wstring& filters, std::string_view description, std::string_
     filters.push_back(L'\0');
 }
 
+using OpenFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The file dialogs' library is loaded the first time a dialog opens, not at
+// start-up: loading it costs a start at logon tens of milliseconds before
+// the tray icon for a dialog most runs never open. Taken by its full path in
+// the system folder, never from the search path; kept for the program's life.
+OpenFileDialog FileDialogFunction() {
+    static const OpenFileDialog function = [] {
+        wchar_t folder[MAX_PATH] = {};
+        const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return OpenFileDialog{};
+        const HMODULE library = ::LoadLibraryW((std::wstring(folder, length) + L"\\comdlg32.dll").c_str());
+        if (!library) return OpenFileDialog{};
+        return reinterpret_cast<OpenFileDialog>(reinterpret_cast<void*>(::GetProcAddress(library, "GetOpenFileNameW")));
+    }();
+    return function;
+}
+
 // Wide dialogs: a file whose name lies outside the code page comes back as
 // it is, so the wizard can tell that it cannot be stored instead of taking a
 // mangled name.
@@ -36,7 +55,8 @@ std::string ChooseFile(HWND owner, const std::wstring& filters) {
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!::GetOpenFileNameW(&dialog)) return {};
+    const OpenFileDialog open = FileDialogFunction();
+    if (!open || !open(&dialog)) return {};
     return Utf8OfWide(path);
 }
 
