@@ -132,7 +132,8 @@ TEST_F(RowActions, CheckingShowsAWaitingTimeWaitingAFileThatExistsHoldingAndAMis
     app_.clock.start(::GetTickCount());
     app_.model.systemStart.append({"Pr\xFC" "fen", "Wartezeit von ...{600};Datei ... existiert{" + present +
                                                       "};Datei ... existiert{" + missing + "};",
-                                   "", "", "C:\\nie.exe"});
+                                   "", "", "C:\\nie.exe"},
+                                  1);  // still to be started in this run
     g_shown.clear();
     g_owner = window_->window();
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, ReadCheckView);
@@ -146,7 +147,7 @@ TEST_F(RowActions, CheckingShowsAWaitingTimeWaitingAFileThatExistsHoldingAndAMis
     EXPECT_EQ(g_shown[2][2], L"nicht erf\u00FCllt");
     EXPECT_NE(g_shown[1][0].find(L"da.txt"), std::wstring::npos) << "each line names its item";
     EXPECT_TRUE(::IsWindowEnabled(window_->window())) << "the main window is given back";
-    EXPECT_EQ(app_.model.systemStart[0].pending, 0u) << "checking starts and changes nothing";
+    EXPECT_EQ(app_.model.systemStart[0].pending, 1u) << "checking neither starts nor rules out";
 }
 
 }  // namespace
