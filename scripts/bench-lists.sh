@@ -8,9 +8,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
 "$root/scripts/build.sh" win >/dev/null
 source "$root/scripts/wine-env.sh"
-tolvane_prepare_prefix
-trap tolvane_stop_wine EXIT
-tolvane_start_xvfb
-tolvane_start_wineserver
-tolvane_prime_display
+tolvane_start_bench_session
 wine "$TOLVANE_BUILD/win/tests/ui/tolvane_list_bench.exe" "$@" </dev/null 2>/dev/null

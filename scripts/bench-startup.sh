@@ -14,11 +14,7 @@ runs=${1:-5}
 "$root/scripts/build.sh" native >/dev/null
 "$root/scripts/build.sh" win >/dev/null
 source "$root/scripts/wine-env.sh"
-tolvane_prepare_prefix
-trap tolvane_stop_wine EXIT
-tolvane_start_xvfb
-tolvane_start_wineserver
-tolvane_prime_display
+tolvane_start_bench_session
 
 store="$WINEPREFIX/drive_c/users/$(id -un)/tolvane.boot"
 saved="$store.bench-saved"

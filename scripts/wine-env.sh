@@ -101,3 +101,13 @@ tolvane_stop_wine() {
     TOLVANE_XVFB_PID=""
   fi
 }
+
+# The benchmarks' set-up: the 32-bit prefix on a private virtual display,
+# its server started and the display primed; all ended when the script exits.
+tolvane_start_bench_session() {
+  tolvane_prepare_prefix
+  trap tolvane_stop_wine EXIT
+  tolvane_start_xvfb
+  tolvane_start_wineserver
+  tolvane_prime_display
+}

@@ -7,6 +7,7 @@
 #include "core/texts.h"
 #include "core/wide_text_win.h"
 #include "ui/dpi_win.h"
+#include "ui/modal_loop_win.h"
 
 namespace tolvane {
 
@@ -113,28 +114,12 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
 }
 
 void PreconditionCheckView::runModal() {
-    MSG message{};
-    while (!ended_ && ::IsWindow(window_)) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            // Leave the quit request for the main loop.
-            if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        deliver(message);
-    }
+    RunModalLoop(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
     close();
 }
 
 void PreconditionCheckView::pump() {
-    MSG message{};
-    while (!ended_ && ::IsWindow(window_) && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        deliver(message);
-    }
+    PumpWaitingMessages(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
 }
 
 void PreconditionCheckView::deliver(MSG& message) {

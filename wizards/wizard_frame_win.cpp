@@ -4,6 +4,7 @@
 
 #include "core/texts.h"
 #include "ui/dpi_win.h"
+#include "ui/modal_loop_win.h"
 #include "wizards/dialog_focus_win.h"
 #include "wizards/dialog_keys.h"
 
@@ -144,30 +145,12 @@ void WizardFrame::focusFirst() {
 }
 
 void WizardFrame::runModal() {
-    MSG message{};
-    while (!ended_ && ::IsWindow(window_)) {
-        // Wide, so a character typed outside the code page reaches the wide
-        // text fields as it is instead of as "?".
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            // Leave the quit request for the main loop.
-            if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        deliver(message);
-    }
+    RunModalLoop(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
     close();
 }
 
 void WizardFrame::pump() {
-    MSG message{};
-    while (!ended_ && ::IsWindow(window_) && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        deliver(message);
-    }
+    PumpWaitingMessages(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
 }
 
 void WizardFrame::deliver(MSG& message) {

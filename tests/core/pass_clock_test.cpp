@@ -34,7 +34,9 @@ TEST(PassClock, SleepAgreesWithPassDueAroundEveryTickAndAcrossTheWrap) {
             ASSERT_EQ(sleep == 0, clock.passDue(now)) << end << "+" << elapsed;
             // Waking when the sleep ends finds the pass due, one tick earlier does not.
             ASSERT_TRUE(clock.passDue(now + sleep)) << end << "+" << elapsed;
-            if (sleep > 0) ASSERT_FALSE(clock.passDue(now + sleep - 1)) << end << "+" << elapsed;
+            if (sleep > 0) {
+                ASSERT_FALSE(clock.passDue(now + sleep - 1)) << end << "+" << elapsed;
+            }
         }
     }
 }
