@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: native
-# unit tests under sanitizers, the fuzzers for a while, and the Windows tests
-# under Wine on a private virtual display.
+# unit tests under sanitizers, the fuzzers for a while, the release build's
+# size and imports, and the Windows tests under Wine on a private virtual
+# display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
@@ -53,6 +54,9 @@ run_suite native --test-dir "$TOLVANE_BUILD/native" -j2
 echo "== fuzzers, $fuzz_seconds s each"
 "$root/scripts/build.sh" fuzz
 "$root/scripts/fuzz.sh" "$fuzz_seconds" && passed=$((passed + 1)) || failed=$((failed + 1))
+
+echo "== release build: size and imports"
+"$root/scripts/release.sh" && passed=$((passed + 1)) || failed=$((failed + 1))
 
 echo "== Windows build and tests under Wine"
 "$root/scripts/build.sh" win
