@@ -1,6 +1,5 @@
 #include "app/run_win.h"
 
-#include <commctrl.h>
 #include <objbase.h>
 
 #include <memory>
@@ -28,11 +27,6 @@
 namespace tolvane {
 
 namespace {
-
-void InitialisePlatform() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-}
 
 LoadResult LoadEntries(App& app) {
     const std::string path = StoreFilePath();
@@ -82,7 +76,6 @@ void RunStartPassIfDue(App& app, MainWindow& window, WinStartEngine& engine) {
 int RunTolvane(HINSTANCE instance, const char* commandLine) {
     App app;
     app.instance = instance;
-    InitialisePlatform();
     // The shell's open verbs, file icons and dialogs expect COM on the thread.
     const ComScope com;
     app.systemStartMode = IsSystemStartMode(commandLine ? commandLine : "");

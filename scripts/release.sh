@@ -7,10 +7,8 @@ build=${TOLVANE_BUILD:-$root/build}/release
 dist=$root/dist
 "$root/scripts/setup.sh"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=MinSizeRel -DTOLVANE_TESTS=OFF \
-  -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections" \
-  -DCMAKE_EXE_LINKER_FLAGS="-s -Wl,--gc-sections" >/dev/null
+source "$root/scripts/release-config.sh"
+tolvane_configure_release "$build" -DTOLVANE_TESTS=OFF
 cmake --build "$build" --target Tolvane tolvane-store
 
 mkdir -p "$dist"
@@ -40,3 +38,8 @@ for exe in Tolvane.exe tolvane-store.exe; do
     fi
   done
 done
+# The common controls load at their first call, after the tray icon.
+if i686-w64-mingw32-objdump -p "$dist/Tolvane.exe" | grep -qi 'DLL Name: comctl32'; then
+  echo "release: Tolvane.exe imports comctl32 at load time; add the function to cmake/comctl32-delayed.def" >&2
+  exit 1
+fi

@@ -142,6 +142,10 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildContents() {
+    // Tolvane loads the common controls when first called, here, after its
+    // tray icon; their classes must be there before the first control.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RECT client{};
     ::GetClientRect(window(), &client);
