@@ -1,6 +1,6 @@
 #include "core/history_file.h"
 
-#include <cstdio>
+#include <string>
 
 namespace tolvane {
 
@@ -9,13 +9,17 @@ namespace {
 // Marks the file as UTF-8 for editors that would guess the code page.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Without printf, whose formatting code would add 20 KB to the program.
+std::string ZeroPadded(int value, std::size_t width) {
+    const std::string digits = std::to_string(value);
+    return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
+}
+
 }  // namespace
 
 std::string HistoryLine(const LocalTime& t, std::string_view text) {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%02d.%02d.%04d %02d:%02d:%02d  ", t.day, t.month, t.year, t.hour, t.minute,
-                  t.second);
-    std::string line(stamp);
+    std::string line = ZeroPadded(t.day, 2) + "." + ZeroPadded(t.month, 2) + "." + ZeroPadded(t.year, 4) + " " +
+                       ZeroPadded(t.hour, 2) + ":" + ZeroPadded(t.minute, 2) + ":" + ZeroPadded(t.second, 2) + "  ";
     // One event, one line: a line break inside a text would split it.
     for (const char c : text) line += (c == '\r' || c == '\n') ? ' ' : c;
     return line + "\r\n";
