@@ -76,8 +76,6 @@ void RunStartPassIfDue(App& app, MainWindow& window, WinStartEngine& engine) {
 int RunTolvane(HINSTANCE instance, const char* commandLine) {
     App app;
     app.instance = instance;
-    // The shell's open verbs, file icons and dialogs expect COM on the thread.
-    const ComScope com;
     app.systemStartMode = IsSystemStartMode(commandLine ? commandLine : "");
 
     // A second copy would start every program-start target twice.
@@ -93,6 +91,9 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     WinStartEngine engine;
     engine.tell(history);
     MainWindow window(app, images, app.systemStartMode);
+    // The shell's open verbs, file icons and dialogs expect COM on the thread;
+    // the tray icon does not, so it starts after it.
+    const ComScope com;
     WizardHost host{app, window.window(), images, [&window](ListKind kind) { window.entriesChanged(kind); },
                     [] { return RunningProcessNames(); }};
     window.actions.newSystemStart = [&host] { RunNewSystemStartWizard(host); };

@@ -48,7 +48,7 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
     if (::GetClassInfoA(instance, kMainWindowClass, &type)) return;
     type.lpfnWndProc = procedure;
     type.hInstance = instance;
-    type.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+    // No class icon: the window gets its icons after the tray icon is shown.
     type.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     type.lpszClassName = kMainWindowClass;
@@ -75,12 +75,14 @@ MainWindow::MainWindow(App& app, const ImageSet& images, bool hidden) : ask(Defa
     ::CreateWindowExA(0, kMainWindowClass, Str(fixed_text::kMainWindowTitle).c_str(), style, x, y, width, height,
                       nullptr, nullptr, instance, this);
     if (!window_) return;
-    if (HICON small = images_.icon(kImageApp))
-        ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    // The icon first: it is all a start at logon shows. A click on it waits
-    // in the queue until the menus and lists below exist.
+    // The tray icon first: it is all a start at logon shows. A click on it
+    // waits in the queue until the menus and lists below exist.
     addTrayIcon();
     TraceStartupMilestone("tray-icon");
+    if (HICON small = images_.icon(kImageApp))
+        ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    ::SendMessageA(window(), WM_SETICON, ICON_BIG,
+                   reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     if (!hidden) ::ShowWindow(window(), SW_SHOWNORMAL);
     buildMenus();
     buildContents();

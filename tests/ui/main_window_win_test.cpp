@@ -354,6 +354,12 @@ TEST_F(MainWindowTest, TrayIconComesBackWithTheNotificationArea) {
     EXPECT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &data));
 }
 
+// They are set after the tray icon, which must not wait for them.
+TEST_F(MainWindowTest, TheWindowCarriesTheProgramIconSmallAndLarge) {
+    EXPECT_TRUE(::SendMessageA(window_->window(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_TRUE(::SendMessageA(window_->window(), WM_GETICON, ICON_BIG, 0));
+}
+
 int g_menusSeen = 0;
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
     HWND menu = ::FindWindowA("#32768", nullptr);
