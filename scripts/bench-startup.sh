@@ -69,9 +69,15 @@ traced_start() {
 # carries the load of the moment.
 fastest() { printf '%s\n' "$@" | sort -n | head -n 1; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+# Each Tolvane start is compared with the minimal start right after it, which
+# met the same load on the machine; the median of those ratios drifts least.
+paired_ratio() {  # "tolvane times" "minimal times"
+  paste -d' ' <(printf '%s\n' $1) <(printf '%s\n' $2) | awk '{ print $1 / $2 }' | sort -n |
+    awk '{ a[NR] = $1 } END { printf "%.2fx", a[int((NR + 1) / 2)] }'
+}
 echo "milliseconds from process creation, median of $runs runs (fastest run in brackets)"
-printf '%-8s %18s %14s %14s %14s %20s %8s %10s\n' entries "tray icon" "store loaded" "lists filled" "first pass" \
-  "minimal tray icon" ratio "(fastest)"
+printf '%-8s %18s %14s %14s %14s %20s %8s %10s %8s\n' entries "tray icon" "store loaded" "lists filled" "first pass" \
+  "minimal tray icon" ratio "(fastest)" paired
 # The first starts in a fresh prefix pay for caches Wine fills once; not measured.
 traced_start "$tolvane_exe" first-pass
 traced_start "$minimal_exe" tray-icon
@@ -103,9 +109,9 @@ PY
   done
   tray=$(median "${trays[@]}") minimal=$(median "${minimals[@]}")
   tray_best=$(fastest "${trays[@]}") minimal_best=$(fastest "${minimals[@]}")
-  printf '%-8s %18s %14s %14s %14s %20s %8s %10s\n' "$entries" "$tray ($tray_best)" "$(median "${loads[@]}")" \
+  printf '%-8s %18s %14s %14s %14s %20s %8s %10s %8s\n' "$entries" "$tray ($tray_best)" "$(median "${loads[@]}")" \
     "$(median "${fills[@]}")" "$(median "${passes[@]}")" "$minimal ($minimal_best)" "$(ratio "$tray" "$minimal")" \
-    "($(ratio "$tray_best" "$minimal_best"))"
+    "($(ratio "$tray_best" "$minimal_best"))" "$(paired_ratio "${trays[*]}" "${minimals[*]}")"
   lists_row "$entries"
 done
 lists_print
