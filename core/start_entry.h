@@ -39,6 +39,10 @@ struct EntryRow {
     // Set once the history has told that this row waits, so it tells it
     // once per run and not at every pass.
     bool waitNoted = false;
+    // Unique in the run, new for every added or edited row: the engine keeps
+    // a row's marks across a hand-over by it, and never starts a row whose id
+    // is gone.
+    std::uint64_t id = 0;
 };
 
 class EntryList {
@@ -54,6 +58,9 @@ public:
     EntryRow& replace(std::size_t index, StartEntry entry);
     void remove(std::size_t index);
     void clear() { rows_.clear(); }
+    // The row with this id; null when there is none.
+    const EntryRow* find(std::uint64_t id) const;
+    EntryRow* find(std::uint64_t id);
 
 private:
     std::vector<EntryRow> rows_;

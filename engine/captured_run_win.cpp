@@ -32,7 +32,8 @@ Drain DrainPipe(HANDLE pipe, std::string& output, std::size_t maxOutput) {
 }  // namespace
 
 std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string commandLine,
-                                         std::uint32_t timeoutMs, std::size_t maxOutput) {
+                                         std::uint32_t timeoutMs, std::size_t maxOutput,
+                                         const std::atomic<bool>* cancelled) {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readRaw = nullptr, writeRaw = nullptr;
     if (!::CreatePipe(&readRaw, &writeRaw, &inheritable, 0)) return std::nullopt;
@@ -66,7 +67,7 @@ std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string
             run.finished = true;
             break;
         }
-        if (::GetTickCount() - begin >= timeoutMs) break;
+        if (::GetTickCount() - begin >= timeoutMs || (cancelled && *cancelled)) break;
     }
     if (run.finished) {
         DWORD code = 1;

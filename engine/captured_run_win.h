@@ -4,6 +4,7 @@
 // also runs the windows.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -19,8 +20,10 @@ struct CapturedRun {
 };
 
 // `program` is a full path; `commandLine` its whole command line. Nothing
-// when the program cannot be started.
+// when the program cannot be started. Setting `cancelled` ends the run as
+// the time bound does.
 std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string commandLine,
-                                         std::uint32_t timeoutMs, std::size_t maxOutput);
+                                         std::uint32_t timeoutMs, std::size_t maxOutput,
+                                         const std::atomic<bool>* cancelled = nullptr);
 
 }  // namespace tolvane

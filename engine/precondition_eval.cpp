@@ -62,9 +62,15 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
         break;
     case kInternetOnline:
     case kInternetOffline: {
-        const bool connected = measures.internetConnected();
-        reading.measured = connected ? "verbunden" : "nicht verbunden";
-        reading.outcome = HoldsWhen(connected == (kind == kInternetOnline));
+        const std::optional<bool> connected = measures.internetConnected();
+        if (!connected) {
+            reading.measured = kMeasuringText;
+            reading.outcome = ItemOutcome::NotYet;
+            reading.measuring = true;
+            break;
+        }
+        reading.measured = *connected ? "verbunden" : "nicht verbunden";
+        reading.outcome = HoldsWhen(*connected == (kind == kInternetOnline));
         break;
     }
     case kDiskFreeBelow:

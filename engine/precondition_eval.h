@@ -33,8 +33,9 @@ struct SystemMeasures {
     virtual MemoryFigures memory() = 0;
     virtual std::string userName() = 0;
     virtual PathKind probePath(std::string_view path) = 0;
-    // True only when an echo reply came back.
-    virtual bool internetConnected() = 0;
+    // True only when an echo reply came back; nothing while the answer is
+    // still awaited (the test runs beside the engine, which never waits).
+    virtual std::optional<bool> internetConnected() = 0;
 };
 
 enum class ItemOutcome { Holds, NotYet, Fails };
@@ -53,7 +54,12 @@ struct ItemReading {
     std::string measured;
     // Seconds until a waiting time has passed; 0 unless the outcome is NotYet.
     std::int32_t secondsLeft = 0;
+    // NotYet only because the figure is still being measured: the entry does
+    // not wait for its precondition, only for the answer.
+    bool measuring = false;
 };
+
+inline constexpr char kMeasuringText[] = "wird geprüft";
 
 // One item of a known kind (0..15) with its value text.
 ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t programStartTime,

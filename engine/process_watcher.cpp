@@ -51,12 +51,13 @@ void ProcessWatcher::takeFirstSnapshot(ProcessSource& source) {
 }
 
 void ProcessWatcher::watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher,
-                                        StartEvents& events) {
+                                        StartEvents& events, StartGate& gate) {
     fresh_.clear();
     refresh(source, &fresh_);
     for (const std::string& path : fresh_) {
         for (std::size_t row = 0; row < programStart.size(); ++row) {
             if (!TriggerMatches(programStart[row].entry.condition, path)) continue;
+            if (!gate.mayStart(ListKind::ProgramStart, programStart[row])) continue;
             // A copy: starting may hand control to the shell for a while.
             LaunchEntry({StartCause::Trigger, programStart[row].entry, {}, path, 0}, launcher, events);
         }

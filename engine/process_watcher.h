@@ -54,7 +54,7 @@ public:
     void takeFirstSnapshot(ProcessSource& source);
     // One watcher pass: starts the entries of every newly seen path.
     void watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher,
-                            StartEvents& events = NoStartEvents());
+                            StartEvents& events = NoStartEvents(), StartGate& gate = OpenStartGate());
 
     bool isKnown(std::string_view path) const { return running_.count(std::string(path)) != 0; }
     std::size_t knownPathCount() const { return running_.size(); }

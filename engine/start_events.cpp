@@ -7,6 +7,11 @@ StartEvents& NoStartEvents() {
     return none;
 }
 
+StartGate& OpenStartGate() {
+    static StartGate open;
+    return open;
+}
+
 LaunchResult LaunchEntry(StartReport report, Launcher& launcher, StartEvents& events) {
     const StartEntry& entry = report.entry;
     report.commandLine = BuildCommandLine(entry.path, entry.parameters);

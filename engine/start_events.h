@@ -37,6 +37,17 @@ struct StartEvents {
 // Listens to nothing, for callers that have no one to tell.
 StartEvents& NoStartEvents();
 
+// Asked right before every start of a row: false keeps it from starting
+// (the windows changed or removed it after the engine took its copy, or the
+// program is ending).
+struct StartGate {
+    virtual ~StartGate() = default;
+    virtual bool mayStart(ListKind, const EntryRow&) { return true; }
+};
+
+// Lets every start through, for callers that hand the engine no changes.
+StartGate& OpenStartGate();
+
 // Starts report.entry with its parameters and "Unsichtbar" flag, the one way
 // every start goes (pass, watcher, "start now"), and reports how it went.
 LaunchResult LaunchEntry(StartReport report, Launcher& launcher, StartEvents& events);

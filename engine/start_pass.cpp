@@ -5,7 +5,7 @@
 namespace tolvane {
 
 void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, SystemMeasures& measures,
-                        Launcher& launcher, StartEvents& events) {
+                        Launcher& launcher, StartEvents& events, StartGate& gate) {
     // The shell may pump window messages inside a start, and a handler may
     // change the list: the row is indexed afresh and its mark cleared before
     // the start, so a shifted list can never cost another row its mark.
@@ -15,7 +15,8 @@ void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, 
         EntryVerdict verdict = JudgeEntryPreconditions(entry.condition, programStartTime, measures);
         switch (verdict.outcome) {
         case EntryOutcome::Waiting:
-            if (!systemStart[row].waitNoted) {
+            // Waiting for a measurement's answer is no waiting for the entry.
+            if (!systemStart[row].waitNoted && !verdict.deciding->measuring) {
                 systemStart[row].waitNoted = true;
                 events.waiting(entry, *verdict.deciding);
             }
@@ -26,6 +27,7 @@ void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, 
             break;
         case EntryOutcome::Start: {
             systemStart[row].pending = 0;
+            if (!gate.mayStart(ListKind::SystemStart, systemStart[row])) break;
             StartReport report{StartCause::SystemStart, entry, {}, {}, 0};
             report.msSinceStart = TickDifference(measures.tickCount(), programStartTime);
             LaunchEntry(std::move(report), launcher, events);

@@ -12,6 +12,7 @@
 namespace tolvane {
 
 void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, SystemMeasures& measures,
-                        Launcher& launcher, StartEvents& events = NoStartEvents());
+                        Launcher& launcher, StartEvents& events = NoStartEvents(),
+                        StartGate& gate = OpenStartGate());
 
 }  // namespace tolvane

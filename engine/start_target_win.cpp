@@ -1,6 +1,7 @@
 #include "engine/start_target_win.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "core/unique_handle_win.h"
@@ -36,13 +37,19 @@ LaunchResult OpenWithShell(const std::string& target, const std::string& paramet
     SHELLEXECUTEINFOA execute{};
     execute.cbSize = sizeof execute;
     // No error box: a failed start is silent and must not stop the pass.
-    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS;
+    // The engine's threads run no message loop: the shell finishes before it
+    // returns, and gets COM on the thread for the call.
+    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
     execute.lpVerb = "open";
     execute.lpFile = target.c_str();
     execute.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     execute.nShow = hidden ? SW_HIDE : SW_SHOWNORMAL;
-    if (!::ShellExecuteExA(&execute)) return {LastError()};
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const bool opened = ::ShellExecuteExA(&execute) != FALSE;
+    const std::uint32_t error = opened ? 0 : LastError();
+    if (SUCCEEDED(com)) ::CoUninitialize();
+    if (!opened) return {error};
     UniqueKernelHandle process(execute.hProcess);
     return {};
 }

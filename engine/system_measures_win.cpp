@@ -38,10 +38,10 @@ std::string WinSystemMeasures::userName() {
 
 PathKind WinSystemMeasures::probePath(std::string_view path) { return ProbePath(path); }
 
-bool WinSystemMeasures::internetConnected() {
+bool WinSystemMeasures::pingConnected(const std::atomic<bool>* cancelled) {
     if (pingProgram.empty()) return false;
-    const auto run =
-        RunAndCapture(pingProgram, PingCommandLine(pingProgram, pingTarget), pingTimeoutMs, kPingOutputLimit);
+    const auto run = RunAndCapture(pingProgram, PingCommandLine(pingProgram, pingTarget), pingTimeoutMs,
+                                   kPingOutputLimit, cancelled);
     // Output past the bound is not the answer to one echo request: no connection.
     return run && PingShowsConnection({run->output, run->finished && !run->outputCut, run->exitCode});
 }

@@ -1,6 +1,7 @@
 // The live readings behind the preconditions, taken from Windows.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -20,7 +21,10 @@ public:
     MemoryFigures memory() override;
     std::string userName() override;
     PathKind probePath(std::string_view path) override;
-    bool internetConnected() override;
+    // Runs the ping and waits for it: for callers that may wait.
+    std::optional<bool> internetConnected() override { return pingConnected(nullptr); }
+    // Ends the ping early, as unanswered, once `cancelled` is set.
+    bool pingConnected(const std::atomic<bool>* cancelled);
 
     // Open for tests, which point them at a stub and at loopback.
     std::string pingProgram = SystemPingPath();

@@ -32,7 +32,7 @@ struct FakeMeasures : SystemMeasures {
         const auto it = paths.find(std::string(path));
         return it == paths.end() ? PathKind::Missing : it->second;
     }
-    bool internetConnected() override { return ++readings, ++internetTests, connected; }
+    std::optional<bool> internetConnected() override { return ++readings, ++internetTests, connected; }
 };
 
 struct Start {

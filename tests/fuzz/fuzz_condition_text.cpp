@@ -24,7 +24,7 @@ struct FixedMeasures : SystemMeasures {
     PathKind probePath(std::string_view path) override {
         return path.empty() ? PathKind::Missing : path.size() % 2 ? PathKind::File : PathKind::Directory;
     }
-    bool internetConnected() override { return true; }
+    std::optional<bool> internetConnected() override { return true; }
 };
 
 void MustBeUtf8(const std::string& text) {
