@@ -2,8 +2,8 @@
 // its preconditions, open the start history; and where a failure is shown.
 #pragma once
 
+#include "app/engine_link_win.h"
 #include "core/app_win.h"
-#include "engine/start_engine_win.h"
 #include "ui/main_window_win.h"
 
 namespace tolvane {
@@ -12,6 +12,6 @@ namespace tolvane {
 // all through the engine the passes use, and shows the app's failures as a
 // balloon at the window's tray icon. All three must outlive the window's use
 // of them.
-void WireRowActions(App& app, MainWindow& window, WinStartEngine& engine);
+void WireRowActions(App& app, MainWindow& window, EngineLink& engine);
 
 }  // namespace tolvane

@@ -20,9 +20,6 @@ HistoryEvents RunHistoryEvents(App& app) {
     HistoryEvents events;
     events.record = [&app](const std::string& text) { app.record(text); };
     events.reasonOf = SystemErrorReason;
-    events.showFailure = [&app](const std::string& title, const std::string& text) {
-        if (app.showFailure) app.showFailure(title, text);
-    };
     return events;
 }
 

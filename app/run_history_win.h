@@ -11,8 +11,7 @@ namespace tolvane {
 // Opens the history and records the start of this run and the store's load.
 void BeginRunHistory(App& app, LoadResult loaded);
 
-// The engine's listener for this run: writes to app's history, shows a
-// failed start through app.showFailure (when set).
+// The engine's listener for this run: writes to app's history.
 HistoryEvents RunHistoryEvents(App& app);
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "app/engine_link_win.h"
 #include "app/row_actions_win.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/com_scope_win.h"
@@ -21,7 +22,6 @@
 #include "core/store_location_win.h"
 #include "core/wide_text_win.h"
 #include "engine/process_list_win.h"
-#include "engine/start_engine_win.h"
 #include "wizards/wizards_win.h"
 
 namespace tolvane {
@@ -50,25 +50,24 @@ std::string ProgramPath() {
     }
 }
 
-// Handles one event, or sleeps until one comes or the next pass is due. False
-// once the quit command has been confirmed.
-bool HandleNextEvent(App& app, MainWindow& window) {
-    return HandleNextMessage(app.clock, [&window](MSG& msg) { return window.translateShortcut(msg); });
+// How long the loop may sleep: until the next look at a store that was
+// locked at start, while one is awaited; otherwise until a message comes.
+// The engine paces itself on its own threads.
+DWORD MsUntilNextLook(const App& app) {
+    const std::uint32_t now = ::GetTickCount();
+    if (!app.store || !app.store->awaitsUnreadableFile() || app.clock.sinceProgramStart(now) > 60000)
+        return INFINITE;
+    return app.clock.msUntilPassDue(now);
 }
 
-void RunStartPassIfDue(App& app, MainWindow& window, WinStartEngine& engine) {
+void LookAtLockedStore(App& app, MainWindow& window) {
     if (!app.clock.passDue(::GetTickCount())) return;
-    // A store locked at start is loaded once it can be read, in time for this pass.
-    if (app.loadStoreIfNowReadable(::GetTickCount())) {
-        window.entriesChanged(ListKind::SystemStart);
-        window.entriesChanged(ListKind::ProgramStart);
-    }
-    engine.runStartPass(app.model, app.systemStartMode, app.clock.programStartTime);
     app.clock.passEnded(::GetTickCount());
-    // After the pass's starts, and only when something happened.
+    // A store locked at start is loaded once it can be read.
+    if (!app.loadStoreIfNowReadable(::GetTickCount())) return;
+    window.entriesChanged(ListKind::SystemStart);
+    window.entriesChanged(ListKind::ProgramStart);
     app.flushHistory();
-    static bool firstPassTraced = false;
-    if (!std::exchange(firstPassTraced, true)) TraceStartupMilestone("first-pass");
 }
 
 }  // namespace
@@ -86,10 +85,6 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     }
 
     const ImageSet images = ImageSet::Load(instance);
-    // Before the window, whose row commands start entries through it.
-    HistoryEvents history = RunHistoryEvents(app);
-    WinStartEngine engine;
-    engine.tell(history);
     MainWindow window(app, images, app.systemStartMode);
     // The shell's open verbs, file icons and dialogs expect COM on the thread;
     // the tray icon does not, so it starts after it.
@@ -100,7 +95,6 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.editSystemStart = [&host](std::size_t row) { RunSystemStartEdit(host, row); };
     window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
-    WireRowActions(app, window, engine);
 
     const std::string programPath = ProgramPath();
     if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
@@ -115,8 +109,24 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
 
     BeginRunHistory(app, loaded);
     app.clock.start(::GetTickCount());
-    engine.takeFirstSnapshot();
-    while (HandleNextEvent(app, window)) RunStartPassIfDue(app, window, engine);
+    EngineLink engine(app, window.window());
+    WireRowActions(app, window, engine);
+    // Every committed change reaches the engine, before its save is told.
+    app.entriesCommitted = [&engine] { engine.handEntries(); };
+    // Logoff ends the program without a quit message: the engine stops and
+    // a failed save is tried once more, as at quit.
+    window.actions.sessionEnding = [&app, &engine] {
+        engine.stop();
+        app.readyToQuit();
+    };
+    window.actions.quitting = [&engine] { engine.stop(); };
+    engine.start();
+    TraceStartupMilestone("engine-started");
+    const auto shortcut = [&window](MSG& msg) { return window.translateShortcut(msg); };
+    while (HandleNextMessage(MsUntilNextLook(app), shortcut)) LookAtLockedStore(app, window);
+    // The quit was confirmed: nothing starts from here on.
+    engine.stop();
+    app.entriesCommitted = nullptr;
     window.removeTrayIcon();
     app.showFailure = nullptr;  // it shows through the window, which goes first
     return 0;

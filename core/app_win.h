@@ -30,6 +30,8 @@ struct App {
     bool unsaved = false;
     // The start history; none without a profile folder.
     std::unique_ptr<HistoryFile> history;
+    // Hands every committed change of the lists on (to the engine).
+    std::function<void()> entriesCommitted;
     // Shows a failed start at once (UTF-8 texts): the tray's balloon.
     std::function<void(const std::string& title, const std::string& text)> showFailure;
 

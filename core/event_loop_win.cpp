@@ -2,12 +2,11 @@
 
 namespace tolvane {
 
-bool HandleNextMessage(const PassClock& clock, const std::function<bool(MSG&)>& intercept) {
+bool HandleNextMessage(DWORD maxWaitMs, const std::function<bool(MSG&)>& intercept) {
     MSG msg;
     if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // MWMO_INPUTAVAILABLE: input already seen by an earlier peek still ends the wait.
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, clock.msUntilPassDue(::GetTickCount()), QS_ALLINPUT,
-                                      MWMO_INPUTAVAILABLE);
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, maxWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return true;
     }
     if (msg.message == WM_QUIT) return false;

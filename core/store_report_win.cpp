@@ -27,6 +27,7 @@ void ReportSave(App& app, const SaveResult& result) {
 }  // namespace
 
 void App::saveEntries() {
+    if (entriesCommitted) entriesCommitted();
     if (!store) return;
     const SaveResult result = store->save(model);
     unsaved = !result.saved();
@@ -51,6 +52,7 @@ bool App::readyToQuit() {
 bool App::loadStoreIfNowReadable(std::uint32_t now) {
     if (!store || !store->loadIfNowReadable(model, systemStartMode, clock.sinceProgramStart(now))) return false;
     record(StoreLoadedText(LoadResult::Loaded, store->path(), model.systemStart.size(), model.programStart.size()));
+    if (entriesCommitted) entriesCommitted();
     return true;
 }
 

@@ -17,6 +17,7 @@ std::string StateText(const ItemReading& reading) {
     case ItemOutcome::Holds:
         return "erfüllt";
     case ItemOutcome::NotYet:
+        if (reading.measuring) return kMeasuringText;
         return "wartet (noch " + std::to_string(reading.secondsLeft) + " s)";
     case ItemOutcome::Fails:
         break;
@@ -26,6 +27,15 @@ std::string StateText(const ItemReading& reading) {
 
 CheckLine CheckLineOf(const ItemReading& reading) {
     return {ItemText(reading.kind, reading.value), reading.measured, StateText(reading)};
+}
+
+std::vector<CheckLine> UncheckedLines(std::string_view conditionText) {
+    std::vector<CheckLine> lines;
+    for (const ConditionItem& item : DecodeConditions(conditionText)) {
+        const std::optional<int> kind = FindConditionKind(item.label);
+        if (kind) lines.push_back({ItemText(*kind, item.value), {}, kMeasuringText});
+    }
+    return lines;
 }
 
 std::vector<CheckLine> CheckLinesOf(const std::vector<ItemReading>& readings) {

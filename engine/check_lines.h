@@ -18,5 +18,7 @@ std::string StateText(const ItemReading& reading);
 
 CheckLine CheckLineOf(const ItemReading& reading);
 std::vector<CheckLine> CheckLinesOf(const std::vector<ItemReading>& readings);
+// The lines of a check that has not answered yet: each item, "wird geprüft".
+std::vector<CheckLine> UncheckedLines(std::string_view conditionText);
 
 }  // namespace tolvane

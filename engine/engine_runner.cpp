@@ -212,6 +212,7 @@ bool EngineRunner::systemPass() {
 bool EngineRunner::watcherPass() {
     syncRows(ListKind::ProgramStart);
     watcher_.watchProgramStarts(parts_.processes, programRows_, parts_.launcher, *this, *this);
+    if (!std::exchange(firstPassDone_, true) && parts_.firstPassDone) parts_.firstPassDone();
     return true;
 }
 

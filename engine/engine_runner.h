@@ -32,6 +32,8 @@ struct EngineParts {
     ProcessSource& processes;
     InternetAnswers::Ask askInternet;
     std::function<std::uint32_t()> tick;
+    // Called once, on the watcher's thread, after its first pass.
+    std::function<void()> firstPassDone;
 };
 
 struct EngineEvent {
@@ -136,6 +138,7 @@ private:
     EntryList programRows_;
     std::uint64_t programVersion_ = 0;
     ProcessWatcher watcher_;
+    bool firstPassDone_ = false;
 
     InternetAnswers answers_;
     PacedWorker systemWorker_;

@@ -60,15 +60,26 @@ FailureNotice StartFailureNotice(const StartReport& report, std::string_view rea
             Name(report.entry) + " konnte nicht gestartet werden:\r\n" + std::string(reason)};
 }
 
+FailureNotice StartFailuresNotice(const std::vector<FailedStart>& failures) {
+    if (failures.empty()) return {};
+    if (failures.size() == 1) return StartFailureNotice(failures[0].report, failures[0].reason);
+    std::string names;
+    for (std::size_t index = 0; index < failures.size(); ++index) {
+        if (index > 0) names += index + 1 == failures.size() ? " und " : ", ";
+        names += Name(failures[index].report.entry);
+    }
+    std::string text = names + " konnten nicht gestartet werden:";
+    for (const FailedStart& failure : failures)
+        text += "\r\n" + Name(failure.report.entry) + ": " + failure.reason;
+    return {std::to_string(failures.size()) + " Starts fehlgeschlagen", text};
+}
+
 void HistoryEvents::started(const StartReport& report) { tell(StartedText(report)); }
 
 void HistoryEvents::startFailed(const StartReport& report, std::uint32_t error) {
     const std::string reason = reasonOf ? reasonOf(error) : "Fehler " + std::to_string(error);
     tell(StartFailedText(report, reason));
-    if (showFailure) {
-        const FailureNotice notice = StartFailureNotice(report, reason);
-        showFailure(notice.title, notice.text);
-    }
+    if (failed) failed({report, reason});
 }
 
 void HistoryEvents::waiting(const StartEntry& entry, const ItemReading& item) { tell(WaitingText(entry, item)); }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/start_events.h"
 
@@ -25,13 +26,23 @@ struct FailureNotice {
 };
 FailureNotice StartFailureNotice(const StartReport& report, std::string_view reason);
 
+struct FailedStart {
+    StartReport report;
+    std::string reason;
+};
+// One notice for the failed starts that came together: every entry is named
+// first, before any reason, so a notice cut to the balloon's room still
+// names them all.
+FailureNotice StartFailuresNotice(const std::vector<FailedStart>& failures);
+
 // Writes every event to the history and shows failed starts. Each hook may
 // be left empty.
 struct HistoryEvents : StartEvents {
     std::function<void(const std::string& text)> record;
     // The system's text for an error code ("... (Fehler 2)").
     std::function<std::string(std::uint32_t error)> reasonOf;
-    std::function<void(const std::string& title, const std::string& text)> showFailure;
+    // Each failed start, as it is recorded; the caller shows them.
+    std::function<void(FailedStart)> failed;
 
     void started(const StartReport& report) override;
     void startFailed(const StartReport& report, std::uint32_t error) override;

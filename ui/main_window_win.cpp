@@ -317,8 +317,10 @@ void MainWindow::showFromTray() {
 
 void MainWindow::confirmQuit() {
     const std::string text = Str(GetText(Text::QuitWarningLine1)) + "\r\n" + Str(GetText(Text::QuitWarningLine2));
-    if (ask(text, Str(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK && app_.readyToQuit())
-        ::PostQuitMessage(0);
+    if (ask(text, Str(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK || !app_.readyToQuit())
+        return;
+    if (actions.quitting) actions.quitting();
+    ::PostQuitMessage(0);
 }
 
 void MainWindow::showAbout() {
@@ -527,6 +529,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                          draw->itemState & ODS_SELECTED);
         return TRUE;
     }
+    case kEngineMessage:
+        if (actions.engineEvents) actions.engineEvents();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam && actions.sessionEnding) actions.sessionEnding();
+        return 0;
     case kTrayMessage:
         switch (lParam) {
         case WM_LBUTTONUP:

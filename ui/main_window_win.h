@@ -47,6 +47,8 @@ enum ControlId : int {
 inline constexpr std::size_t kRowIconSlots = 256;
 
 inline constexpr UINT kTrayMessage = WM_APP + 1;
+// Posted by the engine's threads when they have events for the windows.
+inline constexpr UINT kEngineMessage = WM_APP + 2;
 inline constexpr char kMainWindowClass[] = "TolvaneMainWindow";
 // Posted by a second start of the program to bring the first one forward.
 inline constexpr char kShowMessageName[] = "Tolvane.ShowMainWindow";
@@ -60,6 +62,12 @@ struct MainWindowActions {
     std::function<void(ListKind kind, std::size_t row)> startNow;
     std::function<void(std::size_t row)> checkPreconditions;  // system-start rows
     std::function<void()> showHistory;
+    // The engine has events for the windows.
+    std::function<void()> engineEvents;
+    // The quit is decided; the loop ends at the next message.
+    std::function<void()> quitting;
+    // Windows is ending the session (logoff, shutdown).
+    std::function<void()> sessionEnding;
 };
 
 // The shell's tray call; tests put a recorder in its place.

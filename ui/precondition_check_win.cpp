@@ -92,12 +92,7 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
     AddColumn(list_, 0, GetText(Text::ColumnCondition));
     AddColumn(list_, 1, fixed_text::kColumnMeasured);
     AddColumn(list_, 2, fixed_text::kColumnState);
-    const std::vector<CheckLine> shown = LinesToShow(lines);
-    for (std::size_t row = 0; row < shown.size(); ++row) AddLine(list_, static_cast<int>(row), shown[row]);
-    LVITEMW first{};
-    first.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
-    first.state = LVIS_FOCUSED | LVIS_SELECTED;
-    ::SendMessageW(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
+    showLines(lines);
 
     button_ = AddChild(window_, L"BUTTON", WideOfCp1252(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
                        ScaleRect(kWidth - 90, kHeight - 36, 80, 24), IDOK);
@@ -111,6 +106,22 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
     ::SetForegroundWindow(window_);
     ::SetFocus(list_);
     return true;
+}
+
+void PreconditionCheckView::showLines(const std::vector<CheckLine>& lines) {
+    if (!list_) return;
+    const int selected = static_cast<int>(::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    const std::vector<CheckLine> shown = LinesToShow(lines);
+    for (std::size_t row = 0; row < shown.size(); ++row) AddLine(list_, static_cast<int>(row), shown[row]);
+    LVITEMW focused{};
+    focused.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    focused.state = LVIS_FOCUSED | LVIS_SELECTED;
+    const int row = selected >= 0 && static_cast<std::size_t>(selected) < shown.size() ? selected : 0;
+    ::SendMessageW(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&focused));
+    ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list_, nullptr, TRUE);
 }
 
 void PreconditionCheckView::runModal() {
@@ -177,9 +188,13 @@ LRESULT PreconditionCheckView::handle(HWND window, UINT message, WPARAM wParam, 
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines) {
+void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines,
+                           const std::function<void(PreconditionCheckView*)>& opened) {
     PreconditionCheckView view;
-    if (view.create(owner, CheckViewTitle(entryName), lines)) view.runModal();
+    if (!view.create(owner, CheckViewTitle(entryName), lines)) return;
+    if (opened) opened(&view);
+    view.runModal();
+    if (opened) opened(nullptr);
 }
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,8 @@ public:
     // Builds and shows the window over `owner` (disabled while it is open),
     // the keyboard in the list. Texts in UTF-8. False if it could not be made.
     bool create(HWND owner, const std::string& title, const std::vector<CheckLine>& lines);
+    // Shows these lines in place of the ones shown, as a check answers.
+    void showLines(const std::vector<CheckLine>& lines);
     // Runs until "OK", Enter, Escape or the close box, then closes.
     void runModal();
     // Handles the messages waiting now as the loop does, without waiting.
@@ -49,7 +52,9 @@ private:
 };
 
 // Shows the check view of the entry named `entryName` (Windows-1252, as
-// stored) and returns once the user closed it.
-void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines);
+// stored) and returns once the user closed it. `opened` is told of the view
+// while it is open, and of null once it is closed, so answers reach it.
+void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines,
+                           const std::function<void(PreconditionCheckView*)>& opened = {});
 
 }  // namespace tolvane

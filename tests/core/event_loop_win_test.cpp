@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "core/event_loop_win.h"
+#include "core/pass_clock.h"
 
 using namespace tolvane;
 
@@ -28,7 +29,7 @@ LoopRun RunLoop(std::int32_t ms, const std::function<bool(MSG&)>& intercept) {
     clock.start(begin);
     LoopRun run;
     while (TickDifference(::GetTickCount(), begin) < ms) {
-        if (!HandleNextMessage(clock, intercept)) {
+        if (!HandleNextMessage(clock.msUntilPassDue(::GetTickCount()), intercept)) {
             run.quit = true;
             break;
         }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <deque>
 #include <fstream>
@@ -213,16 +214,14 @@ TEST_F(TolvaneRun, StartsSystemEntriesWithDashHAndWatchesInEveryRun) {
 }
 
 // The engine's own internet test: ping.exe in the system folder is the stub
-// for this test, and the original is put back. Wine loads a file there in
-// place of its built-in ping only when told to load it as native: through
-// the prefix's registry, since WINEDLLOVERRIDES set by a running program does
-// not reach its children.
-class SystemFolderPing : public EndToEnd {
-protected:
-    void SetUp() override {
-        EndToEnd::SetUp();
+// for a test, and the original is put back. Wine loads a file there in place
+// of its built-in ping only when told to load it as native: through the
+// prefix's registry, since WINEDLLOVERRIDES set by a running program does not
+// reach its children.
+struct SystemPingStub {
+    void install(const std::string& folder) {
         systemPing = SystemPingPath();
-        aside = scratch.path() + "\\system-ping.exe";
+        aside = folder + "\\system-ping.exe";
         ASSERT_TRUE(::CopyFileA(systemPing.c_str(), aside.c_str(), FALSE));
         ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\tolvane_stub_ping.exe").c_str(), systemPing.c_str(), FALSE));
         replaced = true;
@@ -234,25 +233,41 @@ protected:
                      ERROR_SUCCESS;
         ::RegCloseKey(key);
         ASSERT_TRUE(overridden);
-        log = scratch.path() + "\\ping.log";
+        log = folder + "\\ping.log";
         ::SetEnvironmentVariableA("TOLVANE_STUB_PING_LOG", log.c_str());
         // The engine pings a public host name: before it may run, make sure
         // the stub answers in place of the real ping, so nothing is resolved.
         ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "empty");
         ASSERT_TRUE(RunAndCapture(systemPing, PingCommandLine(systemPing, "127.0.0.1"), 5000, kPingOutputLimit));
-        ASSERT_NE(ReadMarkerText(log).find("127.0.0.1"), std::string::npos) << "the stub runs as the system's ping";
+        ASSERT_NE(ReadText(log).find("127.0.0.1"), std::string::npos) << "the stub runs as the system's ping";
         ::DeleteFileA(log.c_str());
     }
-    void TearDown() override {
+    ~SystemPingStub() {
+        // A ping still hanging when its Tolvane was ended.
+        const DWORD id = std::strtoul(ReadText(log).c_str(), nullptr, 10);
+        if (id != 0) {
+            UniqueKernelHandle hanging(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+            if (hanging) EndProcess(hanging);
+        }
         if (overridden) ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kOverrides, "ping.exe");
         ::SetEnvironmentVariableA("TOLVANE_STUB_PING_LOG", nullptr);
         ::SetEnvironmentVariableA("TOLVANE_STUB_PING", nullptr);
         if (replaced) ::CopyFileA(aside.c_str(), systemPing.c_str(), FALSE);
-        EndToEnd::TearDown();
     }
-    static std::string ReadMarkerText(const std::string& file) {
+    static std::string ReadText(const std::string& file) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static constexpr const char* kOverrides = "Software\\Wine\\DllOverrides";
+    std::string systemPing, aside, log;
+    bool replaced = false, overridden = false;
+};
+
+class SystemFolderPing : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        stub.install(scratch.path());
     }
     // Two fresh entries, one per internet precondition, through one start pass.
     Started startedWhenPingSays(const char* mode) {
@@ -267,14 +282,12 @@ protected:
         EXPECT_EQ(fresh.systemStart[0].pending + fresh.systemStart[1].pending, 0u) << mode << ": both were decided";
         return targetsStarted(1);
     }
-    static constexpr const char* kOverrides = "Software\\Wine\\DllOverrides";
-    std::string systemPing, aside, log;
-    bool replaced = false, overridden = false;
+    SystemPingStub stub;
 };
 
 TEST_F(SystemFolderPing, AnIPv6ReplyIsAConnectionAndUnreachableOrFloodingIsNot) {
     EXPECT_EQ(startedWhenPingSays("reply-v6-en"), Started{"online"});
-    EXPECT_NE(ReadMarkerText(log).find("\"" + systemPing + "\" -w 1000 -n 1 "), std::string::npos)
+    EXPECT_NE(SystemPingStub::ReadText(stub.log).find("\"" + stub.systemPing + "\" -w 1000 -n 1 "), std::string::npos)
         << "the system folder's ping ran";
     EXPECT_EQ(startedWhenPingSays("reply-v6-de"), Started{"online"});
     EXPECT_EQ(startedWhenPingSays("unreachable-v6-de"), Started{"offline"});
@@ -411,4 +424,107 @@ TEST_F(HistoryOfARun, EachOutcomeIsOneLineNamingItsEntryAndASecondRunAppends) {
     EXPECT_EQ(Count(both, "Tolvane gestartet mit „-h“"), 2u);
     EXPECT_EQ(Count(both, "Systemstart „Minute“ wartet"), 2u) << "once per run";
     EXPECT_EQ(Count(both, "Start fehlgeschlagen"), 2u);
+}
+
+// Watching never pauses: not for a modal window, not for a slow answer.
+namespace {
+
+struct BoxSearch {
+    DWORD process = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM search) {
+    auto& wanted = *reinterpret_cast<BoxSearch*>(search);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    char type[16] = {};
+    ::GetClassNameA(window, type, sizeof type);
+    if (process != wanted.process || std::string(type) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+    wanted.found = window;
+    return FALSE;
+}
+
+// Tolvane's open message box, once it is there.
+HWND WaitForMessageBox(HANDLE tolvane) {
+    BoxSearch search{::GetProcessId(tolvane)};
+    for (const DWORD begin = ::GetTickCount(); !search.found && ::GetTickCount() - begin < 10000; ::Sleep(50))
+        ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForMainWindow() {
+    HWND main = nullptr;
+    for (const DWORD begin = ::GetTickCount(); !main && ::GetTickCount() - begin < 10000; ::Sleep(50))
+        main = ::FindWindowA("TolvaneMainWindow", nullptr);
+    return main;
+}
+
+}  // namespace
+
+TEST_F(TolvaneRun, TriggersAndLogonStartsGoOnWhileTheAboutBoxOrAQuestionIsOpen) {
+    EntryModel prepared;
+    prepared.systemStart.append({"s", Condition(kWaitSeconds, "2"), "system", "", target});
+    prepared.programStart.append({"p", "other_tool.exe", "program", "", target});
+    ASSERT_TRUE(EntryStore(HostFiles(), storePath, MakeRandomByteSource()).save(prepared).saved());
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(tolvane);
+    const HWND main = WaitForMainWindow();
+    ASSERT_TRUE(main);
+    ::Sleep(800);  // the first snapshot is taken
+
+    ::PostMessageA(main, WM_COMMAND, 5, 0);  // "Über Tolvane"
+    HWND box = WaitForMessageBox(tolvane.get());
+    ASSERT_TRUE(box);
+    UniqueKernelHandle briefly = Spawn(other, "--sleep=1000");
+    EXPECT_EQ(targetsStarted(2), (Started{"program", "system"})) << "with the About box open";
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ::WaitForSingleObject(briefly.get(), 10000);
+
+    ::PostMessageA(main, WM_COMMAND, 4, 0);  // "Tolvane beenden": the question waits
+    box = WaitForMessageBox(tolvane.get());
+    ASSERT_TRUE(box);
+    briefly = Spawn(other, "--sleep=1000");
+    EXPECT_EQ(targetsStarted(3), (Started{"program", "system", "program"})) << "while the question waits";
+    ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    ::WaitForSingleObject(briefly.get(), 10000);
+}
+
+class TolvaneRunWithPing : public TolvaneRun {
+protected:
+    void SetUp() override {
+        TolvaneRun::SetUp();
+        stub.install(scratch.path());
+    }
+    SystemPingStub stub;
+};
+
+TEST_F(TolvaneRunWithPing, InternetEntriesAwaitingAHangingPingHoldUpNeitherTheWindowNorTheWatcher) {
+    EntryModel prepared;
+    for (int n = 0; n < 10; ++n) prepared.systemStart.append({"net", Condition(kInternetOnline, ""), "net", "", target});
+    prepared.systemStart.append({"plain", "", "plain", "", target});
+    prepared.programStart.append({"p", "other_tool.exe", "program", "", target});
+    ASSERT_TRUE(EntryStore(HostFiles(), storePath, MakeRandomByteSource()).save(prepared).saved());
+    ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "hang");
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(tolvane);
+    const HWND main = WaitForMainWindow();
+    ASSERT_TRUE(main);
+
+    // The window is asked every 100 ms for 4 s; the trigger runs for a
+    // second in the middle of it, while every ping so far hangs.
+    DWORD slowest = 0;
+    int unanswered = 0;
+    UniqueKernelHandle briefly;
+    for (const DWORD begin = ::GetTickCount(); ::GetTickCount() - begin < 4000; ::Sleep(100)) {
+        if (!briefly && ::GetTickCount() - begin > 1500) briefly = Spawn(other, "--sleep=1000");
+        DWORD_PTR result = 0;
+        const DWORD asked = ::GetTickCount();
+        if (!::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result)) ++unanswered;
+        slowest = std::max<DWORD>(slowest, ::GetTickCount() - asked);
+    }
+    std::printf("slowest answer of the main window: %lu ms\n", static_cast<unsigned long>(slowest));
+    EXPECT_EQ(unanswered, 0);
+    EXPECT_EQ(targetsStarted(2), (Started{"plain", "program"})) << "the ping holds up only its own entries";
+    ::WaitForSingleObject(briefly.get(), 10000);
 }

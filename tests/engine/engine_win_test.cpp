@@ -136,7 +136,7 @@ protected:
     }
     bool connectedWith(const char* mode) {
         ::SetEnvironmentVariableA("TOLVANE_STUB_PING", mode);
-        return measures.internetConnected();
+        return measures.pingConnected(nullptr);
     }
     ScratchFolder scratch{"tolvane-ping"};
     WinSystemMeasures measures;
@@ -209,7 +209,7 @@ TEST_F(StubPing, OutputUpToTheBoundIsKeptWholeAndOneByteMoreIsCut) {
 
 TEST_F(StubPing, AMissingPingMeansNoConnection) {
     measures.pingProgram = scratch.path() + "\\no-such-ping.exe";
-    EXPECT_FALSE(measures.internetConnected());
+    EXPECT_FALSE(measures.pingConnected(nullptr));
     EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
 }
 
@@ -345,5 +345,5 @@ TEST(WinProcesses, NamesForTheChooserInEnumerationOrder) {
 TEST(WinPing, TheSystemPingAnswersFromLoopback) {
     WinSystemMeasures measures;
     measures.pingTarget = "127.0.0.1";  // loopback only: nothing leaves the machine
-    EXPECT_TRUE(measures.internetConnected());
+    EXPECT_TRUE(measures.pingConnected(nullptr));
 }

@@ -120,7 +120,10 @@ TEST_F(WinHistory, StartingNowGoesThroughTheLauncherAndAFailureCarriesWindowsRea
     events.record = [this](const std::string& text) { history.add(text); };
     events.reasonOf = SystemErrorReason;
     std::vector<std::string> shown;
-    events.showFailure = [&](const std::string& title, const std::string& text) { shown = {title, text}; };
+    events.failed = [&](const FailedStart& failure) {
+        const FailureNotice notice = StartFailuresNotice({failure});
+        shown = {notice.title, notice.text};
+    };
     WinStartEngine engine;
     engine.tell(events);
 

@@ -143,13 +143,31 @@ TEST(HistoryTexts, AFailedStartIsRecordedAndShownWithTheSystemsReason) {
     std::vector<std::string> recorded, shown;
     events.record = [&](const std::string& text) { recorded.push_back(text); };
     events.reasonOf = [](std::uint32_t error) { return "Zugriff verweigert (Fehler " + std::to_string(error) + ")"; };
-    events.showFailure = [&](const std::string& title, const std::string& text) { shown = {title, text}; };
+    std::vector<FailedStart> failures;
+    events.failed = [&](FailedStart failure) { failures.push_back(std::move(failure)); };
     const StartReport report{StartCause::Manual, {"M\xE4use", "", "", "", "C:\\m.exe"}, "\"C:\\m.exe\"", {}, 0};
     events.started(report);
-    EXPECT_TRUE(shown.empty()) << "a start that worked shows nothing";
+    EXPECT_TRUE(failures.empty()) << "a start that worked shows nothing";
     events.startFailed(report, 5);
     ASSERT_EQ(recorded.size(), 2u);
+    const FailureNotice notice = StartFailuresNotice(failures);
+    shown = {notice.title, notice.text};
     EXPECT_NE(recorded[1].find("Zugriff verweigert (Fehler 5)"), std::string::npos);
     EXPECT_EQ(shown, (std::vector<std::string>{"Start fehlgeschlagen",
                                                "„Mäuse“ konnte nicht gestartet werden:\r\nZugriff verweigert (Fehler 5)"}));
+}
+
+TEST(HistoryTexts, FailedStartsThatCameTogetherAreNamedAllInOneNotice) {
+    const auto failure = [](const char* name, const char* reason) {
+        return FailedStart{{StartCause::SystemStart, {name, "", "", "", "C:\\x.exe"}, {}, {}, 0}, reason};
+    };
+    std::vector<FailedStart> failures{failure("A", "weg (Fehler 2)"), failure("B", "Zugriff verweigert (Fehler 5)"),
+                                      failure("C", "weg (Fehler 2)")};
+    const FailureNotice notice = StartFailuresNotice(failures);
+    EXPECT_EQ(notice.title, "3 Starts fehlgeschlagen");
+    EXPECT_EQ(notice.text.find("„A“, „B“ und „C“ konnten nicht gestartet werden:"), 0u) << notice.text;
+    EXPECT_NE(notice.text.find("„B“: Zugriff verweigert (Fehler 5)"), std::string::npos) << notice.text;
+    // Forty long names still stand before the first reason, all of them.
+    failures.assign(40, failure("Ein recht langer Name", "weg"));
+    EXPECT_LT(StartFailuresNotice(failures).text.find("konnten nicht"), StartFailuresNotice(failures).text.find("weg"));
 }
