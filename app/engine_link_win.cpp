@@ -52,10 +52,7 @@ void EngineLink::takeEvents() {
     // After the starts that caused them, as a pass once wrote them.
     app_.flushHistory();
     // Failures that came together are shown together.
-    if (!failures_.empty() && app_.showFailure) {
-        const FailureNotice notice = StartFailuresNotice(failures_);
-        app_.showFailure(notice.title, notice.text);
-    }
+    if (!failures_.empty()) app_.notify.startsFailed(StartFailuresNotice(failures_));
     failures_.clear();
 }
 

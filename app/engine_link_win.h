@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "engine/engine_runner_win.h"
 #include "engine/start_history.h"
 #include "ui/main_window_win.h"

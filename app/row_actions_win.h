@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/engine_link_win.h"
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "ui/main_window_win.h"
 
 namespace tolvane {

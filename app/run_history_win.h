@@ -2,7 +2,7 @@
 // by the engine's events and by the store's saves.
 #pragma once
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/entry_store.h"
 #include "engine/start_history.h"
 

@@ -15,8 +15,10 @@
 #include "ui/window_snap_win.h"
 
 #include "app/run_history_win.h"
-#include "core/app_win.h"
-#include "core/event_loop_win.h"
+#include "app/app_win.h"
+#include "core/command_line.h"
+#include "app/event_loop_win.h"
+#include "core/notice_texts.h"
 #include "core/startup_trace_win.h"
 #include "core/store_leftovers_win.h"
 #include "core/store_location_win.h"
@@ -74,8 +76,8 @@ void LookAtLockedStore(App& app, MainWindow& window) {
 
 int RunTolvane(HINSTANCE instance, const char* commandLine) {
     App app;
-    app.instance = instance;
     app.systemStartMode = IsSystemStartMode(commandLine ? commandLine : "");
+    app.notify.logonRun = app.systemStartMode;
 
     // A second copy would start every program-start target twice.
     const InstanceClaim claim = ClaimSingleInstance();
@@ -97,7 +99,8 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
 
     const std::string programPath = ProgramPath();
-    if (!programPath.empty()) WriteAutostartShortcut(ResolveStartupFolders(), programPath);
+    const bool shortcutWritten =
+        !programPath.empty() && !WriteAutostartShortcut(ResolveStartupFolders(), programPath).empty();
 
     const LoadResult loaded = LoadEntries(app);
     TraceStartupMilestone("store-loaded");
@@ -122,13 +125,15 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.quitting = [&engine] { engine.stop(); };
     engine.start();
     TraceStartupMilestone("engine-started");
+    // Told once the engine runs: a message box must not hold up a start.
+    if (!shortcutWritten) app.notify.shortcutFailed(programPath.empty() ? kProgramPathUnknown : kNoStartupFolder);
     const auto shortcut = [&window](MSG& msg) { return window.translateShortcut(msg); };
     while (HandleNextMessage(MsUntilNextLook(app), shortcut)) LookAtLockedStore(app, window);
     // The quit was confirmed: nothing starts from here on.
     engine.stop();
     app.entriesCommitted = nullptr;
     window.removeTrayIcon();
-    app.showFailure = nullptr;  // it shows through the window, which goes first
+    app.notify.balloon = nullptr;  // it shows through the window, which goes first
     return 0;
 }
 

@@ -1,5 +1,4 @@
-// The start history on Windows: where it lives, the local clock, and
-// opening it for the user.
+// The start history on Windows: where it lives and the local clock.
 #pragma once
 
 #include <string>
@@ -12,10 +11,5 @@ namespace tolvane {
 std::string HistoryFilePath();
 
 LocalTime LocalTimeNow();
-
-// Opens the history in the program associated with text files. A history
-// that does not exist yet is made empty first, so the user sees that nothing
-// has happened rather than an error. A failure is told in a message box.
-void ShowHistory(const std::string& historyPath);
 
 }  // namespace tolvane

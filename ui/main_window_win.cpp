@@ -1,5 +1,7 @@
 #include "ui/main_window_win.h"
 
+#include "core/cp1252.h"
+
 #include <shellapi.h>
 
 #include <algorithm>
@@ -57,10 +59,10 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-MainWindow::MainWindow(App& app, const ImageSet& images, bool hidden) : ask(DefaultAsk), app_(app), images_(images) {
+MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : ask(DefaultAsk), app_(app), images_(images) {
     taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
     showRequest_ = ::RegisterWindowMessageA(kShowMessageName);
-    HINSTANCE instance = app.instance ? app.instance : ::GetModuleHandleA(nullptr);
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RegisterMainClass(instance, Procedure);
 
     // Sized without the menu so that the client area is 500 x 350 (at 96
@@ -293,9 +295,9 @@ void MainWindow::removeSelected(ListKind kind) {
     EntryList& rows = app_.model.list(kind);
     if (row >= 0 && static_cast<std::size_t>(row) < rows.size()) {
         const std::string text = ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), rows[row].entry.name);
-        if (ask(text, Str(fixed_text::kAppName), MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        if (ask(Cp1252ToUtf8(text), Cp1252ToUtf8(fixed_text::kAppName), MB_YESNO | MB_ICONINFORMATION) == IDYES) {
             rows.remove(static_cast<std::size_t>(row));
-            app_.saveEntries();
+            app_.commitEntries();
             entriesChanged(kind);
         }
     }
@@ -317,7 +319,8 @@ void MainWindow::showFromTray() {
 
 void MainWindow::confirmQuit() {
     const std::string text = Str(GetText(Text::QuitWarningLine1)) + "\r\n" + Str(GetText(Text::QuitWarningLine2));
-    if (ask(text, Str(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK || !app_.readyToQuit())
+    if (ask(Cp1252ToUtf8(text), Cp1252ToUtf8(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK ||
+        !app_.readyToQuit())
         return;
     if (actions.quitting) actions.quitting();
     ::PostQuitMessage(0);
@@ -326,7 +329,7 @@ void MainWindow::confirmQuit() {
 void MainWindow::showAbout() {
     const std::string text =
         Str(fixed_text::kMainWindowTitle) + "\r\n\r\n" + Str(GetText(Text::ProgramDescription));
-    ask(text, Str(fixed_text::kAboutTitle), MB_OK | MB_USERICON);
+    ask(Cp1252ToUtf8(text), Cp1252ToUtf8(fixed_text::kAboutTitle), MB_OK | MB_USERICON);
 }
 
 void MainWindow::addTrayIcon() {

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "core/app_win.h"
+#include "core/entry_book.h"
 #include "core/start_entry.h"
 #include "core/unique_handle_win.h"
 #include "ui/icon_menu_win.h"
@@ -19,7 +19,7 @@
 #include "ui/image_set_win.h"
 #include "ui/link_control_win.h"
 #include "ui/row_menu_win.h"
-#include "core/message_box_win.h"
+#include "ui/message_box_win.h"
 
 namespace tolvane {
 
@@ -77,7 +77,7 @@ class MainWindow {
 public:
     // Creates the window (hidden when asked), its menus, contents and the
     // tray icon. The window lives as long as the object.
-    MainWindow(App& app, const ImageSet& images, bool hidden);
+    MainWindow(EntryBook& app, const ImageSet& images, bool hidden);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -91,7 +91,7 @@ public:
     const IconMenuItems& iconMenuItems() const { return menuItems_; }
 
     MainWindowActions actions;
-    AskUser ask;  // the program's message box unless a test replaces it
+    AskUser ask;  // questions (UTF-8): the program's message box unless a test replaces it
 
     // The model's list changed (a load, an add, an edit or a removal): the
     // list takes the new row count, keeps its place and draws again the rows
@@ -137,7 +137,7 @@ private:
     void openRowMenu(ListKind kind, POINT screen, bool byKeyboard);
     void runRowCommand(ListKind kind, RowCommand command, std::size_t row);
 
-    App& app_;
+    EntryBook& app_;
     const ImageSet& images_;
     UniqueWindow window_;
     HWND tabs_ = nullptr;

@@ -199,7 +199,7 @@ bool CommitEntry(WizardHost& host, ListKind kind, std::optional<std::size_t> row
     } else {
         return false;
     }
-    host.app.saveEntries();
+    host.app.commitEntries();
     if (host.entriesChanged) host.entriesChanged(kind);
     return true;
 }

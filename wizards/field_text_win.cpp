@@ -1,6 +1,9 @@
 #include "wizards/field_text_win.h"
 
+#include "core/cp1252.h"
+#include "core/texts.h"
 #include "core/wide_text_win.h"
+#include "ui/message_box_win.h"
 #include "ui/dpi_win.h"
 
 namespace tolvane {
@@ -27,7 +30,8 @@ std::string FieldUtf8(HWND field) {
 void SetFieldText(HWND field, std::string_view cp1252) { ::SetWindowTextW(field, WideOfCp1252(cp1252).c_str()); }
 
 void ShowFieldWarning(HWND owner, const std::string& cp1252) {
-    ::MessageBoxW(owner, WideOfCp1252(cp1252).c_str(), L"", MB_ICONEXCLAMATION | MB_OK);
+    (void)owner;  // the program's message box finds its owner itself
+    ProgramMessageBox(Cp1252ToUtf8(cp1252), Cp1252ToUtf8(fixed_text::kAppName), MB_ICONEXCLAMATION | MB_OK);
 }
 
 }  // namespace tolvane

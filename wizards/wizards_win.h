@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "core/entry_book.h"
 #include "ui/image_set_win.h"
 
 namespace tolvane {
 
 struct WizardHost {
-    App& app;
+    EntryBook& app;
     HWND owner;                // the main window; disabled while a wizard is open
     const ImageSet& images;
     // Called after a commit changed a list (the store is already saved).

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "core/event_loop_win.h"
+#include "app/event_loop_win.h"
 #include "core/pass_clock.h"
 
 using namespace tolvane;

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/store_location_win.h"
 #include "core/entry_store.h"
 #include "core/precondition_text.h"

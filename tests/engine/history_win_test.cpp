@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "app/history_viewer_win.h"
 #include "core/history_win.h"
 #include "core/system_reason_win.h"
 #include "core/unique_handle_win.h"
@@ -102,13 +103,41 @@ TEST_F(WinHistory, ShowingAMissingHistoryMakesItEmptyAndOpensIt) {
     UseMarkerFile(marker);
 
     const std::string shown = scratch.path() + "\\verlauf.tvlog";
-    ShowHistory(shown);
+    Notifier notify;
+    notify.ask = [](const std::string& text, const std::string&, UINT) {
+        ADD_FAILURE() << "told: " << text;
+        return IDOK;
+    };
+    ShowHistory(shown, notify);
     const auto lines = WaitForMarkers(marker, 1);
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tvlog");
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "tvlogfile");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].commandLine.find("verlauf.tvlog"), std::string::npos);
     EXPECT_NE(::GetFileAttributesA(shown.c_str()), INVALID_FILE_ATTRIBUTES) << "made before it is opened";
+}
+
+TEST_F(WinHistory, AHistoryThatCannotBeOpenedIsToldWithItsPathAndWhy) {
+    struct Case {
+        const char* file;
+        bool folder;
+        const char* why;
+    };
+    for (const Case& c : {Case{"verlauf.log", true, "Ordner"}, Case{"verlauf.keinprogramm", false, "kein Programm"}}) {
+        const std::string path = scratch.path() + "\\" + c.file;
+        if (c.folder) ::CreateDirectoryA(path.c_str(), nullptr);
+        std::vector<std::string> told;
+        Notifier notify;
+        notify.ask = [&](const std::string& text, const std::string&, UINT) {
+            told.push_back(text);
+            return IDOK;
+        };
+        ShowHistory(path, notify);
+        ASSERT_EQ(told.size(), 1u) << c.file;
+        EXPECT_NE(told[0].find(c.file), std::string::npos) << told[0];
+        EXPECT_NE(told[0].find(c.why), std::string::npos) << told[0];
+        EXPECT_EQ(told[0].find("%1"), std::string::npos) << told[0];
+    }
 }
 
 TEST_F(WinHistory, StartingNowGoesThroughTheLauncherAndAFailureCarriesWindowsReason) {

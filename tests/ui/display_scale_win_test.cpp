@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/icon_menu_win.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 
@@ -61,11 +61,10 @@ struct Figures {
 
 Figures Measure(std::size_t entries, const std::string& storePath) {
     App app;
-    app.instance = ::GetModuleHandleA(nullptr);
     ::DeleteFileA(storePath.c_str());
     app.store = std::make_unique<EntryStore>(HostFiles(), storePath, MakeRandomByteSource());
     for (std::size_t index = 0; index < entries; ++index) app.model.systemStart.append(Entry(index));
-    const ImageSet images = ImageSet::Load(app.instance);
+    const ImageSet images = ImageSet::Load(::GetModuleHandleA(nullptr));
     MainWindow window(app, images, false);
     window.ask = [](const std::string&, const std::string&, UINT) { return IDYES; };
     HWND list = window.list(ListKind::SystemStart);
@@ -87,13 +86,13 @@ Figures Measure(std::size_t entries, const std::string& storePath) {
     Pump();
 
     start = Now();
-    app.saveEntries();
+    app.commitEntries();
     figures.save = Now() - start;
 
     Select(list, middle);
     start = Now();
     app.model.systemStart.replace(static_cast<std::size_t>(middle), Entry(middle, "Geändert "));
-    app.saveEntries();
+    app.commitEntries();
     window.entriesChanged(ListKind::SystemStart);
     ::UpdateWindow(list);
     figures.edit = Now() - start;

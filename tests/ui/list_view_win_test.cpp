@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 
@@ -39,7 +39,6 @@ protected:
         ::GetTempPathA(MAX_PATH, folder);
         storePath_ = std::string(folder) + "tolvane-list-view-test.boot";
         ::DeleteFileA(storePath_.c_str());
-        app_.instance = ::GetModuleHandleA(nullptr);
         app_.store = std::make_unique<EntryStore>(HostFiles(), storePath_, MakeRandomByteSource());
     }
     void TearDown() override {

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
+#include "core/cp1252.h"
 #include "core/texts.h"
 #include "ui/icon_menu_win.h"
 #include "ui/image_set_win.h"
@@ -47,13 +48,12 @@ protected:
     void SetUp() override {
         storePath_ = TempPath("tolvane-ui-test.boot");
         ::DeleteFileA(storePath_.c_str());
-        app_.instance = ::GetModuleHandleA(nullptr);
         app_.store = std::make_unique<EntryStore>(HostFiles(), storePath_, MakeRandomByteSource());
         app_.model.systemStart.append({"Alpha", "", "-x", "", "C:\\missing\\alpha.exe"});
         app_.model.systemStart.append({"Beta", "", "", "X", "C:\\docs\\beta.txt"});
         app_.model.programStart.append({"Gamma", "notepad.exe", "", "", "C:\\g.bat"});
         app_.model.programStart.append({"Delta", "calc.exe", "", "", "C:\\d.exe"});
-        app_.saveEntries();
+        app_.commitEntries();
         window_ = std::make_unique<MainWindow>(app_, images_, false);
         ASSERT_TRUE(window_->window());
         window_->ask = [this](const std::string& text, const std::string& title, UINT flags) {
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, RemovalAsksAndOnlyYesChangesListAndStore) {
     answer_ = IDNO;
     click(window_->link(ListKind::ProgramStart, 1));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].text, ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Delta"));
+    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Delta")));
     EXPECT_EQ(questions_[0].title, "Tolvane");
     EXPECT_EQ(questions_[0].flags, UINT(MB_YESNO | MB_ICONINFORMATION));
     EXPECT_EQ(app_.model.programStart.size(), 2u);
@@ -241,8 +241,8 @@ TEST_F(MainWindowTest, QuitNeedsConfirmation) {
     ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
     EXPECT_FALSE(quitPosted(&code));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].text,
-              std::string(GetText(Text::QuitWarningLine1)) + "\r\n" + std::string(GetText(Text::QuitWarningLine2)));
+    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(std::string(GetText(Text::QuitWarningLine1)) + "\r\n" +
+                                               std::string(GetText(Text::QuitWarningLine2))));
     EXPECT_EQ(questions_[0].flags, UINT(MB_OKCANCEL | MB_ICONEXCLAMATION));
     answer_ = IDOK;
     ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, QuitNeedsConfirmation) {
 TEST_F(MainWindowTest, QuitWithAnUnsavedChangeTriesOnceMoreAndLetsTheUserStay) {
     std::vector<Question> told;
     int storeAnswer = IDCANCEL;
-    app_.ask = [&](const std::string& text, const std::string& title, UINT flags) {
+    app_.notify.ask = [&](const std::string& text, const std::string& title, UINT flags) {
         told.push_back({text, title, flags});
         return storeAnswer;
     };
@@ -301,7 +301,7 @@ TEST_F(MainWindowTest, ShortcutsActOnlyWhileTheMainWindowIsActive) {
     EXPECT_EQ(newSystem, 1);
     EXPECT_EQ(newProgram, 1);
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].title, fixed_text::kAboutTitle);
+    EXPECT_EQ(questions_[0].title, Cp1252ToUtf8(fixed_text::kAboutTitle));
 
     HWND other = ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                    nullptr, nullptr);

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
+#include "core/cp1252.h"
 #include "core/texts.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
@@ -53,7 +54,6 @@ protected:
     void SetUp() override {
         storePath_ = TempPath("tolvane-rows-test.boot");
         ::DeleteFileA(storePath_.c_str());
-        app_.instance = ::GetModuleHandleA(nullptr);
         app_.store = std::make_unique<EntryStore>(HostFiles(), storePath_, MakeRandomByteSource());
         app_.model.systemStart.append({"Alpha", "", "-x", "", "C:\\a.exe"});
         app_.model.systemStart.append({"Beta", "", "", "X", "C:\\b.exe"});
@@ -177,7 +177,7 @@ TEST_F(RowsTest, RightClickOnASystemStartRowOffersAllFourItemsForThatRow) {
     answer_ = IDYES;
     rightClickMessage(ListKind::SystemStart, rowPoint(ListKind::SystemStart, 1));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta"));
+    EXPECT_EQ(questions_[0], Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
     ASSERT_EQ(app_.model.systemStart.size(), 1u);
     EXPECT_EQ(app_.model.systemStart[0].entry.name, "Alpha");
 }
@@ -288,7 +288,7 @@ TEST_F(RowsTest, EnterEditsAndDeleteRemovesOnlyFromTheFocusedListOfAnEnabledWind
     answer_ = IDNO;
     pressKey(list, VK_DELETE);
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta"));
+    EXPECT_EQ(questions_[0], Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
     EXPECT_EQ(app_.model.systemStart.size(), 2u);
 
     // A wizard is open: the main window is disabled and keys still queued

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 
@@ -41,7 +41,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const std::string rectFile = __argc > 1 ? __argv[1] : "rect.txt";
     g_mode = __argc > 2 ? __argv[2] : "";
     App app;
-    app.instance = instance;
     app.model.systemStart.append({"Editor", "Wartezeit von ...{30};", "", "", "C:\\windows\\notepad.exe"});
     app.model.systemStart.append({"Notizen", "", "", "X", "C:\\users\\Public\\notizen.txt"});
     app.model.systemStart.append({"Sicherung", "", "/q", "", "C:\\Tools\\sicherung.bat"});

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "engine/helper_processes_win.h"
@@ -29,11 +29,11 @@ protected:
         path_ = scratch_.path() + "\\tolvane.boot";
         app_.store = std::make_unique<EntryStore>(HostFiles(), path_, MakeRandomByteSource());
         app_.model.systemStart.append({"alt", "", "", "", "C:\\alt.exe"});
-        app_.ask = [this](const std::string& text, const std::string&, UINT flags) {
+        app_.notify.ask = [this](const std::string& text, const std::string&, UINT flags) {
             told_.push_back({text, flags});
             return answer_;
         };
-        app_.saveEntries();
+        app_.commitEntries();
         ASSERT_TRUE(told_.empty());
     }
     void lock() { lock_.reset(::CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)); }
@@ -44,7 +44,7 @@ protected:
     }
     void change(const char* name) {
         app_.model.programStart.append({name, "x.exe", "", "", "C:\\x.exe"});
-        app_.saveEntries();
+        app_.commitEntries();
     }
 
     tolvane::testing::ScratchFolder scratch_{"tolvane-app-store"};
@@ -80,7 +80,7 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
 }  // namespace
 
 TEST_F(AppStore, AFailedSaveIsToldAtOnceInAMessageBoxWithTheFileAndTheSystemsReason) {
-    app_.ask = nullptr;  // the program's own message box
+    app_.notify.ask = nullptr;  // the program's own message box
     lock();
     ASSERT_TRUE(lock_);
     g_box = {};

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/store_location_win.h"
 #include "core/entry_store.h"
 #include "core/wide_text_win.h"

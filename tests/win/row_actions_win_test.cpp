@@ -16,7 +16,7 @@
 #include "app/engine_link_win.h"
 #include "app/row_actions_win.h"
 #include "app/run_history_win.h"
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/history_win.h"
 #include "engine/helper_processes_win.h"
 #include "ui/image_set_win.h"
@@ -41,7 +41,6 @@ std::string Read(const std::string& path) {
 class RowActions : public ::testing::Test {
 protected:
     void SetUp() override {
-        app_.instance = ::GetModuleHandleA(nullptr);
         app_.history = std::make_unique<HistoryFile>(HostFiles(), historyPath_, LocalTimeNow);
         app_.clock.start(::GetTickCount());
         window_ = std::make_unique<MainWindow>(app_, images_, true);
@@ -69,7 +68,7 @@ protected:
 TEST_F(RowActions, AFailedStartShowsTheBalloonAndLeavesItsHistoryLine) {
     const std::string missing = scratch_.path() + "\\weg\\nicht-da.exe";
     app_.model.programStart.append({"F\xE4hlt", "x.exe", "", "", missing});
-    app_.saveEntries();
+    app_.commitEntries();
     window_->actions.startNow(ListKind::ProgramStart, 0);
     ASSERT_TRUE(PumpUntil([this] { return !balloons_.empty(); }));
     ASSERT_EQ(balloons_.size(), 1u);
@@ -89,7 +88,7 @@ TEST_F(RowActions, AStartThatWorksPassesItsParametersRecordsItAndShowsNothing) {
     ASSERT_TRUE(tolvane::testing::CopyMarkerHelper(target));
     tolvane::testing::UseMarkerFile(markers);
     app_.model.systemStart.append({"Ziel", "Wartezeit von ...{9999};", "--jetzt --gleich", "", target});
-    app_.saveEntries();
+    app_.commitEntries();
     window_->actions.startNow(ListKind::SystemStart, 0);
     const auto lines = tolvane::testing::WaitForMarkers(markers, 1);
     ASSERT_EQ(lines.size(), 1u);
@@ -155,7 +154,7 @@ TEST_F(RowActions, CheckingShowsAWaitingTimeWaitingAFileThatExistsHoldingAndAMis
                                                       "};Datei ... existiert{" + missing + "};",
                                    "", "", "C:\\nie.exe"},
                                   1);  // still to be started in this run
-    app_.saveEntries();
+    app_.commitEntries();
     g_shown.clear();
     g_looks = 0;
     g_owner = window_->window();
@@ -184,7 +183,7 @@ TEST_F(RowActions, TheCheckOpensAtOnceWhileThePingHangsAndTheWindowGoesOnAnsweri
     std::ofstream(present) << "x";
     app_.model.systemStart.append({"Netz", "Verbindung mit Internet{};Datei ... existiert{" + present + "};", "", "",
                                    "C:\\nie.exe"});
-    app_.saveEntries();
+    app_.commitEntries();
     g_shown.clear();
     g_looks = 0;
     g_owner = window_->window();

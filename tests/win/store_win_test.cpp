@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/entry_store.h"
 #include "core/store_leftovers_win.h"
 #include "core/temporary_names.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/store_location_win.h"
 #include "core/entry_store.h"
 #include "core/store_leftovers_win.h"

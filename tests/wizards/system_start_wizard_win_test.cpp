@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/entry_store.h"
 #include "core/texts.h"
 #include "ui/image_set_win.h"

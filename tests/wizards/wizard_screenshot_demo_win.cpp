@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_win.h"
+#include "app/app_win.h"
 #include "core/precondition_text.h"
 #include "core/texts.h"
 #include "ui/image_set_win.h"
@@ -82,7 +82,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const std::string rectFile = __argc > 1 ? __argv[1] : "rect.txt";
     const std::string view = __argc > 2 ? __argv[2] : "system-0";
     App app;
-    app.instance = instance;
     app.model.systemStart.append({"Editor", SampleConditions(), "/n", "", kTarget});
     app.model.programStart.append({"Protokoll", "winword.exe", "", "X", "C:\\logs\\start.log"});
     const ImageSet images = ImageSet::Load(instance);

@@ -1,4 +1,4 @@
-#include "core/message_box_win.h"
+#include "ui/message_box_win.h"
 
 #include <vector>
 
@@ -24,8 +24,11 @@ HWND OwnForegroundWindow() {
     return process == ::GetCurrentProcessId() ? foreground : nullptr;
 }
 
-// Shown through the wide API, so both kinds of text keep every character.
-int ShowProgramMessageBox(const std::wstring& text, const std::wstring& title, UINT flags, const char* iconResource) {
+}  // namespace
+
+int ProgramMessageBox(const std::string& utf8Text, const std::string& utf8Title, UINT flags,
+                      const char* iconResource) {
+    const std::wstring text = WideOfUtf8(utf8Text), title = WideOfUtf8(utf8Title);
     HWND owner = OwnForegroundWindow();
     std::vector<HWND> disabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
@@ -49,16 +52,6 @@ int ShowProgramMessageBox(const std::wstring& text, const std::wstring& title, U
         if (::IsWindow(window)) ::EnableWindow(window, TRUE);
     if (owner && ::IsWindow(owner)) ::SetForegroundWindow(owner);
     return answer;
-}
-
-}  // namespace
-
-int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags, const char* iconResource) {
-    return ShowProgramMessageBox(WideOfCp1252(text), WideOfCp1252(title), flags, iconResource);
-}
-
-int ProgramMessageBoxUtf8(const std::string& text, const std::string& title, UINT flags) {
-    return ShowProgramMessageBox(WideOfUtf8(text), WideOfUtf8(title), flags, nullptr);
 }
 
 }  // namespace tolvane

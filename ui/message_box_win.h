@@ -9,14 +9,13 @@
 
 namespace tolvane {
 
-// Texts in Windows-1252, like every interface text.
+// Texts in UTF-8, shown through the wide API, so every character is kept.
+// `iconResource`: the program's own icon in place of the flags' one.
 int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags,
                       const char* iconResource = nullptr);
-// Texts in UTF-8: for messages that name one of the program's own files,
-// whose path may hold any character.
-int ProgramMessageBoxUtf8(const std::string& text, const std::string& title, UINT flags);
 
-// Asks the user; replaced by tests so that no modal box waits for a click.
+// Asks the user (texts in UTF-8); replaced by tests so that no modal box
+// waits for a click.
 using AskUser = std::function<int(const std::string& text, const std::string& title, UINT flags)>;
 
 }  // namespace tolvane

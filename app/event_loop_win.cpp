@@ -1,4 +1,4 @@
-#include "core/event_loop_win.h"
+#include "app/event_loop_win.h"
 
 namespace tolvane {
 

@@ -1,5 +1,6 @@
-// The one path from a save to the user: App's saves and what they tell.
-#include "core/app_win.h"
+// App's saves and what they tell.
+#include "app/app_win.h"
+
 #include "core/store_history.h"
 #include "core/store_messages.h"
 #include "core/system_reason_win.h"
@@ -10,23 +11,24 @@ namespace tolvane {
 
 namespace {
 
-int Tell(App& app, const std::string& text, UINT flags) {
-    const std::string title(fixed_text::kAppName);
-    return app.ask ? app.ask(text, title, flags) : ProgramMessageBoxUtf8(text, title, flags);
-}
-
 void ReportSave(App& app, const SaveResult& result) {
     const std::string reason = result.saved() ? std::string() : SystemErrorReason(result.error);
     for (const std::string& line : StoreSavedTexts(result, app.store->path(), reason)) app.record(line);
     app.flushHistory();
-    const std::string text = SaveReportText(result, app.store->path(), reason);
-    if (text.empty()) return;
-    Tell(app, text, MB_OK | (result.saved() ? MB_ICONINFORMATION : MB_ICONERROR));
+    app.notify.saveReported(result, app.store->path(), reason);
 }
 
 }  // namespace
 
-void App::saveEntries() {
+App::App() {
+    // A notice that goes only to the history is written at once.
+    notify.record = [this](const std::string& line) {
+        record(line);
+        flushHistory();
+    };
+}
+
+void App::commitEntries() {
     if (entriesCommitted) entriesCommitted();
     if (!store) return;
     const SaveResult result = store->save(model);
@@ -45,8 +47,7 @@ bool App::readyToQuit() {
     const std::string reason = SystemErrorReason(result.error);
     for (const std::string& line : StoreSavedTexts(result, store->path(), reason)) record(line);
     flushHistory();
-    const std::string text = QuitUnsavedText(store->path(), reason);
-    return Tell(*this, text, MB_OKCANCEL | MB_ICONERROR | MB_DEFBUTTON2) == IDOK;
+    return notify.quitUnsaved(store->path(), reason);
 }
 
 bool App::loadStoreIfNowReadable(std::uint32_t now) {
