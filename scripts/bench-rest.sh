@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cost at rest: Tolvane with 20 program-start entries whose triggers never
 # start, left alone after it settled, beside a minimal tray program that lists
-# the processes twice a second and does nothing else. For each, over the same
+# the processes twice a second (one NtQuerySystemInformation listing each
+# time) and does nothing else; both built as the release is. For each, over the same
 # idle window (60 s unless given) under Wine on a private Xvfb: wake-ups per
 # second (context switches of all the process's threads: every wake from a
 # wait, and every round trip to the Wine server, which blocks the thread) and
@@ -18,6 +19,10 @@ other_exe=${2:-}
 settle=5
 "$root/scripts/build.sh" native >/dev/null
 "$root/scripts/build.sh" win >/dev/null
+source "$root/scripts/release-config.sh"
+bench_build="$TOLVANE_BUILD/bench-release"
+tolvane_configure_release "$bench_build"
+cmake --build "$bench_build" --target Tolvane tolvane_minimal_watcher >/dev/null
 source "$root/scripts/wine-env.sh"
 tolvane_start_bench_session
 
@@ -82,9 +87,9 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; els
 
 echo "idle window ${seconds} s after ${settle} s to settle; 20 program-start entries"
 row program "wake-ups/s" "CPU ms/idle min" "server ms/idle min"
-read -r mw mc ms < <(measure "$TOLVANE_BUILD/win/tests/bench/tolvane_minimal_watcher.exe")
+read -r mw mc ms < <(measure "$bench_build/tests/bench/tolvane_minimal_watcher.exe")
 row "minimal watcher" "$mw" "$mc" "$ms"
-read -r tw tc ts < <(measure "$TOLVANE_BUILD/win/Tolvane.exe")
+read -r tw tc ts < <(measure "$bench_build/Tolvane.exe")
 row "Tolvane" "$tw" "$tc" "$ts"
 row "Tolvane / minimal" "$(ratio "$tw" "$mw")" "$(ratio "$tc" "$mc")" "$(ratio "$ts" "$ms")"
 if [ -n "$other_exe" ]; then

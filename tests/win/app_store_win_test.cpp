@@ -149,3 +149,20 @@ TEST_F(AppStore, EverySaveIsRecordedInTheHistoryWithWhatBecameOfIt) {
     EXPECT_TRUE(Has(text, "Alte Datei „" + path_ + "“ vor dem Speichern nach „" + path_ + ".bak“ kopiert")) << text;
     EXPECT_TRUE(Has(text, "Einträge in „" + path_ + "“ gespeichert\r\n")) << text;
 }
+
+TEST(Notifier, AFailedShortcutIsAHistoryLineAtLogonAndAlsoAMessageOtherwise) {
+    for (const bool logon : {true, false}) {
+        Notifier notify;
+        notify.logonRun = logon;
+        std::vector<std::string> lines, boxes;
+        notify.record = [&](const std::string& line) { lines.push_back(line); };
+        notify.ask = [&](const std::string& text, const std::string&, UINT) {
+            boxes.push_back(text);
+            return IDOK;
+        };
+        notify.shortcutFailed("kein Ordner");
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_TRUE(Has(lines[0], "Tolvane.lnk") && Has(lines[0], "kein Ordner")) << lines[0];
+        EXPECT_EQ(boxes.size(), logon ? 0u : 1u) << "logon: " << logon;
+    }
+}
