@@ -10,13 +10,14 @@ namespace {
 
 ItemOutcome HoldsWhen(bool condition) { return condition ? ItemOutcome::Holds : ItemOutcome::Fails; }
 
-std::int64_t ThresholdBytes(std::string_view value) {
-    return static_cast<std::int64_t>(ReadLenientNumber(value)) * kBytesPerMegabyte;
+// Whole megabytes, rounded down (towards minus infinity) or up.
+std::int64_t MegabytesDown(std::int64_t bytes) {
+    const std::int64_t whole = bytes / kBytesPerMegabyte;
+    return whole * kBytesPerMegabyte > bytes ? whole - 1 : whole;
 }
-
-// Whole megabytes, rounded down, as the thresholds are given.
-std::string Megabytes(std::int64_t bytes, const char* what) {
-    return std::to_string(bytes / kBytesPerMegabyte) + " MB " + what;
+std::int64_t MegabytesUp(std::int64_t bytes) {
+    const std::int64_t whole = bytes / kBytesPerMegabyte;
+    return whole * kBytesPerMegabyte < bytes ? whole + 1 : whole;
 }
 
 void WaitingTime(ItemReading& reading, std::uint32_t programStartTime, SystemMeasures& measures) {
@@ -31,12 +32,17 @@ void WaitingTime(ItemReading& reading, std::uint32_t programStartTime, SystemMea
     reading.secondsLeft = static_cast<std::int32_t>(left > INT32_MAX ? INT32_MAX : left);
 }
 
+// The threshold is whole megabytes, so "at most" compares the figure rounded
+// up and "at least" the figure rounded down with the same result as the byte
+// counts; that whole number is what the line shows, and it can never
+// contradict the verdict (591.4 MB is not "kleiner als 591": shown as 592).
 void Compare(ItemReading& reading, std::int64_t figure, bool used) {
     const bool below = reading.kind == kDiskFreeBelow || reading.kind == kDiskUsedBelow ||
                        reading.kind == kMemoryFreeBelow || reading.kind == kMemoryUsedBelow;
-    const std::int64_t threshold = ThresholdBytes(reading.value);
-    reading.measured = Megabytes(figure, used ? "belegt" : "frei");
-    reading.outcome = HoldsWhen(below ? figure <= threshold : figure >= threshold);
+    const std::int64_t threshold = ReadLenientNumber(reading.value);
+    const std::int64_t shown = below ? MegabytesUp(figure) : MegabytesDown(figure);
+    reading.measured = std::to_string(shown) + " MB " + (used ? "belegt" : "frei");
+    reading.outcome = HoldsWhen(below ? shown <= threshold : shown >= threshold);
 }
 
 const char* PathText(PathKind kind) {

@@ -17,7 +17,7 @@ std::uint32_t LastError() {
     return error != 0 ? error : ERROR_GEN_FAILURE;
 }
 
-bool CreateTargetProcess(const std::string& target, const std::string& parameters, bool hidden) {
+std::uint32_t CreateTargetProcess(const std::string& target, const std::string& parameters, bool hidden) {
     std::string commandLine = BuildCommandLine(target, parameters);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -27,39 +27,59 @@ bool CreateTargetProcess(const std::string& target, const std::string& parameter
     PROCESS_INFORMATION info{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
                           &info))
-        return false;
+        return LastError();
     UniqueKernelHandle process(info.hProcess), thread(info.hThread);
-    return true;
+    return 0;
 }
 
-LaunchResult OpenWithShell(const std::string& target, const std::string& parameters, bool hidden) {
+std::uint32_t StartWithShell(const std::string& target, const std::string& parameters, bool hidden, bool elevated) {
     const std::string folder = WorkingDirectoryOf(target);
     SHELLEXECUTEINFOA execute{};
     execute.cbSize = sizeof execute;
-    // No error box: a failed start is silent and must not stop the pass.
-    // The engine's threads run no message loop: the shell finishes before it
+    // No error box: a failed start must not stop the pass. The consent for
+    // administrator rights is no error box and must still be asked. The
+    // engine's threads run no message loop: the shell finishes before it
     // returns, and gets COM on the thread for the call.
-    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
-    execute.lpVerb = "open";
+    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | (elevated ? 0 : SEE_MASK_FLAG_NO_UI);
+    execute.lpVerb = elevated ? "runas" : "open";
     execute.lpFile = target.c_str();
     execute.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     execute.nShow = hidden ? SW_HIDE : SW_SHOWNORMAL;
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // Cleared, so that a failure without a result code does not report what
+    // the try as a program left behind.
+    ::SetLastError(0);
     const bool opened = ::ShellExecuteExA(&execute) != FALSE;
-    const std::uint32_t error = opened ? 0 : LastError();
+    const std::uint32_t error =
+        opened ? 0 : ShellStartError(::GetLastError(), reinterpret_cast<std::intptr_t>(execute.hInstApp));
     if (SUCCEEDED(com)) ::CoUninitialize();
-    if (!opened) return {error};
+    if (!opened) return error;
     UniqueKernelHandle process(execute.hProcess);
-    return {};
+    return 0;
 }
 
 }  // namespace
 
+LaunchResult StartTargetBy(StartWay way, const std::string& target, const std::string& parameters, bool hidden) {
+    switch (way) {
+    case StartWay::Process:
+        return {CreateTargetProcess(target, parameters, hidden)};
+    case StartWay::Shell:
+    case StartWay::ElevatedShell:
+        return {StartWithShell(target, parameters, hidden, way == StartWay::ElevatedShell)};
+    case StartWay::GiveUp:
+        break;
+    }
+    return {ERROR_GEN_FAILURE};
+}
+
 LaunchResult StartTarget(const std::string& target, const std::string& parameters, bool hidden) {
+    if (!FitsStartPath(target)) return {kErrorPathTooLong};
     const std::string path = PathAsTheUserSeesIt(target);
-    if (CreateTargetProcess(path, parameters, hidden)) return {};
-    return OpenWithShell(path, parameters, hidden);
+    const std::uint32_t error = CreateTargetProcess(path, parameters, hidden);
+    if (error == 0) return {};
+    return StartTargetBy(NextWay(StartWay::Process, error), path, parameters, hidden);
 }
 
 }  // namespace tolvane

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/path_probe.h"
+#include "engine/start_target.h"
 #include "wizards/field_text_win.h"
 
 namespace tolvane {
@@ -93,7 +94,8 @@ void StepPages::updateNameStep() {
 
 void StepPages::updatePathStep() {
     const std::string path = FieldText(frame_, kIdPath);
-    EnableControl(frame_, NavigationRightId(2), NamesExistingFile(path, ProbePath(path)));
+    // Only a file the launcher can start: a path too long for it is refused here.
+    EnableControl(frame_, NavigationRightId(2), NamesExistingFile(path, ProbePath(path)) && FitsStartPath(path));
 }
 
 bool StepPages::onFieldCommand(int id) {

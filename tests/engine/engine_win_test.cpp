@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/precondition_text.h"
+#include "core/system_reason_win.h"
 #include "engine/captured_run_win.h"
 #include "engine/path_probe.h"
 #include "engine/process_list_win.h"
@@ -290,7 +291,61 @@ TEST(WinStartTarget, OpensDocumentsInTheirFolderAndFailsSilently) {
     WriteFile(scratch.path() + "\\unknown.nothingregistered", "x");
     const LaunchResult unknown = StartTarget(scratch.path() + "\\unknown.nothingregistered", "", false);
     EXPECT_FALSE(unknown.ok()) << "no error box";
-    EXPECT_NE(unknown.error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "the file exists; no program takes it";
+    // The shell's own result, not what the try as a program left behind.
+    EXPECT_EQ(unknown.error, static_cast<DWORD>(ERROR_NO_ASSOCIATION));
+}
+
+TEST(WinStartTarget, TheSystemsReasonFillsItsInserts) {
+    for (const DWORD code : {ERROR_BAD_EXE_FORMAT, ERROR_INVALID_EXE_SIGNATURE, ERROR_FILE_NOT_FOUND}) {
+        const std::string reason = SystemErrorReason(code);
+        EXPECT_EQ(reason.find('%'), std::string::npos) << reason;
+        EXPECT_NE(reason.find("(Fehler " + std::to_string(code) + ")"), std::string::npos) << reason;
+    }
+}
+
+// Wine grants a program's request for administrator rights itself, so
+// CreateProcess never refuses it there; the shell's consent way is run alone.
+TEST(WinStartTarget, TheConsentWayStartsTheProgramWithItsParameters) {
+    ScratchFolder scratch("tolvane-runas");
+    const std::string helper = scratch.subfolder("admin tool") + "\\tool.exe";
+    ASSERT_TRUE(CopyMarkerHelper(helper));
+    const std::string marker = scratch.path() + "\\marker.txt";
+    UseMarkerFile(marker);
+    ASSERT_TRUE(StartTargetBy(StartWay::ElevatedShell, helper, "-a \"b c\"", false).ok());
+    const auto lines = WaitForMarkers(marker, 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].module, helper);
+    EXPECT_NE(lines[0].commandLine.find("-a \"b c\""), std::string::npos) << lines[0].commandLine;
+}
+
+// What the wizard takes, the launcher starts: up to 259 characters, and a
+// longer path is refused with its own reason, not "Path not found".
+TEST(WinStartTarget, APathOfMaxPathOrMoreIsRefusedAndOneBelowStarts) {
+    ScratchFolder scratch("tolvane-long-start");
+    const std::string folder = scratch.path() + "\\" + std::string(200 - scratch.path().size() - 1, 'd');
+    const auto wide = [](const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); };
+    ASSERT_TRUE(::CreateDirectoryW(wide(folder).c_str(), nullptr)) << folder;
+    const std::string fits = folder + "\\" + std::string(259 - folder.size() - 5, 'h') + ".exe";
+    const std::string tooLong = folder + "\\" + std::string(300 - folder.size() - 5, 'l') + ".exe";
+    ASSERT_EQ(fits.size(), 259u);
+    ASSERT_EQ(tooLong.size(), 300u);
+    const std::wstring source = wide(TestProgramFolder() + "\\tolvane_marker_helper.exe");
+    for (const std::string& target : {fits, tooLong})
+        ASSERT_TRUE(::CopyFileW(source.c_str(), wide(target).c_str(), FALSE)) << target;
+    const std::string marker = scratch.path() + "\\marker.txt";
+    UseMarkerFile(marker);
+
+    EXPECT_EQ(ProbePath(tooLong), PathKind::File) << "the file is there";
+    EXPECT_FALSE(FitsStartPath(tooLong)) << "so the wizard does not take it";
+    EXPECT_EQ(StartTarget(tooLong, "", false).error, kErrorPathTooLong);
+    EXPECT_TRUE(FitsStartPath(fits));
+    ASSERT_TRUE(StartTarget(fits, "-x", false).ok());
+    const auto lines = WaitForMarkers(marker, 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].commandLine, "\"" + fits + "\" -x");
+
+    for (const std::string& target : {fits, tooLong}) ::DeleteFileW(wide(target).c_str());
+    ::RemoveDirectoryW(wide(folder).c_str());
 }
 
 TEST(WinProcesses, ListingGivesIdsAndCreationTimesWithoutOpening) {

@@ -35,7 +35,8 @@ TEST_F(Readings, EachKindTellsWhatItMeasuredInGerman) {
     m.paths = {{"C:\\a.txt", PathKind::File}, {"C:\\dir", PathKind::Directory}};
     m.user = "J\xFCrgen";  // the system's name, in the code page
     EXPECT_EQ(read(kDiskFreeAbove, "5000").measured, "4211 MB frei");
-    EXPECT_EQ(read(kDiskUsedBelow, "5000").measured, "5788 MB belegt");
+    // 5788.99... MB: rounded up for "kleiner als", as it is compared.
+    EXPECT_EQ(read(kDiskUsedBelow, "5000").measured, "5789 MB belegt");
     EXPECT_EQ(read(kMemoryFreeBelow, "1").measured, "1500 MB frei");
     EXPECT_EQ(read(kMemoryUsedAbove, "1").measured, "6500 MB belegt");
     EXPECT_EQ(read(kFileExists, "C:\\a.txt").measured, "Datei vorhanden");
@@ -46,6 +47,60 @@ TEST_F(Readings, EachKindTellsWhatItMeasuredInGerman) {
     EXPECT_EQ(read(kInternetOnline, "").measured, "nicht verbunden");
     m.connected = true;
     EXPECT_EQ(read(kInternetOffline, "").measured, "verbunden");
+}
+
+// A figure within a megabyte of the threshold: the whole number shown must
+// agree with the verdict, which still compares the byte counts.
+TEST_F(Readings, TheFigureShownNeverContradictsTheVerdict) {
+    constexpr std::int64_t kThreshold = 591 * kMB;
+    const struct {
+        std::int64_t offset;  // bytes from the threshold
+        bool holdsBelow, holdsAbove;
+        const char* shownBelow;
+        const char* shownAbove;
+    } figures[] = {
+        {-kMB, true, false, "590", "590"},   {-kMB + 1, true, false, "591", "590"},
+        {-1, true, false, "591", "590"},     {0, true, true, "591", "591"},
+        {1, false, true, "592", "591"},      {kMB / 2, false, true, "592", "591"},
+        {kMB - 1, false, true, "592", "591"}, {kMB, false, true, "592", "592"},
+    };
+    const struct {
+        int kind;
+        bool below, used, disk;
+    } kinds[] = {
+        {kDiskFreeBelow, true, false, true},     {kDiskFreeAbove, false, false, true},
+        {kDiskUsedBelow, true, true, true},      {kDiskUsedAbove, false, true, true},
+        {kMemoryFreeBelow, true, false, false},  {kMemoryFreeAbove, false, false, false},
+        {kMemoryUsedBelow, true, true, false},   {kMemoryUsedAbove, false, true, false},
+    };
+    constexpr std::int64_t kTotal = 4000 * kMB;
+    for (const auto& kind : kinds) {
+        for (const auto& figure : figures) {
+            const std::int64_t value = kThreshold + figure.offset;
+            const std::int64_t free = kind.used ? kTotal - value : value;
+            m.disk = {free, kTotal};
+            m.mem = {static_cast<std::uint64_t>(free), static_cast<std::uint64_t>(kTotal)};
+            const ItemReading reading = read(kind.kind, "591");
+            const bool holds = kind.below ? figure.holdsBelow : figure.holdsAbove;
+            const std::string shown = kind.below ? figure.shownBelow : figure.shownAbove;
+            SCOPED_TRACE(std::string(KindLabel(kind.kind)) + " at " + std::to_string(figure.offset));
+            EXPECT_EQ(reading.outcome, holds ? ItemOutcome::Holds : ItemOutcome::Fails);
+            EXPECT_EQ(reading.measured, shown + (kind.used ? " MB belegt" : " MB frei"));
+            const int number = std::stoi(reading.measured);
+            EXPECT_EQ(kind.below ? number <= 591 : number >= 591, holds) << reading.measured;
+        }
+    }
+}
+
+TEST_F(Readings, ARuledOutLineShowsAFigureThatFailsTheThreshold) {
+    m.mem = {591ull * kMB + 300, 8000ull * kMB};
+    const EntryVerdict verdict = JudgeEntryPreconditions(Item(kMemoryFreeBelow, "591"), kStart, m);
+    ASSERT_EQ(verdict.outcome, EntryOutcome::Failed);
+    const StartEntry entry{"Sicherung", "", "", "", "C:\\s.exe"};
+    EXPECT_EQ(RuledOutText(entry, *verdict.deciding),
+              "Systemstart „Sicherung“ wird bis zur nächsten Anmeldung nicht gestartet: „Freier Arbeitsspeicher "
+              "kleiner als ... 591“ ist nicht erfüllt, gemessen: 592 MB frei");
+    EXPECT_EQ(CheckLineOf(*verdict.deciding).measured, "592 MB frei");
 }
 
 TEST_F(Readings, AWaitingTimeCountsTheSecondsLeftRoundingUp) {

@@ -10,6 +10,8 @@
 #include "app/app_win.h"
 #include "core/entry_store.h"
 #include "core/texts.h"
+#include "core/unique_handle_win.h"
+#include "engine/path_probe.h"
 #include "ui/image_set_win.h"
 #include "wizards/system_start_wizard_win.h"
 #include "wizards/wizard_test_kit_win.h"
@@ -121,6 +123,34 @@ TEST_F(WizardTest, StepTwoAcceptsOnlyAnExistingFile) {
     Click(window, NavigationRightId(0));
     EXPECT_EQ(ControlText(FindControl(window, kIdName)), "n");
     EXPECT_TRUE(Enabled(window, NavigationRightId(1)));
+}
+
+// The file exists, but no 32-bit program can start it: the wizard agrees with
+// the launcher and does not take it.
+TEST_F(WizardTest, StepTwoRefusesAFileWhosePathIsTooLongToStart) {
+    const std::string folder = TempPath("") + std::string(200 - TempPath("").size(), 'd');
+    const std::string file = folder + "\\" + std::string(300 - folder.size() - 5, 'l') + ".exe";
+    const auto wide = [](const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); };
+    ASSERT_TRUE(::CreateDirectoryW(wide(folder).c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+    UniqueFileHandle created(::CreateFileW(wide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(created);
+    created.reset();
+
+    SystemStartWizard wizard(host, NoDialogs());
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    Click(window, NavigationRightId(0));
+    Type(window, kIdName, "n");
+    Click(window, NavigationRightId(1));
+    Type(window, kIdPath, file);
+    ASSERT_EQ(ControlText(FindControl(window, kIdPath)), file);
+    EXPECT_EQ(ProbePath(file), PathKind::File);
+    EXPECT_FALSE(Enabled(window, NavigationRightId(2)));
+    Type(window, kIdPath, program);
+    EXPECT_TRUE(Enabled(window, NavigationRightId(2)));
+
+    ::DeleteFileW(wide(file).c_str());
+    ::RemoveDirectoryW(wide(folder).c_str());
 }
 
 TEST_F(WizardTest, FinishAppendsTheRowWithTheAutomaticNameAndSaves) {
