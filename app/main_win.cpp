@@ -1,8 +1,11 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "app/run_win.h"
+#include "core/library_search_win.h"
+#include "core/wide_text_win.h"
 
 // The standard terminate handler prints the exception's demangled type to a
 // console a window program does not have, and brings the demangler (60 KB)
@@ -12,9 +15,12 @@ namespace __gnu_cxx {
 }  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    tolvane::LoadLibrariesOnlyFromTheSystemFolder();
     // Nothing may escape into the system's start-up code.
     try {
-        return tolvane::RunTolvane(instance, ::GetCommandLineA());
+        // Read wide: the code-page form maps look-alikes such as "-ĥ" to "-h".
+        const std::string commandLine = tolvane::Utf8OfWide(::GetCommandLineW());
+        return tolvane::RunTolvane(instance, commandLine.c_str());
     } catch (...) {
         return 1;
     }

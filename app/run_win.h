@@ -6,7 +6,8 @@
 
 namespace tolvane {
 
-// Start-up, main loop and shutdown; returns the process exit code.
+// Start-up, main loop and shutdown; returns the process exit code. The
+// command line is the wide one, in UTF-8.
 int RunTolvane(HINSTANCE instance, const char* commandLine);
 
 }  // namespace tolvane

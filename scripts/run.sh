@@ -3,6 +3,7 @@
 # (for example -h for a start as at logon).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" win
 source "$root/scripts/wine-env.sh"
@@ -12,4 +13,4 @@ if [ -z "${DISPLAY:-}" ]; then
   tolvane_start_xvfb
   echo "run: no display found; Tolvane runs on the virtual display $DISPLAY (screenshot: DISPLAY=$DISPLAY import -window root shot.png)"
 fi
-wine "$root/build/win/Tolvane.exe" "$@"
+wine "$TOLVANE_BUILD/win/Tolvane.exe" "$@"

@@ -21,5 +21,9 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 # wine32 only has a candidate once the i386 architecture is known.
 dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-$sudo apt-get update -qq
+# A mirror that fails one index need not stop the install: the lists at hand
+# usually hold every package still, and the install fails loudly when not.
+if ! $sudo apt-get update -qq; then
+  echo "setup: apt-get update failed; installing from the package lists at hand" >&2
+fi
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -4,11 +4,14 @@
 
 TOLVANE_ROOT=${TOLVANE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 TOLVANE_BUILD=${TOLVANE_BUILD:-$TOLVANE_ROOT/build}
-export WINEPREFIX=${WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
-export WINEARCH=${WINEARCH:-win32}
-TOLVANE_PREFIX32=$WINEPREFIX
-TOLVANE_PREFIX64=$TOLVANE_BUILD/wine-prefix64
-TOLVANE_PREFIX144=$TOLVANE_BUILD/wine-prefix-144dpi
+# The prefixes are the scripts' own, never an inherited WINEPREFIX: they are
+# made, remade and configured here. TOLVANE_WINEPREFIX puts them elsewhere.
+TOLVANE_WINEPREFIX=${TOLVANE_WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
+export WINEPREFIX=$TOLVANE_WINEPREFIX
+export WINEARCH=win32
+TOLVANE_PREFIX32=$TOLVANE_WINEPREFIX
+TOLVANE_PREFIX64=${TOLVANE_WINEPREFIX}64
+TOLVANE_PREFIX144=${TOLVANE_WINEPREFIX}-144dpi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
 TOLVANE_XVFB_PID=""
@@ -18,9 +21,10 @@ tolvane_prepare_prefix() {
     tolvane_copy_fonts
     return 0
   fi
+  tolvane_remove_own_prefix "$WINEPREFIX" || return 1
   echo "wine: creating the $WINEARCH prefix $WINEPREFIX"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$(dirname "$WINEPREFIX")"
+  mkdir -p "$WINEPREFIX"
+  touch "$WINEPREFIX/.tolvane-created"
   wineboot -i >/dev/null 2>&1
   tolvane_copy_fonts
   # Wine draws the frames itself: no window manager needed, and hiding a
@@ -29,6 +33,22 @@ tolvane_prepare_prefix() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.tolvane-ready"
+}
+
+# Removes a prefix only when these scripts made it (their mark is in it) or
+# nothing is in it: any other folder is somebody's, and stays as it is.
+tolvane_remove_own_prefix() {
+  local prefix=$1
+  [ -e "$prefix" ] || return 0
+  if [ -f "$prefix/.tolvane-created" ] || [ -f "$prefix/.tolvane-ready" ]; then
+    rm -rf "$prefix"
+  elif [ -d "$prefix" ] && [ -z "$(ls -A "$prefix")" ]; then
+    rmdir "$prefix"
+  else
+    echo "wine: $prefix was not made by these scripts and is left alone;" \
+      "set TOLVANE_WINEPREFIX to another folder" >&2
+    return 1
+  fi
 }
 
 # Debian's Wine does not find its own fonts (Tahoma, the Marlett caption
@@ -79,7 +99,7 @@ tolvane_use_prefix32() {
 # afresh each time (cp -a takes a few seconds). Call it while no wineserver
 # of the 32-bit prefix runs, so that its registry files are whole.
 tolvane_make_prefix144() {
-  rm -rf "$TOLVANE_PREFIX144"
+  tolvane_remove_own_prefix "$TOLVANE_PREFIX144" || return 1
   cp -a "$TOLVANE_PREFIX32" "$TOLVANE_PREFIX144"
   WINEPREFIX=$TOLVANE_PREFIX144 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
     >/dev/null 2>&1
