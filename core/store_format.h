@@ -23,6 +23,9 @@ std::string Unscramble(std::string_view stored);
 
 // Bytes that would break a record: they are dropped whenever a field is written.
 bool IsUnstorableByte(char byte);
+// The most characters a field can hold: what an entry window's edit field
+// takes (Windows' default limit) and what Windows reads of a path.
+inline constexpr std::size_t kLongestField = 32767;
 std::string StorableField(std::string_view field);
 bool IsStorableField(std::string_view field);
 

@@ -93,6 +93,11 @@ TEST_F(StoreTool, DumpReadsDamagedFilesAsTheProgramDoesAndWarns) {
     EXPECT_NE(err_.str().find("warning"), std::string::npos);
 }
 
+TEST_F(StoreTool, AProgramStartsConditionIsItsTriggerNotAPreconditionText) {
+    writeText("in.jsonl", R"({"list":"program","name":"n","condition":"{-5};","parameters":"","hidden":"","path":"C:\\x.exe"})");
+    EXPECT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
+}
+
 TEST_F(StoreTool, ExplainsItselfOnWrongUseAndMissingFiles) {
     EXPECT_EQ(run({}), 2);
     EXPECT_NE(err_.str().find("usage"), std::string::npos);
@@ -124,6 +129,15 @@ TEST_F(StoreTool, PackRefusesWhatTheProgramWouldNeverWrite) {
         {Line("name", R"("\u2028")"), "\"name\": holds a character that Windows-1252 cannot"},
         {"\xEF\xBB\xBF" + Line(), "a byte-order mark"},  // only the file's first line may have one
         {"not json", "column 2: "},
+        // A system start's condition exactly as the editor writes it.
+        {Line("condition", R"("Wartezeit von ...{3000000000};")"), "\"condition\": item 1 must have a whole number"},
+        {Line("condition", R"("Wartezeit von ...{1};Wartezeit von ...{600}")"), "\"condition\": item 2 is not closed"},
+        {Line("condition", R"("Unbekannt{1};")"), "\"condition\": item 1 is not one of Tolvane's preconditions"},
+        {Line("condition", R"("{-5};")"), "\"condition\": item 1 is not one of Tolvane's preconditions"},
+        {Line("condition", R"("Verbindung mit Internet{ja};")"), "\"condition\": item 1 takes no value"},
+        {Line("condition", "\"Angemeldeter User heisst ...{" + std::string(kLongestField + 1, 'u') + "};\""),
+         "\"condition\": item 1 has a value longer than the 32767 characters"},
+        {Line("name", "\"" + std::string(kLongestField + 1, 'n') + "\""), "\"name\": is 32768 characters long"},
     };
     for (const auto& [line, named] : cases) {
         writeText("bad.jsonl", kLines + line + "\n");
