@@ -138,7 +138,10 @@ TEST(StoreHistory, RunAndStoreLinesNameTheFileTheCountsAndTheReason) {
     EXPECT_EQ(StoreLoadedText(LoadResult::Loaded, store, 2, 5),
               "Einträge aus „C:\\Users\\me\\tolvane.boot“ geladen: 2 Systemstarts, 5 Programmstarts");
     EXPECT_NE(StoreLoadedText(LoadResult::Unreadable, store, 0, 0).find("nicht gelesen"), std::string::npos);
-    EXPECT_NE(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0).find("beschädigt"), std::string::npos);
+    EXPECT_EQ(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0, store + ".bak"),
+              "„C:\\Users\\me\\tolvane.boot“ ist beschädigt und wurde nach „C:\\Users\\me\\tolvane.boot.bak“ "
+              "kopiert; geladen, was vollständig lesbar war, ohne davon etwas zu starten: 1 Systemstart, 0 Programmstarts");
+    EXPECT_NE(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0).find("ließ sich nicht sichern"), std::string::npos);
 
     EXPECT_EQ(StoreSavedTexts({}, store, ""), std::vector<std::string>{"Einträge in „C:\\Users\\me\\tolvane.boot“ gespeichert"});
     const std::vector<std::string> kept =

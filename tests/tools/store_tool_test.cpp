@@ -68,6 +68,7 @@ TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
     EXPECT_EQ(model.systemStart[0].entry,
               (StartEntry{"Gr\xFC\xDF" "e", "Wartezeit von ...{30};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
     EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
+    EXPECT_EQ(OpenSeal(Unscramble(HostFiles().read(path("tolvane.boot")).bytes)).seal, StoreSeal::Matches);
 }
 
 // A valid entry line with one member's raw JSON value replaced; an empty
@@ -86,11 +87,17 @@ std::string Line(const std::string& key = "", const std::string& value = "") {
 TEST_F(StoreTool, DumpReadsDamagedFilesAsTheProgramDoesAndWarns) {
     EntryModel model;
     model.systemStart.append(StartEntry{"a", "", "", "", "b"});
-    std::string plain = EncodePlainStore(model) + std::string("\x02" "dropped\r\n");
-    writeText("damaged.boot", Scramble(plain, [] { return std::uint8_t{7}; }));
-    ASSERT_EQ(run({"dump", path("damaged.boot")}), 0);
-    EXPECT_EQ(out_.str(), R"({"list":"system","name":"a","condition":"","parameters":"","hidden":"","path":"b"})" "\n");
-    EXPECT_NE(err_.str().find("warning"), std::string::npos);
+    const std::string plain = EncodePlainStore(model);
+    const auto sameBytes = [] { return std::uint8_t{7}; };
+    for (const std::string& damaged : {plain + std::string("\x02" "dropped\r\n"), SealPlainStore(plain) + "\x01x"}) {
+        writeText("damaged.boot", Scramble(damaged, sameBytes));
+        ASSERT_EQ(run({"dump", path("damaged.boot")}), 0);
+        EXPECT_EQ(out_.str(), R"({"list":"system","name":"a","condition":"","parameters":"","hidden":"","path":"b"})" "\n");
+        EXPECT_NE(err_.str().find("warning: " + path("damaged.boot") + " is damaged"), std::string::npos) << err_.str();
+    }
+    writeText("intact.boot", Scramble(SealPlainStore(plain), sameBytes));
+    ASSERT_EQ(run({"dump", path("intact.boot")}), 0);
+    EXPECT_EQ(err_.str(), "");
 }
 
 TEST_F(StoreTool, AProgramStartsConditionIsItsTriggerNotAPreconditionText) {
