@@ -17,11 +17,20 @@ std::string ZeroPadded(int value, std::size_t width) {
 
 }  // namespace
 
+std::string CappedText(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) return std::string(text);
+    constexpr std::string_view kEllipsis = "…";
+    std::size_t cut = limit > kEllipsis.size() ? limit - kEllipsis.size() : 0;
+    // Never inside a character: back up over continuation bytes.
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)).append(kEllipsis);
+}
+
 std::string HistoryLine(const LocalTime& t, std::string_view text) {
     std::string line = ZeroPadded(t.day, 2) + "." + ZeroPadded(t.month, 2) + "." + ZeroPadded(t.year, 4) + " " +
                        ZeroPadded(t.hour, 2) + ":" + ZeroPadded(t.minute, 2) + ":" + ZeroPadded(t.second, 2) + "  ";
     // One event, one line: a line break inside a text would split it.
-    for (const char c : text) line += (c == '\r' || c == '\n') ? ' ' : c;
+    for (const char c : CappedText(text, kHistoryTextLimit)) line += (c == '\r' || c == '\n') ? ' ' : c;
     return line + "\r\n";
 }
 

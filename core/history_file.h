@@ -20,11 +20,19 @@ inline constexpr std::uint64_t kHistoryLimitBytes = 1024 * 1024;
 // Lines kept while the file cannot be written; older ones are dropped and counted.
 inline constexpr std::size_t kHistoryBacklogLines = 500;
 
+// Longest text of one line in bytes: a 20 MB name must not make a 20 MB line.
+inline constexpr std::size_t kHistoryTextLimit = 4096;
+
+// `text` cut to at most `limit` bytes, ending in "…" when cut, and only
+// between UTF-8 characters.
+std::string CappedText(std::string_view text, std::size_t limit);
+
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
-// "08.12.2026 18:03:12  text" with a Windows line end.
+// "08.12.2026 18:03:12  text" with a Windows line end, the text capped at
+// kHistoryTextLimit.
 std::string HistoryLine(const LocalTime& time, std::string_view text);
 
 // Whether the file must be moved aside before `adding` more bytes are

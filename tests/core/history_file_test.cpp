@@ -62,6 +62,27 @@ TEST(HistoryLines, RotatesBeforeALineWouldTakeItPastOneMegabyte) {
     EXPECT_TRUE(HistoryMustRotate(kHistoryLimitBytes + 5, 1));
 }
 
+TEST(HistoryLines, ALongTextIsCutBetweenCharactersWithAnEllipsis) {
+    const struct {
+        std::string text;
+        std::size_t limit;
+        std::string capped;
+    } cases[] = {
+        {"abcdef", 6, "abcdef"},
+        {"abcdefg", 6, "abc…"},
+        {"ab€def", 6, "ab…"},    // "€" would be cut in its middle
+        {"äöüß", 6, "ä…"},
+        {"äöüß", 7, "äö…"},
+        {"äöüß", 8, "äöüß"},
+        {"abc", 2, "…"},
+    };
+    for (const auto& [text, limit, capped] : cases) EXPECT_EQ(CappedText(text, limit), capped) << text;
+
+    const std::string line = HistoryLine({2026, 1, 2, 3, 4, 5}, std::string(20'000'000, 'x'));
+    EXPECT_LE(line.size(), kHistoryTextLimit + 30) << "one line can never pass the file's bound";
+    EXPECT_EQ(line.substr(line.size() - 5), "…\r\n");
+}
+
 TEST_F(History, LinesAreWrittenOnlyWhenFlushedAndAppendedAfterEarlierOnes) {
     HistoryFile history = file();
     EXPECT_TRUE(history.flush()) << "nothing to write";

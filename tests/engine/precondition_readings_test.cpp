@@ -2,6 +2,7 @@
 // history texts built from them.
 #include <gtest/gtest.h>
 
+#include "core/history_file.h"
 #include "core/precondition_text.h"
 #include "core/texts.h"
 #include "engine/check_lines.h"
@@ -152,4 +153,17 @@ TEST(HistoryTexts, AFailedStartIsRecordedAndShownWithTheSystemsReason) {
     EXPECT_NE(recorded[1].find("Zugriff verweigert (Fehler 5)"), std::string::npos);
     EXPECT_EQ(shown, (std::vector<std::string>{"Start fehlgeschlagen",
                                                "„Mäuse“ konnte nicht gestartet werden:\r\nZugriff verweigert (Fehler 5)"}));
+}
+
+TEST(HistoryTexts, AHugeNameOrCommandLineIsCutSoTheReasonStillEndsTheLine) {
+    const std::string huge(20'000'000, '\xE4');  // "ä" in Windows-1252, two bytes in UTF-8
+    const StartReport report{StartCause::Trigger, {huge, "", "", "", "C:\\x.exe"}, huge, huge, 0};
+    const ItemReading item{kFileExists, huge, ItemOutcome::Fails, huge, 0};
+    for (const std::string& text : {StartedText(report), StartFailedText(report, "Datei nicht gefunden (Fehler 2)"),
+                                    RuledOutText(report.entry, item), WaitingText(report.entry, item)}) {
+        EXPECT_LT(text.size(), kHistoryTextLimit) << text.substr(0, 40);
+        EXPECT_NE(text.find("ää…"), std::string::npos) << "cut between characters";
+    }
+    EXPECT_EQ(StartFailedText(report, "Datei nicht gefunden (Fehler 2)").find("Datei nicht gefunden (Fehler 2)"),
+              StartFailedText(report, "Datei nicht gefunden (Fehler 2)").size() - 31);
 }
