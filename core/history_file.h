@@ -45,24 +45,38 @@ std::string HistoryPathBeside(std::string_view storePath);
 
 class HistoryFile {
 public:
-    HistoryFile(FileAccess& files, std::string path, std::function<LocalTime()> clock);
+    // `reasonOf` gives the system's text for an error code ("... (Fehler 32)");
+    // without it the code alone is named.
+    HistoryFile(FileAccess& files, std::string path, std::function<LocalTime()> clock,
+                std::function<std::string(std::uint32_t error)> reasonOf = {});
 
     // Takes one event's text (UTF-8) with the time now; nothing is written yet.
     void add(std::string_view text);
     // Writes what was added. A file that cannot be written (locked, a full
-    // disk) keeps the lines for the next try; nothing is ever shown for it.
-    // True when nothing is left to write.
+    // disk) keeps the lines for the next try, which goes on exactly where a
+    // write stopped; nothing is ever shown for it. When the full file cannot
+    // be moved aside (another program holds the older one), it begins anew,
+    // so it never grows past its bound. True when nothing is left to write.
     bool flush();
 
     const std::string& path() const { return path_; }
     std::size_t waitingLines() const { return backlog_.size(); }
 
 private:
+    // Moves the full file aside, or else empties it; false when neither worked.
+    bool makeRoom();
+    // Takes the first `written` bytes of a write that stopped part-way off
+    // what is waiting; the rest of a cut line is written first next time.
+    void consumeWritten(std::size_t written, std::string head, const std::string& lost);
+
     FileAccess& files_;
     std::string path_;
     std::function<LocalTime()> clock_;
+    std::function<std::string(std::uint32_t)> reasonOf_;
     std::deque<std::string> backlog_;
     std::size_t dropped_ = 0;
+    std::string unfinished_;  // the rest of a line a write stopped in
+    bool rotationFailureRecorded_ = false;
 };
 
 }  // namespace tolvane
