@@ -16,6 +16,11 @@ EntryStore::EntryStore(FileAccess& files, std::string storePath, RandomByte rand
     : files_(files), storePath_(std::move(storePath)), random_(std::move(random)) {}
 
 LoadResult EntryStore::load(EntryModel& model, bool systemStartMode) {
+    lastLoad_ = loadFile(model, systemStartMode);
+    return lastLoad_;
+}
+
+LoadResult EntryStore::loadFile(EntryModel& model, bool systemStartMode) {
     model.systemStart.clear();
     model.programStart.clear();
     mustKeepOldFile_ = false;

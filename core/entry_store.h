@@ -61,12 +61,15 @@ public:
     bool loadIfNowReadable(EntryModel& model, bool systemStartMode, std::int32_t msSinceStart);
     // True while such a later load is still possible.
     bool awaitsUnreadableFile() const { return awaitingReadable_; }
+    // What the last load found, a late one included (it may find the file damaged).
+    LoadResult lastLoad() const { return lastLoad_; }
 
     const std::string& path() const { return storePath_; }
     // Where an unreadable or damaged file was kept; empty when none was.
     const std::string& backupPath() const { return backupPath_; }
 
 private:
+    LoadResult loadFile(EntryModel& model, bool systemStartMode);
     FileStatus keepDamagedFile();
 
     FileAccess& files_;
@@ -74,6 +77,7 @@ private:
     RandomByte random_;
     bool mustKeepOldFile_ = false;
     bool awaitingReadable_ = false;
+    LoadResult lastLoad_ = LoadResult::NoFile;
     std::string backupPath_;
 };
 

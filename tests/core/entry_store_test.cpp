@@ -162,8 +162,10 @@ TEST(EntryStore, AStoreLockedAtStartIsLoadedWhenItBecomesReadableInTheFirstMinut
     EXPECT_FALSE(store.loadIfNowReadable(model, true, 600)) << "still locked";
     EXPECT_TRUE(store.awaitsUnreadableFile());
 
+    EXPECT_EQ(store.lastLoad(), LoadResult::Unreadable);
     files.locked.clear();
     ASSERT_TRUE(store.loadIfNowReadable(model, true, 1200));
+    EXPECT_EQ(store.lastLoad(), LoadResult::Loaded) << "the program can tell a late load that found damage";
     ASSERT_EQ(model.systemStart.size(), 1u);
     ASSERT_EQ(model.programStart.size(), 1u);
     EXPECT_EQ(model.systemStart[0].entry, TwoEntries().systemStart[0].entry);
