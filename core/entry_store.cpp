@@ -16,6 +16,11 @@ EntryStore::EntryStore(FileAccess& files, std::string storePath, RandomByte rand
     : files_(files), storePath_(std::move(storePath)), random_(std::move(random)) {}
 
 LoadResult EntryStore::load(EntryModel& model, bool systemStartMode) {
+    lastLoad_ = loadFile(model, systemStartMode);
+    return lastLoad_;
+}
+
+LoadResult EntryStore::loadFile(EntryModel& model, bool systemStartMode) {
     model.systemStart.clear();
     model.programStart.clear();
     mustKeepOldFile_ = false;
@@ -31,10 +36,11 @@ LoadResult EntryStore::load(EntryModel& model, bool systemStartMode) {
     case FileState::Read:
         break;
     }
-    const PlainDecodeReport report = DecodePlainStore(Unscramble(file.bytes), model, systemStartMode ? 1u : 0u);
-    // Every save writes an even number of bytes in canonical records.
-    if (report.canonical && file.bytes.size() % 2 == 0) return LoadResult::Loaded;
-    mustKeepOldFile_ = true;
+    if (!DecodeStoredFile(file.bytes, model, systemStartMode ? 1u : 0u).damaged) return LoadResult::Loaded;
+    // Kept aside now, while it is as it was found; a copy that fails now is
+    // tried again before the first save replaces it.
+    backupPath_.clear();
+    mustKeepOldFile_ = !keepDamagedFile().ok();
     return LoadResult::LoadedDamaged;
 }
 
@@ -76,7 +82,7 @@ SaveResult EntryStore::save(const EntryModel& model) {
         }
         mustKeepOldFile_ = false;
     }
-    const FileStatus written = files_.replaceAtomically(storePath_, Scramble(EncodePlainStore(model), random_));
+    const FileStatus written = files_.replaceAtomically(storePath_, Scramble(SealPlainStore(EncodePlainStore(model)), random_));
     if (!written.ok()) {
         result.outcome = SaveOutcome::WriteFailed;
         result.error = written.error;

@@ -17,7 +17,14 @@ inline constexpr const char* kStoreFileName = "tolvane.boot";
 // How long after start a store that could not be read is tried again.
 inline constexpr std::int32_t kUnreadableStoreRetryMs = 60'000;
 
-enum class LoadResult { NoFile, Loaded, LoadedDamaged, Unreadable };
+enum class LoadResult {
+    NoFile,
+    Loaded,
+    // Not as Tolvane writes it: copied aside at once (see backupPath()), only
+    // its whole records loaded, and none of them marked pending.
+    LoadedDamaged,
+    Unreadable,
+};
 
 enum class SaveOutcome {
     Saved,
@@ -42,7 +49,7 @@ public:
     EntryStore(FileAccess& files, std::string storePath, RandomByte random);
 
     // Empties both lists and fills them from the file; in system-start mode
-    // every loaded row is marked pending.
+    // every loaded row of an intact file is marked pending.
     LoadResult load(EntryModel& model, bool systemStartMode);
     // Writes both lists. Nothing is written when the file could not be
     // replaced, or when an unreadable file could not be kept aside first.
@@ -54,12 +61,15 @@ public:
     bool loadIfNowReadable(EntryModel& model, bool systemStartMode, std::int32_t msSinceStart);
     // True while such a later load is still possible.
     bool awaitsUnreadableFile() const { return awaitingReadable_; }
+    // What the last load found, a late one included (it may find the file damaged).
+    LoadResult lastLoad() const { return lastLoad_; }
 
     const std::string& path() const { return storePath_; }
     // Where an unreadable or damaged file was kept; empty when none was.
     const std::string& backupPath() const { return backupPath_; }
 
 private:
+    LoadResult loadFile(EntryModel& model, bool systemStartMode);
     FileStatus keepDamagedFile();
 
     FileAccess& files_;
@@ -67,6 +77,7 @@ private:
     RandomByte random_;
     bool mustKeepOldFile_ = false;
     bool awaitingReadable_ = false;
+    LoadResult lastLoad_ = LoadResult::NoFile;
     std::string backupPath_;
 };
 

@@ -44,6 +44,45 @@ ValueProblem CheckConditionValue(std::string_view value) {
     return ValueProblem::None;
 }
 
+bool IsPlainNumber(std::string_view value) {
+    std::uint64_t number = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9') return false;
+        number = number * 10 + static_cast<std::uint64_t>(c - '0');
+        if (number > kLargestPlainNumber) return false;
+    }
+    return true;
+}
+
+ConditionTextCheck CheckConditionText(std::string_view text, std::size_t longestValue) {
+    std::size_t at = 0;
+    for (std::size_t item = 0; at < text.size(); ++item) {
+        auto fault = [item](ConditionTextFault f) { return ConditionTextCheck{f, item}; };
+        // label "{" value "};": the label runs to the first "{", the value to the first "}".
+        const std::size_t open = text.find('{', at);
+        const std::size_t firstSemicolon = text.find(';', at);
+        if (open == std::string_view::npos || open > firstSemicolon) return fault(ConditionTextFault::NotClosed);
+        const std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos) return fault(ConditionTextFault::NotClosed);
+        const std::string_view value = text.substr(open + 1, close - open - 1);
+        if (value.find('{') != std::string_view::npos) return fault(ConditionTextFault::Brace);
+        if (value.find(';') != std::string_view::npos) return fault(ConditionTextFault::Semicolon);
+        if (close + 1 >= text.size() || text[close + 1] != ';') {
+            // "}}" or "}x" before the item's ";": the value goes on past a brace.
+            const bool goesOn = text.find(';', close) != std::string_view::npos;
+            return fault(goesOn ? ConditionTextFault::Brace : ConditionTextFault::NotClosed);
+        }
+        const std::optional<int> kind = FindConditionKind(text.substr(at, open - at));
+        if (!kind) return fault(ConditionTextFault::UnknownKind);
+        if (KindTakesNumber(*kind) && !IsPlainNumber(value)) return fault(ConditionTextFault::NotPlainNumber);
+        if (!KindTakesNumber(*kind) && !KindTakesText(*kind) && !value.empty())
+            return fault(ConditionTextFault::UnexpectedValue);
+        if (value.size() > longestValue) return fault(ConditionTextFault::TooLong);
+        at = close + 2;
+    }
+    return {};
+}
+
 std::int32_t ReadLenientNumber(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;

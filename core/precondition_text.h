@@ -54,6 +54,30 @@ bool KindTakesText(int kind);
 enum class ValueProblem { None, Brace, Semicolon, NotWholeNumber };
 ValueProblem CheckConditionValue(std::string_view value);
 
+// The largest number a precondition value holds as the user typed it.
+inline constexpr std::uint32_t kLargestPlainNumber = 2147483647u;
+// Digits only (or nothing, read as 0), at most kLargestPlainNumber: a number
+// as the editor takes it, read back as the same number.
+bool IsPlainNumber(std::string_view value);
+
+// The first way a precondition text differs from what the editor writes.
+enum class ConditionTextFault {
+    None,
+    NotClosed,      // an item not closed by "};", or text after the last one
+    UnknownKind,    // a label that is none of the known kinds
+    Brace,          // a "{" or "}" inside a value
+    Semicolon,      // a ";" inside a value
+    NotPlainNumber, // a number value beyond IsPlainNumber
+    UnexpectedValue,// a value for a kind that takes none
+    TooLong,        // a value longer than an entry field holds
+};
+struct ConditionTextCheck {
+    ConditionTextFault fault = ConditionTextFault::None;
+    std::size_t item = 0;  // 0-based item the fault is in
+};
+// `longestValue` is what one of the editor's fields can hold.
+ConditionTextCheck CheckConditionText(std::string_view text, std::size_t longestValue);
+
 // Signed 32-bit decimal read leniently: leading blanks and tabs, one optional
 // sign, digits up to the first non-digit; no digits give 0; overflow wraps.
 std::int32_t ReadLenientNumber(std::string_view text);

@@ -8,6 +8,16 @@ namespace {
 constexpr char kFieldEnd = '\x01';
 constexpr std::uint8_t kSystemStartByte = 0x00;
 constexpr std::uint8_t kProgramStartByte = 0x01;
+constexpr std::uint8_t kCheckRecordByte = 0x02;
+// Kind byte, eight hex digits, field end, CR LF.
+constexpr std::size_t kCheckRecordSize = 12;
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+std::string CheckRecord(std::uint32_t crc) {
+    std::string record(1, static_cast<char>(kCheckRecordByte));
+    for (int shift = 28; shift >= 0; shift -= 4) record += kHexDigits[(crc >> shift) & 0xFu];
+    return record.append(1, kFieldEnd).append("\r\n");
+}
 }  // namespace
 
 std::string Scramble(std::string_view plain, const RandomByte& random) {
@@ -58,7 +68,8 @@ std::string EncodePlainStore(const EntryModel& model) {
     return plain;
 }
 
-PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, std::uint32_t pendingMark) {
+PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, std::uint32_t pendingMark,
+                                   RowFilter filter) {
     PlainDecodeReport report;
     std::size_t at = 0;
     while (at < plain.size()) {
@@ -68,12 +79,13 @@ PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, st
         const std::size_t lineEnd = std::min(plain.find_first_of(std::string_view("\r\n\0", 3), at), plain.size());
         const std::string_view line = plain.substr(at, lineEnd - at);
         at = lineEnd;
+        bool wholeRecord = true;
         if (at < plain.size()) {
             const bool crlf = plain[at] == '\r' && at + 1 < plain.size() && plain[at + 1] == '\n';
-            if (!crlf) report.canonical = false;
+            if (!crlf) wholeRecord = false;
             at += crlf ? 2 : 1;
         } else {
-            report.canonical = false;
+            wholeRecord = false;
         }
 
         StartEntry entry;
@@ -84,23 +96,56 @@ PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, st
             if (fieldEnd == std::string_view::npos) {
                 if (fieldBegin <= line.size()) EntryField(entry, column) = line.substr(fieldBegin);
                 fieldBegin = line.size() + 1;
-                report.canonical = false;
+                wholeRecord = false;
                 break;
             }
             EntryField(entry, column) = line.substr(fieldBegin, fieldEnd - fieldBegin);
             fieldBegin = fieldEnd + 1;
         }
-        if (column == kEntryFieldCount && fieldBegin != line.size()) report.canonical = false;
+        if (column == kEntryFieldCount && fieldBegin != line.size()) wholeRecord = false;
+        if (kindByte != kSystemStartByte && kindByte != kProgramStartByte) wholeRecord = false;
+        if (!wholeRecord) report.canonical = false;
 
-        if (kindByte != kSystemStartByte && kindByte != kProgramStartByte) {
-            report.canonical = false;
-            continue;
-        }
+        if (kindByte != kSystemStartByte && kindByte != kProgramStartByte) continue;
+        if (filter == RowFilter::WholeRecordsOnly && !wholeRecord) continue;
         model.list(kindByte == kSystemStartByte ? ListKind::SystemStart : ListKind::ProgramStart)
             .append(std::move(entry), pendingMark);
         ++report.rowsLoaded;
     }
     return report;
+}
+
+std::uint32_t Crc32(std::string_view bytes) {
+    // Bitwise: a store is a few kilobytes, read once per run.
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= static_cast<std::uint8_t>(c);
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::string SealPlainStore(std::string_view rows) { return CheckRecord(Crc32(rows)).append(rows); }
+
+OpenedSeal OpenSeal(std::string_view plain) {
+    if (plain.empty() || static_cast<std::uint8_t>(plain[0]) != kCheckRecordByte) return {StoreSeal::None, plain};
+    const std::string_view rows = plain.substr(std::min(plain.size(), kCheckRecordSize));
+    const bool matches = plain.size() >= kCheckRecordSize && plain.substr(0, kCheckRecordSize) == CheckRecord(Crc32(rows));
+    return {matches ? StoreSeal::Matches : StoreSeal::Broken, rows};
+}
+
+StoredDecode DecodeStoredFile(std::string_view stored, EntryModel& model, std::uint32_t pendingMark) {
+    const std::string plain = Unscramble(stored);
+    const OpenedSeal opened = OpenSeal(plain);
+    // Every save writes an even number of bytes in whole records.
+    EntryModel scratch;
+    const bool damaged = stored.size() % 2 != 0 || opened.seal == StoreSeal::Broken ||
+                         !DecodePlainStore(opened.rows, scratch, 0).canonical;
+    StoredDecode result;
+    result.damaged = damaged;
+    result.rowsLoaded = damaged ? DecodePlainStore(opened.rows, model, 0, RowFilter::WholeRecordsOnly).rowsLoaded
+                                : DecodePlainStore(opened.rows, model, pendingMark).rowsLoaded;
+    return result;
 }
 
 }  // namespace tolvane

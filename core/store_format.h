@@ -23,6 +23,9 @@ std::string Unscramble(std::string_view stored);
 
 // Bytes that would break a record: they are dropped whenever a field is written.
 bool IsUnstorableByte(char byte);
+// The most characters a field can hold: what an entry window's edit field
+// takes (Windows' default limit) and what Windows reads of a path.
+inline constexpr std::size_t kLongestField = 32767;
 std::string StorableField(std::string_view field);
 bool IsStorableField(std::string_view field);
 
@@ -37,8 +40,40 @@ struct PlainDecodeReport {
     bool canonical = true;
 };
 
+enum class RowFilter {
+    Every,
+    // Only records exactly as a save writes them: a kind byte, five fields, CR LF.
+    WholeRecordsOnly,
+};
+
 // Appends the records to the model's lists, each row with the given mark.
 // Reads as far as the format's rules go; never fails.
-PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, std::uint32_t pendingMark);
+PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, std::uint32_t pendingMark,
+                                   RowFilter filter = RowFilter::Every);
+
+// Stores written now begin with a check record: kind byte 0x02, the CRC-32
+// of every plain byte after the record as eight hex digits, 0x01, CR LF.
+// Older versions skip a record of a kind they do not know.
+std::string SealPlainStore(std::string_view rows);
+
+enum class StoreSeal { None, Matches, Broken };
+struct OpenedSeal {
+    StoreSeal seal = StoreSeal::None;
+    std::string_view rows;  // the plain bytes after the check record, if any
+};
+OpenedSeal OpenSeal(std::string_view plain);
+
+std::uint32_t Crc32(std::string_view bytes);
+
+struct StoredDecode {
+    // Not as Tolvane writes a store: a check record that does not match, or
+    // without one (older versions) records or a length no save writes.
+    bool damaged = false;
+    std::size_t rowsLoaded = 0;
+};
+
+// The stored (scrambled) file as the program reads it. A damaged one gives
+// only its whole records, none of them marked: nothing in it is trusted to start.
+StoredDecode DecodeStoredFile(std::string_view stored, EntryModel& model, std::uint32_t pendingMark);
 
 }  // namespace tolvane

@@ -24,14 +24,17 @@ std::string RunStartedText(bool systemStartMode, std::size_t systemEntries, std:
 }
 
 std::string StoreLoadedText(LoadResult result, std::string_view storePath, std::size_t systemEntries,
-                            std::size_t programEntries) {
+                            std::size_t programEntries, std::string_view backupPath) {
     switch (result) {
     case LoadResult::NoFile:
         return Quoted(storePath) + " gibt es noch nicht; die Listen sind leer";
     case LoadResult::Loaded:
         return "Einträge aus " + Quoted(storePath) + " geladen: " + Entries(systemEntries, programEntries);
     case LoadResult::LoadedDamaged:
-        return Quoted(storePath) + " ist beschädigt; geladen, was lesbar war: " +
+        return Quoted(storePath) + " ist beschädigt" +
+               (backupPath.empty() ? std::string(" und ließ sich nicht sichern")
+                                   : " und wurde nach " + Quoted(backupPath) + " kopiert") +
+               "; geladen, was vollständig lesbar war, ohne davon etwas zu starten: " +
                Entries(systemEntries, programEntries);
     case LoadResult::Unreadable:
         break;

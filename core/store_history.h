@@ -14,8 +14,9 @@ namespace tolvane {
 
 std::string RunStartedText(bool systemStartMode, std::size_t systemEntries, std::size_t programEntries);
 
+// `backupPath` is where a damaged store was copied (EntryStore::backupPath()).
 std::string StoreLoadedText(LoadResult result, std::string_view storePath, std::size_t systemEntries,
-                            std::size_t programEntries);
+                            std::size_t programEntries, std::string_view backupPath = {});
 
 // One line per thing that happened in a save (kept aside, saved or not);
 // `reason` is SystemReason of result.error.

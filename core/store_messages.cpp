@@ -50,6 +50,17 @@ std::string SaveReportText(const SaveResult& result, std::string_view storePath,
     return text;
 }
 
+std::string DamagedStoreText(std::string_view storePath, std::string_view backupPath, bool systemStartMode) {
+    std::string text = Quoted(storePath) + " ist beschädigt: Die Datei ist nicht so, wie Tolvane sie schreibt. ";
+    text += backupPath.empty()
+                ? "Sie ließ sich nicht sichern; damit ihre Einträge nicht verloren gehen, wird sie erst "
+                  "überschrieben, wenn eine Kopie gelungen ist."
+                : "Damit keine Einträge verloren gehen, wurde sie nach " + Quoted(backupPath) + " kopiert.";
+    text += "\r\n\r\nGeladen wurden nur die Einträge, die vollständig lesbar waren. Bitte prüfen Sie die Listen.";
+    if (systemStartMode) text += " Bei dieser Anmeldung wird keiner dieser Systemstarts gestartet.";
+    return text;
+}
+
 std::string QuitUnsavedText(std::string_view storePath, std::string_view reason) {
     return "Die letzten Änderungen konnten nicht in " + Quoted(storePath) + " gespeichert werden:\r\n" +
            std::string(reason) +

@@ -20,6 +20,11 @@ std::string SystemReason(std::string_view systemText, std::uint32_t code);
 // tell (saved, nothing kept aside). `reason` is SystemReason of result.error.
 std::string SaveReportText(const SaveResult& result, std::string_view storePath, std::string_view reason);
 
+// What to tell after a load found the store damaged (LoadResult::LoadedDamaged).
+// `backupPath` is EntryStore::backupPath(), empty when the copy failed (the
+// first save then tries it again and does not replace the file without it).
+std::string DamagedStoreText(std::string_view storePath, std::string_view backupPath, bool systemStartMode);
+
 // Question on quit while the last save failed once more.
 std::string QuitUnsavedText(std::string_view storePath, std::string_view reason);
 

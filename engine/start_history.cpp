@@ -1,13 +1,20 @@
 #include "engine/start_history.h"
 
 #include "core/cp1252.h"
+#include "core/history_file.h"
 #include "engine/check_lines.h"
 
 namespace tolvane {
 
 namespace {
 
-std::string Name(const StartEntry& entry) { return "„" + Cp1252ToUtf8(entry.name) + "“"; }
+// Names, paths and command lines are cut well inside the history's line cap,
+// so that what follows them (the reason of a failure) is still told.
+constexpr std::size_t kPartLimit = 1024;
+
+std::string Part(std::string_view cp1252) { return CappedText(Cp1252ToUtf8(cp1252), kPartLimit); }
+
+std::string Name(const StartEntry& entry) { return "„" + Part(entry.name) + "“"; }
 
 std::string Subject(const StartReport& report) {
     switch (report.cause) {
@@ -21,18 +28,18 @@ std::string Subject(const StartReport& report) {
     return Name(report.entry);
 }
 
-std::string Item(const ItemReading& item) { return ItemText(item.kind, item.value); }
+std::string Item(const ItemReading& item) { return CappedText(ItemText(item.kind, item.value), kPartLimit); }
 
 }  // namespace
 
 std::string StartedText(const StartReport& report) {
-    const std::string line = Cp1252ToUtf8(report.commandLine);
+    const std::string line = Part(report.commandLine);
     switch (report.cause) {
     case StartCause::SystemStart:
         return Subject(report) + " gestartet, " + std::to_string(report.msSinceStart / 1000) +
                " s nach dem Start von Tolvane: " + line;
     case StartCause::Trigger:
-        return Subject(report) + " gestartet, ausgelöst durch " + Cp1252ToUtf8(report.triggerPath) + ": " + line;
+        return Subject(report) + " gestartet, ausgelöst durch " + Part(report.triggerPath) + ": " + line;
     case StartCause::Manual:
         break;
     }
@@ -40,7 +47,7 @@ std::string StartedText(const StartReport& report) {
 }
 
 std::string StartFailedText(const StartReport& report, std::string_view reason) {
-    return "Start fehlgeschlagen: " + Subject(report) + ", " + Cp1252ToUtf8(report.commandLine) + ": " +
+    return "Start fehlgeschlagen: " + Subject(report) + ", " + Part(report.commandLine) + ": " +
            std::string(reason);
 }
 
@@ -52,7 +59,7 @@ std::string WaitingText(const StartEntry& entry, const ItemReading& item) {
 
 std::string RuledOutText(const StartEntry& entry, const ItemReading& item) {
     return "Systemstart " + Name(entry) + " wird bis zur nächsten Anmeldung nicht gestartet: „" + Item(item) +
-           "“ ist nicht erfüllt, gemessen: " + item.measured;
+           "“ ist nicht erfüllt, gemessen: " + CappedText(item.measured, kPartLimit);
 }
 
 FailureNotice StartFailureNotice(const StartReport& report, std::string_view reason) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/cp1252.h"
+#include "core/precondition_text.h"
 #include "core/store_format.h"
 #include "engine/start_target.h"
 
@@ -14,6 +15,7 @@ namespace {
 constexpr std::string_view kListKey = "list";
 constexpr std::array<std::string_view, kEntryFieldCount> kFieldKeys = {"name", "condition", "parameters", "hidden",
                                                                        "path"};
+constexpr int kConditionColumn = 1;
 constexpr int kParametersColumn = 2;
 constexpr int kHiddenColumn = 3;
 constexpr int kPathColumn = 4;
@@ -23,6 +25,31 @@ bool IsKnownKey(std::string_view key) {
     for (std::string_view field : kFieldKeys)
         if (key == field) return true;
     return false;
+}
+
+std::string ConditionFaultReason(const ConditionTextCheck& check) {
+    const std::string item = "item " + std::to_string(check.item + 1);
+    switch (check.fault) {
+    case ConditionTextFault::None:
+        break;
+    case ConditionTextFault::NotClosed:
+        return item + " is not closed by \"};\" (each precondition is label{value};)";
+    case ConditionTextFault::UnknownKind:
+        return item + " is not one of Tolvane's preconditions (its label must be one of theirs exactly)";
+    case ConditionTextFault::Brace:
+        return item + " holds a brace in its value";
+    case ConditionTextFault::Semicolon:
+        return item + " holds a \";\" in its value";
+    case ConditionTextFault::NotPlainNumber:
+        return item + " must have a whole number from 0 to " + std::to_string(kLargestPlainNumber) +
+               " as its value, digits only";
+    case ConditionTextFault::UnexpectedValue:
+        return item + " takes no value";
+    case ConditionTextFault::TooLong:
+        return item + " has a value longer than the " + std::to_string(kLongestField) +
+               " characters an entry field holds";
+    }
+    return {};
 }
 
 }  // namespace
@@ -52,6 +79,15 @@ std::optional<PackedRow> RowOfFields(const JsonFields& fields, LineRefusal& refu
         const auto ansi = Utf8ToCp1252(field->second);
         if (!ansi) return refuse(key, "holds a character that Windows-1252 cannot represent");
         if (!IsStorableField(*ansi)) return refuse(key, "holds a line break, NUL or 0x01, which the store cannot hold");
+        // A system start's condition is a list of values, each checked on its own.
+        const bool itemised = column == kConditionColumn && row.kind == ListKind::SystemStart;
+        if (!itemised && ansi->size() > kLongestField)
+            return refuse(key, "is " + std::to_string(ansi->size()) + " characters long; an entry field holds at most " +
+                                   std::to_string(kLongestField));
+        if (itemised) {
+            const ConditionTextCheck check = CheckConditionText(*ansi, kLongestField);
+            if (check.fault != ConditionTextFault::None) return refuse(key, ConditionFaultReason(check));
+        }
         EntryField(row.entry, column) = *ansi;
     }
     // Tolvane reads any non-empty flag as set: a blank would start the

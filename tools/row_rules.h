@@ -19,8 +19,9 @@ struct PackedRow {
 };
 
 // All six members present ("list" and the five fields), no others; texts
-// Windows-1252 can hold and the store can carry; a hidden flag of "X" or
-// nothing; a command line Windows can start.
+// Windows-1252 can hold and the store can carry, none longer than an entry
+// field; a system start's condition exactly as the editor writes one; a
+// hidden flag of "X" or nothing; a command line Windows can start.
 std::optional<PackedRow> RowOfFields(const JsonFields& fields, LineRefusal& refusal);
 
 // The members dump writes for a row, in that order, as UTF-8.

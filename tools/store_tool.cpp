@@ -24,13 +24,15 @@ int Dump(const std::string& path, FileAccess& files, std::ostream& out, std::ost
         err << "tolvane-store: cannot read " << path << "\n";
         return 1;
     }
-    // Exactly the program's loader: unscramble, then the record rules.
+    // Exactly the program's loader: the seal, unscramble, then the record rules.
     EntryModel model;
-    const PlainDecodeReport report = DecodePlainStore(Unscramble(file.bytes), model, 0);
+    const StoredDecode decoded = DecodeStoredFile(file.bytes, model, 0);
     for (ListKind kind : {ListKind::SystemStart, ListKind::ProgramStart})
         for (const EntryRow& row : model.list(kind).rows()) out << JsonLine(FieldsOfRow(kind, row.entry)) << "\n";
-    if (!report.canonical || file.bytes.size() % 2 != 0)
-        err << "tolvane-store: warning: " << path << " is not exactly as Tolvane writes it; the rows above are what Tolvane reads from it\n";
+    if (decoded.damaged)
+        err << "tolvane-store: warning: " << path
+            << " is damaged (not as Tolvane writes it); the rows above are its whole records, which Tolvane "
+               "loads without starting them\n";
     return 0;
 }
 

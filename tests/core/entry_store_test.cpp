@@ -9,69 +9,11 @@
 #include <unistd.h>
 
 #include "core/entry_store.h"
+#include "tests/core/memory_files.h"
 
 using namespace tolvane;
 
 namespace {
-
-// Files in memory, with the failures a real disk can have. Error codes are
-// Windows' (the program passes them on to the user's message unchanged).
-class MemoryFiles final : public FileAccess {
-public:
-    std::map<std::string, std::string> files;
-    std::map<std::string, std::uint32_t> locked;  // exist but cannot be opened: path -> error
-    std::set<std::string> heldWithoutSharing;     // can be read by no one, replaced by no one
-    std::set<std::string> directories;
-    std::set<std::string> readOnly;
-    bool folderReadOnly = false;
-    std::size_t freeBytes = SIZE_MAX;
-    int replaceCount = 0;
-
-    FileRead read(const std::string& path) override {
-        if (auto it = locked.find(path); it != locked.end()) return {FileState::Unreadable, {}, it->second};
-        if (heldWithoutSharing.count(path)) return {FileState::Unreadable, {}, 32};
-        auto it = files.find(path);
-        if (it == files.end()) return {FileState::Missing, {}};
-        return {FileState::Read, it->second};
-    }
-    FileStatus replaceAtomically(const std::string& path, std::string_view bytes) override {
-        ++replaceCount;
-        if (folderReadOnly) return {5};          // the temporary file cannot be created
-        if (bytes.size() > freeBytes) return {112};  // the disk is full
-        if (directories.count(path) || readOnly.count(path)) return {5};
-        if (heldWithoutSharing.count(path) || locked.count(path)) return {32};
-        files[path] = std::string(bytes);
-        return {};
-    }
-    FileStatus copyNew(const std::string& from, const std::string& to) override {
-        if (auto it = locked.find(from); it != locked.end()) return {it->second};
-        if (heldWithoutSharing.count(from)) return {32};
-        if (files.count(to)) return {80};
-        if (!files.count(from)) return {2};
-        files[to] = files[from];
-        return {};
-    }
-    bool exists(const std::string& path) override {
-        return files.count(path) || locked.count(path) || directories.count(path);
-    }
-    FileStatus append(const std::string& path, std::string_view bytes) override {
-        if (locked.count(path) || heldWithoutSharing.count(path)) return {32};
-        files[path] += bytes;
-        return {};
-    }
-    std::optional<std::uint64_t> size(const std::string& path) override {
-        const auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second.size();
-    }
-    FileStatus moveReplacing(const std::string& from, const std::string& to) override {
-        const auto it = files.find(from);
-        if (it == files.end()) return {2};
-        files[to] = std::move(it->second);
-        files.erase(from);
-        return {};
-    }
-};
 
 const std::string kPath = "profile/tolvane.boot";
 
@@ -115,11 +57,11 @@ TEST(EntryStore, SaveThenLoadGivesTheSameRowsWithPendingMarksByMode) {
     EXPECT_EQ(normal.systemStart[0].pending, 0u);
 }
 
-TEST(EntryStore, EmptyListsSaveAnEmptyFileThatLoadsEmpty) {
+TEST(EntryStore, EmptyListsSaveOnlyTheCheckRecordAndLoadEmpty) {
     MemoryFiles files;
     EntryStore store(files, kPath, MakeRandomByteSource());
     ASSERT_TRUE(store.save(EntryModel{}).saved());
-    EXPECT_EQ(files.files.at(kPath), "");
+    EXPECT_EQ(Unscramble(files.files.at(kPath)), SealPlainStore(""));
     EntryModel model;
     EXPECT_EQ(store.load(model, false), LoadResult::Loaded);
     EXPECT_TRUE(model.systemStart.empty() && model.programStart.empty());
@@ -220,8 +162,10 @@ TEST(EntryStore, AStoreLockedAtStartIsLoadedWhenItBecomesReadableInTheFirstMinut
     EXPECT_FALSE(store.loadIfNowReadable(model, true, 600)) << "still locked";
     EXPECT_TRUE(store.awaitsUnreadableFile());
 
+    EXPECT_EQ(store.lastLoad(), LoadResult::Unreadable);
     files.locked.clear();
     ASSERT_TRUE(store.loadIfNowReadable(model, true, 1200));
+    EXPECT_EQ(store.lastLoad(), LoadResult::Loaded) << "the program can tell a late load that found damage";
     ASSERT_EQ(model.systemStart.size(), 1u);
     ASSERT_EQ(model.programStart.size(), 1u);
     EXPECT_EQ(model.systemStart[0].entry, TwoEntries().systemStart[0].entry);
@@ -289,6 +233,57 @@ TEST(EntryStore, ADamagedFileLoadsWhatItCanAndIsKeptBesideAnOlderBackup) {
     EXPECT_EQ(store.backupPath(), kPath + ".bak2");
     EXPECT_EQ(files.files.at(kPath + ".bak"), "older backup");
     EXPECT_EQ(files.files.at(kPath + ".bak2").size() % 2, 1u);
+}
+
+TEST(EntryStore, ADamagedStoreIsKeptAsideAtOnceAndAtLogonNoneOfItsRowsIsStarted) {
+    MemoryFiles files;
+    std::string plain = SealPlainStore(EncodePlainStore(TwoEntries()));
+    plain[plain.find("C:\\s.exe")] = 'D';  // one byte changed: the check record no longer matches
+    const std::string damaged = Scramble(plain, MakeRandomByteSource());
+    files.files[kPath] = damaged;
+    EntryStore store(files, kPath, MakeRandomByteSource());
+
+    EntryModel model;
+    EXPECT_EQ(store.load(model, true), LoadResult::LoadedDamaged);
+    ASSERT_EQ(model.systemStart.size(), 1u) << "whole records are shown";
+    EXPECT_EQ(model.systemStart[0].pending, 0u) << "nothing of a damaged store is started";
+    EXPECT_EQ(model.programStart[0].pending, 0u);
+    EXPECT_EQ(store.backupPath(), kPath + ".bak") << "kept aside before anything can replace it";
+    EXPECT_EQ(files.files.at(kPath + ".bak"), damaged);
+
+    const SaveResult saved = store.save(model);
+    ASSERT_TRUE(saved.saved());
+    EXPECT_TRUE(saved.backupPath.empty()) << "copied once, at the load";
+    EXPECT_EQ(files.files.size(), 2u);
+    EXPECT_EQ(store.load(model, true), LoadResult::Loaded);
+    EXPECT_EQ(model.systemStart[0].pending, 1u) << "once saved, the next logon starts it";
+}
+
+TEST(EntryStore, AStoreOfAnOlderVersionWithoutCheckRecordIsIntact) {
+    MemoryFiles files;
+    files.files[kPath] = Scramble(EncodePlainStore(TwoEntries()), MakeRandomByteSource());
+    EntryStore store(files, kPath, MakeRandomByteSource());
+    EntryModel model;
+    EXPECT_EQ(store.load(model, true), LoadResult::Loaded);
+    EXPECT_EQ(model.systemStart[0].pending, 1u);
+    EXPECT_TRUE(store.backupPath().empty());
+    ASSERT_TRUE(store.save(model).saved());
+    EXPECT_EQ(OpenSeal(Unscramble(files.files.at(kPath))).seal, StoreSeal::Matches) << "saved with a check record";
+}
+
+TEST(EntryStore, ADamagedStoreThatCannotBeCopiedNowIsCopiedBeforeTheFirstSave) {
+    MemoryFiles files;
+    files.files[kPath] = "\x07";
+    files.freeBytes = 0;  // not even the copy fits
+    EntryStore store(files, kPath, MakeRandomByteSource());
+    EntryModel model;
+    EXPECT_EQ(store.load(model, true), LoadResult::LoadedDamaged);
+    EXPECT_TRUE(store.backupPath().empty());
+    files.freeBytes = SIZE_MAX;
+    const SaveResult saved = store.save(TwoEntries());
+    ASSERT_TRUE(saved.saved());
+    EXPECT_EQ(saved.backupPath, kPath + ".bak");
+    EXPECT_EQ(files.files.at(kPath + ".bak"), "\x07");
 }
 
 TEST(EntryStore, RealFilesRoundTripInATemporaryFolder) {

@@ -8,6 +8,7 @@
 
 #include "core/history_file.h"
 #include "core/store_history.h"
+#include "tests/core/memory_files.h"
 
 using namespace tolvane;
 namespace fs = std::filesystem;
@@ -60,6 +61,27 @@ TEST(HistoryLines, RotatesBeforeALineWouldTakeItPastOneMegabyte) {
     EXPECT_FALSE(HistoryMustRotate(kHistoryLimitBytes - 10, 10));
     EXPECT_TRUE(HistoryMustRotate(kHistoryLimitBytes - 10, 11));
     EXPECT_TRUE(HistoryMustRotate(kHistoryLimitBytes + 5, 1));
+}
+
+TEST(HistoryLines, ALongTextIsCutBetweenCharactersWithAnEllipsis) {
+    const struct {
+        std::string text;
+        std::size_t limit;
+        std::string capped;
+    } cases[] = {
+        {"abcdef", 6, "abcdef"},
+        {"abcdefg", 6, "abc…"},
+        {"ab€def", 6, "ab…"},    // "€" would be cut in its middle
+        {"äöüß", 6, "ä…"},
+        {"äöüß", 7, "äö…"},
+        {"äöüß", 8, "äöüß"},
+        {"abc", 2, "…"},
+    };
+    for (const auto& [text, limit, capped] : cases) EXPECT_EQ(CappedText(text, limit), capped) << text;
+
+    const std::string line = HistoryLine({2026, 1, 2, 3, 4, 5}, std::string(20'000'000, 'x'));
+    EXPECT_LE(line.size(), kHistoryTextLimit + 30) << "one line can never pass the file's bound";
+    EXPECT_EQ(line.substr(line.size() - 5), "…\r\n");
 }
 
 TEST_F(History, LinesAreWrittenOnlyWhenFlushedAndAppendedAfterEarlierOnes) {
@@ -138,7 +160,10 @@ TEST(StoreHistory, RunAndStoreLinesNameTheFileTheCountsAndTheReason) {
     EXPECT_EQ(StoreLoadedText(LoadResult::Loaded, store, 2, 5),
               "Einträge aus „C:\\Users\\me\\tolvane.boot“ geladen: 2 Systemstarts, 5 Programmstarts");
     EXPECT_NE(StoreLoadedText(LoadResult::Unreadable, store, 0, 0).find("nicht gelesen"), std::string::npos);
-    EXPECT_NE(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0).find("beschädigt"), std::string::npos);
+    EXPECT_EQ(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0, store + ".bak"),
+              "„C:\\Users\\me\\tolvane.boot“ ist beschädigt und wurde nach „C:\\Users\\me\\tolvane.boot.bak“ "
+              "kopiert; geladen, was vollständig lesbar war, ohne davon etwas zu starten: 1 Systemstart, 0 Programmstarts");
+    EXPECT_NE(StoreLoadedText(LoadResult::LoadedDamaged, store, 1, 0).find("ließ sich nicht sichern"), std::string::npos);
 
     EXPECT_EQ(StoreSavedTexts({}, store, ""), std::vector<std::string>{"Einträge in „C:\\Users\\me\\tolvane.boot“ gespeichert"});
     const std::vector<std::string> kept =
@@ -158,4 +183,92 @@ TEST(StoreHistory, AHistoryThatCannotBeOpenedIsNamedWithTheReason) {
     EXPECT_NE(text.find("„C:\\Users\\Łukasz\\tolvane.log“ konnte nicht geöffnet werden:\r\nKeine Zuordnung (Fehler 1155)"),
               std::string::npos)
         << text;
+}
+
+namespace {
+
+LocalTime Noon() { return {2026, 12, 8, 12, 0, 0}; }
+
+}  // namespace
+
+TEST(HistoryOnAFullDisk, TheNextWriteGoesOnExactlyWhereOneStopped) {
+    const std::string path = "profile/tolvane.log";
+    // Each cut point: inside the mark, inside a line, between lines, at the end of the lost-lines note.
+    for (std::size_t room : {0u, 2u, 10u, 43u, 55u, 95u, 138u}) {
+        MemoryFiles files;
+        HistoryFile history(files, path, Noon);
+        for (const char* text : {"Tolvane gestartet", "Systemstart „A“ gestartet", "Einträge gespeichert"}) history.add(text);
+        files.freeBytes = room;
+        EXPECT_FALSE(history.flush()) << room;
+        files.freeBytes = SIZE_MAX;
+        history.add("danach");
+        ASSERT_TRUE(history.flush()) << room;
+        EXPECT_EQ(files.files[path], "\xEF\xBB\xBF" "08.12.2026 12:00:00  Tolvane gestartet\r\n"
+                                     "08.12.2026 12:00:00  Systemstart „A“ gestartet\r\n"
+                                     "08.12.2026 12:00:00  Einträge gespeichert\r\n"
+                                     "08.12.2026 12:00:00  danach\r\n")
+            << "room for " << room << " bytes";
+        EXPECT_EQ(history.waitingLines(), 0u);
+    }
+}
+
+TEST(HistoryOnAFullDisk, ALostLinesNoteCutInTheMiddleIsFinishedNotRepeated) {
+    const std::string path = "profile/tolvane.log";
+    MemoryFiles files;
+    files.locked[path] = 32;
+    HistoryFile history(files, path, Noon);
+    for (std::size_t i = 0; i < kHistoryBacklogLines + 2; ++i) history.add("Ereignis " + std::to_string(i));
+    EXPECT_FALSE(history.flush());
+    files.locked.clear();
+    files.freeBytes = 200;  // the mark, the note and part of the lines after it
+    EXPECT_FALSE(history.flush());
+    files.freeBytes = SIZE_MAX;
+    ASSERT_TRUE(history.flush());
+    const std::string& text = files.files[path];
+    EXPECT_EQ(Count(text, "2 ältere Ereignisse gingen verloren"), 1u) << text.substr(0, 200);
+    EXPECT_EQ(Count(text, "Ereignis 501\r\n"), 1u);
+    EXPECT_EQ(Count(text, "\r\n"), kHistoryBacklogLines + 1);
+}
+
+TEST(HistoryRotation, WhenTheOlderFileIsHeldTheFileBeginsAnewAndSaysSoOnce) {
+    const std::string path = "profile/tolvane.log";
+    MemoryFiles files;
+    files.files[path + ".1"] = "oldest";
+    files.heldOpen.insert(path + ".1");
+    HistoryFile history(files, path, Noon,
+                        [](std::uint32_t error) { return "Freigabeverletzung (Fehler " + std::to_string(error) + ")"; });
+    const std::string note = "08.12.2026 12:00:00  Der volle Startverlauf ließ sich nicht nach „profile/tolvane.log.1“ "
+                             "verschieben: Freigabeverletzung (Fehler 32); er beginnt neu, seine älteren Zeilen sind "
+                             "verloren\r\n";
+    auto fillAndFlush = [&](const std::string& text) {
+        files.files[path] += std::string(kHistoryLimitBytes, 'x');
+        history.add(text);
+        EXPECT_TRUE(history.flush()) << text;
+        EXPECT_LE(files.files[path].size(), kHistoryLimitBytes) << text;
+        return files.files[path];
+    };
+
+    EXPECT_EQ(fillAndFlush("eins"), "\xEF\xBB\xBF" + note + "08.12.2026 12:00:00  eins\r\n");
+    EXPECT_EQ(fillAndFlush("zwei"), "\xEF\xBB\xBF" "08.12.2026 12:00:00  zwei\r\n") << "told once, not at each rotation";
+    EXPECT_EQ(files.files[path + ".1"], "oldest");
+
+    files.heldOpen.clear();
+    EXPECT_EQ(fillAndFlush("drei"), "\xEF\xBB\xBF" "08.12.2026 12:00:00  drei\r\n");
+    EXPECT_NE(files.files[path + ".1"].find("zwei"), std::string::npos) << "rotation works again";
+    files.heldOpen.insert(path + ".1");
+    EXPECT_EQ(fillAndFlush("vier"), "\xEF\xBB\xBF" + note + "08.12.2026 12:00:00  vier\r\n")
+        << "a new failure is told again";
+}
+
+TEST(HistoryRotation, WhenTheFileCanNeitherMoveNorBeginAnewNothingIsWrittenPastTheBound) {
+    const std::string path = "profile/tolvane.log";
+    MemoryFiles files;
+    files.files[path] = std::string(kHistoryLimitBytes - 5, 'x');
+    files.heldOpen.insert(path);
+    files.readOnly.insert(path);
+    HistoryFile history(files, path, Noon);
+    history.add("eins");
+    EXPECT_FALSE(history.flush());
+    EXPECT_EQ(files.files[path].size(), kHistoryLimitBytes - 5);
+    EXPECT_EQ(history.waitingLines(), 1u) << "kept for the next try";
 }

@@ -92,3 +92,52 @@ TEST(LenientNumber, ReadsLikeTheUserExpects) {
     EXPECT_EQ(ReadLenientNumber("2147483648"), INT32_MIN) << "overflow wraps";
     EXPECT_EQ(ReadLenientNumber("4294967297"), 1);
 }
+
+TEST(ConditionText, AcceptsExactlyWhatTheEditorWrites) {
+    std::string all;
+    for (int kind = 0; kind < kConditionKindCount; ++kind)
+        all += EncodeConditions({{Label(kind), KindTakesNumber(kind) ? "2147483647" : KindTakesText(kind) ? "C:\\x" : ""}});
+    for (const std::string& text : {std::string(), all, Label(0) + "{};", Label(15) + "{" + std::string(50, 'u') + "};"})
+        EXPECT_EQ(CheckConditionText(text, 50).fault, ConditionTextFault::None) << text;
+}
+
+TEST(ConditionText, NamesTheFirstItemThatNoEditorCouldHaveWritten) {
+    const std::string wait = Label(kWaitSeconds);
+    const std::string online = Label(kInternetOnline);
+    const std::string user = Label(kUserNameIs);
+    const struct {
+        std::string text;
+        ConditionTextFault fault;
+        std::size_t item;
+    } cases[] = {
+        {wait + "{3000000000};", ConditionTextFault::NotPlainNumber, 0},  // would wrap to no wait
+        {wait + "{2147483648};", ConditionTextFault::NotPlainNumber, 0},
+        {wait + "{-5};", ConditionTextFault::NotPlainNumber, 0},
+        {wait + "{ 5};", ConditionTextFault::NotPlainNumber, 0},
+        {wait + "{5s};", ConditionTextFault::NotPlainNumber, 0},
+        {wait + "{600}", ConditionTextFault::NotClosed, 0},
+        {wait + "{600};" + wait + "{1}", ConditionTextFault::NotClosed, 1},
+        {wait + "{600};x", ConditionTextFault::NotClosed, 1},
+        {wait + "{600", ConditionTextFault::NotClosed, 0},
+        {wait + "600;", ConditionTextFault::NotClosed, 0},
+        {"Unbekannt{1};", ConditionTextFault::UnknownKind, 0},
+        {"{-5};", ConditionTextFault::UnknownKind, 0},
+        {wait + " {5};", ConditionTextFault::UnknownKind, 0},
+        {online + "{1};", ConditionTextFault::UnexpectedValue, 0},
+        {user + "{a{b};", ConditionTextFault::Brace, 0},
+        {user + "{a}b};", ConditionTextFault::Brace, 0},
+        {user + "{a;b};", ConditionTextFault::Semicolon, 0},
+        {user + "{" + std::string(51, 'u') + "};", ConditionTextFault::TooLong, 0},
+    };
+    for (const auto& [text, fault, item] : cases) {
+        const ConditionTextCheck check = CheckConditionText(text, 50);
+        EXPECT_EQ(check.fault, fault) << text;
+        EXPECT_EQ(check.item, item) << text;
+    }
+}
+
+TEST(ConditionText, PlainNumbersAreDigitsUpToTheLargestInt) {
+    for (const char* yes : {"", "0", "007", "2147483647"}) EXPECT_TRUE(IsPlainNumber(yes)) << yes;
+    for (const char* no : {"2147483648", "99999999999999999999999", "-1", "+1", " 1", "1 ", "1e3"})
+        EXPECT_FALSE(IsPlainNumber(no)) << no;
+}

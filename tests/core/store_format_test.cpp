@@ -133,3 +133,101 @@ TEST(Scrambling, ALoneLastBytePairsWithZero) {
     const std::string stored = "\x05";
     EXPECT_EQ(Unscramble(stored), std::string(1, static_cast<char>(static_cast<std::uint8_t>(0 - 5 + kScrambleKey))));
 }
+
+namespace {
+
+EntryModel ThreeEntries() {
+    EntryModel model;
+    model.systemStart.append(Entry("s1", "Wartezeit von ...{30};"));
+    model.systemStart.append(Entry("s2"));
+    model.programStart.append(Entry("p1", "notepad.exe"));
+    return model;
+}
+
+// Stored bytes as a save writes them now, and as versions before the check record did.
+std::string SealedStore() { return Scramble(SealPlainStore(EncodePlainStore(ThreeEntries())), Counter()); }
+std::string OldStore() { return Scramble(EncodePlainStore(ThreeEntries()), Counter()); }
+
+std::size_t Rows(const EntryModel& model) { return model.systemStart.size() + model.programStart.size(); }
+
+}  // namespace
+
+TEST(StoreSeal, TheCheckRecordComesFirstAndHoldsTheCrcOfTheRows) {
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u) << "the common CRC-32";
+    EXPECT_EQ(SealPlainStore(""), std::string("\x02" "00000000\x01\r\n"));
+    const std::string rows = EncodePlainStore(ThreeEntries());
+    const std::string sealed = SealPlainStore(rows);
+    const OpenedSeal opened = OpenSeal(sealed);
+    EXPECT_EQ(opened.seal, StoreSeal::Matches);
+    EXPECT_EQ(opened.rows, rows);
+    EXPECT_EQ(OpenSeal(rows).seal, StoreSeal::None);
+}
+
+TEST(StoreSeal, IntactStoresOfEveryVersionLoadWithTheirMarks) {
+    for (const std::string& stored : {SealedStore(), OldStore(), std::string()}) {
+        EntryModel model;
+        const StoredDecode decoded = DecodeStoredFile(stored, model, 1);
+        EXPECT_FALSE(decoded.damaged) << stored.size();
+        EXPECT_EQ(decoded.rowsLoaded, Rows(model));
+        for (const EntryRow& row : model.systemStart.rows()) EXPECT_EQ(row.pending, 1u);
+    }
+    EntryModel model;
+    DecodeStoredFile(OldStore(), model, 1);
+    EXPECT_EQ(model.systemStart[0].entry, ThreeEntries().systemStart[0].entry);
+}
+
+TEST(StoreSeal, EveryTruncationOfASealedStoreIsDamagedAndStartsNothing) {
+    const std::string stored = SealedStore();
+    for (std::size_t length = 1; length < stored.size(); ++length) {
+        EntryModel model;
+        const StoredDecode decoded = DecodeStoredFile(stored.substr(0, length), model, 1);
+        EXPECT_TRUE(decoded.damaged) << "cut at " << length;
+        EXPECT_LE(Rows(model), 3u);
+        for (const EntryRow& row : model.systemStart.rows()) EXPECT_EQ(row.pending, 0u) << "cut at " << length;
+    }
+}
+
+TEST(StoreSeal, TruncationsOfAnOldStoreInsideARecordAreDamaged) {
+    // Without a check record a cut at a record's end looks like a shorter
+    // store; every other cut leaves half a record or half a byte pair.
+    const std::string stored = OldStore();
+    const std::string plain = EncodePlainStore(ThreeEntries());
+    for (std::size_t length = 1; length < stored.size(); ++length) {
+        const bool atRecordEnd = length % 2 == 0 && plain[length / 2 - 1] == '\n';
+        EntryModel model;
+        EXPECT_EQ(DecodeStoredFile(stored.substr(0, length), model, 1).damaged, !atRecordEnd) << "cut at " << length;
+    }
+}
+
+TEST(StoreSeal, RandomBytesAreDamagedAndGiveOnlyWholeRecordsUnmarked) {
+    std::uint32_t state = 12345;
+    for (int round = 0; round < 50; ++round) {
+        std::string stored(2000 + round, '\0');
+        for (char& c : stored) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 16);
+        EntryModel model;
+        const StoredDecode decoded = DecodeStoredFile(stored, model, 1);
+        EXPECT_TRUE(decoded.damaged) << round;
+        EXPECT_EQ(decoded.rowsLoaded, Rows(model));
+        for (const EntryRow& row : model.systemStart.rows()) EXPECT_EQ(row.pending, 0u);
+        for (const EntryRow& row : model.programStart.rows()) EXPECT_EQ(row.pending, 0u);
+    }
+}
+
+TEST(StoreSeal, AChangedByteBreaksTheSealButWholeRecordsStillLoad) {
+    std::string plain = SealPlainStore(EncodePlainStore(ThreeEntries()));
+    plain[plain.find("s2")] = 'x';
+    EntryModel model;
+    const StoredDecode decoded = DecodeStoredFile(Scramble(plain, Counter()), model, 1);
+    EXPECT_TRUE(decoded.damaged);
+    ASSERT_EQ(model.systemStart.size(), 2u);
+    EXPECT_EQ(model.systemStart[1].entry.name, "x2");
+    EXPECT_EQ(model.systemStart[1].pending, 0u);
+}
+
+TEST(PlainFormat, OnlyWholeRecordsWhenAsked) {
+    const std::string plain = std::string("\x00" "a\x01\x01\x01\x01" "p\x01\r\n", 10) + std::string("\x01" "b\x01" "c", 5);
+    EntryModel every, whole;
+    EXPECT_EQ(DecodePlainStore(plain, every, 0).rowsLoaded, 2u);
+    EXPECT_EQ(DecodePlainStore(plain, whole, 0, RowFilter::WholeRecordsOnly).rowsLoaded, 1u);
+    EXPECT_EQ(whole.systemStart[0].entry.name, "a");
+}

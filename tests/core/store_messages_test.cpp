@@ -68,3 +68,14 @@ TEST(StoreMessages, APathOutsideTheCodePageIsNamedAsItIs) {
     EXPECT_TRUE(Has(QuitUnsavedText(store, "x"), "„" + store + "“"));
     EXPECT_TRUE(Has(text, "Die \xC3\x84nderung bleibt")) << "the German text is UTF-8 too";
 }
+
+TEST(StoreMessages, ADamagedStoreIsNamedWithWhereItsCopyIsAndThatNothingStarts) {
+    const std::string kept = DamagedStoreText(kStore, kStore + ".bak", true);
+    EXPECT_TRUE(Has(kept, "„" + kStore + "“ ist beschädigt")) << kept;
+    EXPECT_TRUE(Has(kept, "nach „" + kStore + ".bak“ kopiert")) << kept;
+    EXPECT_TRUE(Has(kept, "keiner dieser Systemstarts gestartet")) << kept;
+    EXPECT_FALSE(Has(DamagedStoreText(kStore, kStore + ".bak", false), "gestartet")) << "no logon, nothing to start";
+    const std::string notKept = DamagedStoreText(kStore, "", false);
+    EXPECT_TRUE(Has(notKept, "ließ sich nicht sichern")) << notKept;
+    EXPECT_FALSE(Has(notKept, "kopiert")) << notKept;
+}

@@ -68,6 +68,21 @@ TEST_F(WinHistory, AnEditorHoldingTheFileDoesNotStopALineButAnExclusiveHoldDelay
     EXPECT_NE(text.find("drei\r\n"), std::string::npos);
 }
 
+TEST_F(WinHistory, WhenAnEditorHoldsTheOlderFileTheHistoryBeginsAnewWithinItsBound) {
+    { std::ofstream(path, std::ios::binary) << std::string(kHistoryLimitBytes - 10, 'x'); }
+    UniqueFileHandle editor = Hold(path + ".1", FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(editor);
+    HistoryFile held(HostFiles(), path, LocalTimeNow, SystemErrorReason);
+    held.add("nach dem Rotieren");
+    ASSERT_TRUE(held.flush());
+    const std::string text = Read(path);
+    EXPECT_LT(text.size(), 1000u) << "begun anew, not grown past the bound";
+    EXPECT_NE(text.find("ließ sich nicht nach „" + path + ".1“ verschieben: "), std::string::npos) << text;
+    // Wine 8.0 refuses the rename with ERROR_ACCESS_DENIED; the system's words come with the code.
+    EXPECT_NE(text.find(": " + SystemErrorReason(ERROR_ACCESS_DENIED) + "; "), std::string::npos) << text;
+    EXPECT_NE(text.find("nach dem Rotieren\r\n"), std::string::npos);
+}
+
 TEST_F(WinHistory, AWriteCostsAboutAMillisecond) {
     LARGE_INTEGER frequency, begin, end;
     ::QueryPerformanceFrequency(&frequency);

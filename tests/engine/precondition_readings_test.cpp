@@ -2,6 +2,7 @@
 // history texts built from them.
 #include <gtest/gtest.h>
 
+#include "core/history_file.h"
 #include "core/precondition_text.h"
 #include "core/texts.h"
 #include "engine/check_lines.h"
@@ -225,4 +226,17 @@ TEST(HistoryTexts, FailedStartsThatCameTogetherAreNamedAllInOneNotice) {
     // Forty long names still stand before the first reason, all of them.
     failures.assign(40, failure("Ein recht langer Name", "weg"));
     EXPECT_LT(StartFailuresNotice(failures).text.find("konnten nicht"), StartFailuresNotice(failures).text.find("weg"));
+}
+
+TEST(HistoryTexts, AHugeNameOrCommandLineIsCutSoTheReasonStillEndsTheLine) {
+    const std::string huge(20'000'000, '\xE4');  // "ä" in Windows-1252, two bytes in UTF-8
+    const StartReport report{StartCause::Trigger, {huge, "", "", "", "C:\\x.exe"}, huge, huge, 0};
+    const ItemReading item{kFileExists, huge, ItemOutcome::Fails, huge, 0};
+    for (const std::string& text : {StartedText(report), StartFailedText(report, "Datei nicht gefunden (Fehler 2)"),
+                                    RuledOutText(report.entry, item), WaitingText(report.entry, item)}) {
+        EXPECT_LT(text.size(), kHistoryTextLimit) << text.substr(0, 40);
+        EXPECT_NE(text.find("ää…"), std::string::npos) << "cut between characters";
+    }
+    EXPECT_EQ(StartFailedText(report, "Datei nicht gefunden (Fehler 2)").find("Datei nicht gefunden (Fehler 2)"),
+              StartFailedText(report, "Datei nicht gefunden (Fehler 2)").size() - 31);
 }

@@ -66,7 +66,7 @@ TEST(RowRules, EveryStorableByteSurvivesDumpAndPack) {
     std::string all;
     for (int b = 2; b < 256; ++b)
         if (b != '\r' && b != '\n') all += static_cast<char>(b);
-    const StartEntry entry{all, "c", "", "X", "C:\\" + all};
+    const StartEntry entry{all, "Wartezeit von ...{30};", "", "X", "C:\\" + all};
     const std::string line = JsonLine(FieldsOfRow(ListKind::SystemStart, entry));
     LineRefusal refusal;
     const auto fields = ParseJsonFields(line, refusal);

@@ -68,6 +68,7 @@ TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
     EXPECT_EQ(model.systemStart[0].entry,
               (StartEntry{"Gr\xFC\xDF" "e", "Wartezeit von ...{30};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
     EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
+    EXPECT_EQ(OpenSeal(Unscramble(HostFiles().read(path("tolvane.boot")).bytes)).seal, StoreSeal::Matches);
 }
 
 // A valid entry line with one member's raw JSON value replaced; an empty
@@ -86,11 +87,22 @@ std::string Line(const std::string& key = "", const std::string& value = "") {
 TEST_F(StoreTool, DumpReadsDamagedFilesAsTheProgramDoesAndWarns) {
     EntryModel model;
     model.systemStart.append(StartEntry{"a", "", "", "", "b"});
-    std::string plain = EncodePlainStore(model) + std::string("\x02" "dropped\r\n");
-    writeText("damaged.boot", Scramble(plain, [] { return std::uint8_t{7}; }));
-    ASSERT_EQ(run({"dump", path("damaged.boot")}), 0);
-    EXPECT_EQ(out_.str(), R"({"list":"system","name":"a","condition":"","parameters":"","hidden":"","path":"b"})" "\n");
-    EXPECT_NE(err_.str().find("warning"), std::string::npos);
+    const std::string plain = EncodePlainStore(model);
+    const auto sameBytes = [] { return std::uint8_t{7}; };
+    for (const std::string& damaged : {plain + std::string("\x02" "dropped\r\n"), SealPlainStore(plain) + "\x01x"}) {
+        writeText("damaged.boot", Scramble(damaged, sameBytes));
+        ASSERT_EQ(run({"dump", path("damaged.boot")}), 0);
+        EXPECT_EQ(out_.str(), R"({"list":"system","name":"a","condition":"","parameters":"","hidden":"","path":"b"})" "\n");
+        EXPECT_NE(err_.str().find("warning: " + path("damaged.boot") + " is damaged"), std::string::npos) << err_.str();
+    }
+    writeText("intact.boot", Scramble(SealPlainStore(plain), sameBytes));
+    ASSERT_EQ(run({"dump", path("intact.boot")}), 0);
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(StoreTool, AProgramStartsConditionIsItsTriggerNotAPreconditionText) {
+    writeText("in.jsonl", R"({"list":"program","name":"n","condition":"{-5};","parameters":"","hidden":"","path":"C:\\x.exe"})");
+    EXPECT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
 }
 
 TEST_F(StoreTool, ExplainsItselfOnWrongUseAndMissingFiles) {
@@ -124,6 +136,15 @@ TEST_F(StoreTool, PackRefusesWhatTheProgramWouldNeverWrite) {
         {Line("name", R"("\u2028")"), "\"name\": holds a character that Windows-1252 cannot"},
         {"\xEF\xBB\xBF" + Line(), "a byte-order mark"},  // only the file's first line may have one
         {"not json", "column 2: "},
+        // A system start's condition exactly as the editor writes it.
+        {Line("condition", R"("Wartezeit von ...{3000000000};")"), "\"condition\": item 1 must have a whole number"},
+        {Line("condition", R"("Wartezeit von ...{1};Wartezeit von ...{600}")"), "\"condition\": item 2 is not closed"},
+        {Line("condition", R"("Unbekannt{1};")"), "\"condition\": item 1 is not one of Tolvane's preconditions"},
+        {Line("condition", R"("{-5};")"), "\"condition\": item 1 is not one of Tolvane's preconditions"},
+        {Line("condition", R"("Verbindung mit Internet{ja};")"), "\"condition\": item 1 takes no value"},
+        {Line("condition", "\"Angemeldeter User heisst ...{" + std::string(kLongestField + 1, 'u') + "};\""),
+         "\"condition\": item 1 has a value longer than the 32767 characters"},
+        {Line("name", "\"" + std::string(kLongestField + 1, 'n') + "\""), "\"name\": is 32768 characters long"},
     };
     for (const auto& [line, named] : cases) {
         writeText("bad.jsonl", kLines + line + "\n");

@@ -46,7 +46,7 @@ TEST_F(ProfileStore, SavesAtomicallyAndLoadsBack) {
 
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ASSERT_TRUE(::GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data));
-    const std::string plain = EncodePlainStore(Sample());
+    const std::string plain = SealPlainStore(EncodePlainStore(Sample()));
     EXPECT_EQ(data.nFileSizeLow, plain.size() * 2);
 
     EntryModel loaded;

@@ -129,13 +129,12 @@ TEST(WidePaths, TheStoreIsWrittenReadKeptAsideAndTidiedInAFolderOutsideTheCodePa
     ASSERT_EQ(loaded.systemStart.size(), 1u);
     EXPECT_EQ(loaded.systemStart[0].entry, Sample().systemStart[0].entry);
 
-    // A damaged file is copied aside there before it is replaced.
+    // A damaged file is copied aside there as soon as it is read.
     MakeFile(wide, "odd");
     ASSERT_EQ(store.load(loaded, false), LoadResult::LoadedDamaged);
-    const SaveResult saved = store.save(Sample());
-    ASSERT_TRUE(saved.saved());
-    EXPECT_EQ(saved.backupPath, path + ".bak");
+    EXPECT_EQ(store.backupPath(), path + ".bak");
     EXPECT_TRUE(Exists(wide + L".bak"));
+    ASSERT_TRUE(store.save(Sample()).saved());
 
     // A killed save's leftover there is found and removed at the next start.
     MakeFile(wide + L".4294967290.tmp", "x");
