@@ -52,8 +52,12 @@ bool App::readyToQuit() {
 
 bool App::loadStoreIfNowReadable(std::uint32_t now) {
     if (!store || !store->loadIfNowReadable(model, systemStartMode, clock.sinceProgramStart(now))) return false;
-    record(StoreLoadedText(LoadResult::Loaded, store->path(), model.systemStart.size(), model.programStart.size()));
+    const LoadResult loaded = store->lastLoad();
+    record(StoreLoadedText(loaded, store->path(), model.systemStart.size(), model.programStart.size(),
+                           store->backupPath()));
+    flushHistory();
     if (entriesCommitted) entriesCommitted();
+    if (loaded == LoadResult::LoadedDamaged) notify.storeDamaged(store->path(), store->backupPath());
     return true;
 }
 

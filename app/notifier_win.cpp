@@ -33,6 +33,13 @@ void Notifier::shortcutFailed(const std::string& reason) {
     if (!logonRun) box(ShortcutFailedText(reason), MB_OK | MB_ICONWARNING);
 }
 
+void Notifier::storeDamaged(const std::string& storePath, const std::string& backupPath) {
+    const std::string text = DamagedStoreText(storePath, backupPath, logonRun);
+    // At logon a box would wait unseen; the balloon tells it when the user comes.
+    if (logonRun && balloon && balloon(std::string(fixed_text::kAppName), text)) return;
+    box(text, MB_OK | MB_ICONWARNING);
+}
+
 void Notifier::historyNotOpened(const std::string& historyPath, const std::string& reason) {
     box(HistoryNotOpenedText(historyPath, reason), MB_OK | MB_ICONERROR);
 }

@@ -9,10 +9,11 @@ namespace tolvane {
 void BeginRunHistory(App& app, LoadResult loaded) {
     const std::string path = HistoryFilePath();
     if (path.empty()) return;
-    app.history = std::make_unique<HistoryFile>(HostFiles(), path, LocalTimeNow);
+    app.history = std::make_unique<HistoryFile>(HostFiles(), path, LocalTimeNow, SystemErrorReason);
     const std::size_t systemEntries = app.model.systemStart.size(), programEntries = app.model.programStart.size();
     app.record(RunStartedText(app.systemStartMode, systemEntries, programEntries));
-    if (app.store) app.record(StoreLoadedText(loaded, app.store->path(), systemEntries, programEntries));
+    if (app.store)
+        app.record(StoreLoadedText(loaded, app.store->path(), systemEntries, programEntries, app.store->backupPath()));
     app.flushHistory();
 }
 

@@ -126,6 +126,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     engine.start();
     TraceStartupMilestone("engine-started");
     // Told once the engine runs: a message box must not hold up a start.
+    if (loaded == LoadResult::LoadedDamaged) app.notify.storeDamaged(app.store->path(), app.store->backupPath());
     if (!shortcutWritten) app.notify.shortcutFailed(programPath.empty() ? kProgramPathUnknown : kNoStartupFolder);
     const auto shortcut = [&window](MSG& msg) { return window.translateShortcut(msg); };
     while (HandleNextMessage(MsUntilNextLook(app), shortcut)) LookAtLockedStore(app, window);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/app_win.h"
+#include "core/store_format.h"
 #include "core/store_location_win.h"
 #include "core/entry_store.h"
 #include "core/precondition_text.h"
@@ -527,4 +528,25 @@ TEST_F(TolvaneRunWithPing, InternetEntriesAwaitingAHangingPingHoldUpNeitherTheWi
     EXPECT_EQ(unanswered, 0);
     EXPECT_EQ(targetsStarted(2), (Started{"plain", "program"})) << "the ping holds up only its own entries";
     ::WaitForSingleObject(briefly.get(), 10000);
+}
+
+TEST_F(HistoryOfARun, ADamagedStoreAtLogonIsKeptAsideToldAndStartsNothing) {
+    // One letter changed inside, as a failing disk or a stray write would.
+    std::ifstream in(storePath, std::ios::binary);
+    std::string plain = Unscramble(std::string(std::istreambuf_iterator<char>(in), {}));
+    in.close();
+    const std::size_t at = plain.find("gestartet");
+    ASSERT_NE(at, std::string::npos);
+    plain[at] = 'G';
+    std::ofstream(storePath, std::ios::binary | std::ios::trunc) << Scramble(plain, MakeRandomByteSource());
+
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(tolvane);
+    const DWORD begin = ::GetTickCount();
+    while (Count(historyLines(), "ist beschädigt") == 0 && ::GetTickCount() - begin < 10000) ::Sleep(100);
+    ::Sleep(1500);  // three passes
+    EXPECT_EQ(Count(historyLines(), "ist beschädigt und wurde nach „" + storePath + ".bak“ kopiert"), 1u);
+    EXPECT_EQ(targetsStarted(0), Started{}) << "none of its rows is started";
+    EXPECT_EQ(Count(historyLines(), "Start fehlgeschlagen"), 0u);
+    EXPECT_NE(::GetFileAttributesA((storePath + ".bak").c_str()), INVALID_FILE_ATTRIBUTES) << "kept aside at once";
 }

@@ -289,15 +289,17 @@ def type_text(title, text, window_class="Edit"):
         return
     # X input of a letter beyond the keymap is not dependable on a busy
     # machine (see map_extra_letters); a lost one is typed again, and said.
-    try:
-        wait_for(f'"{text}" in the field of "{title}"', arrived, timeout=5)
-    except JourneyFailed:
-        print(f'  note: the X input lost a letter of "{text}"; typed again', flush=True)
-        keys(title, "End")
-        keys(title, "shift+Home")
-        wait_keyboard(title, window_class)
-        xdo("type", "--delay", "20", "--", text)
-        wait_for(f'"{text}" in the field of "{title}"', arrived)
+    for attempt in range(3):
+        try:
+            wait_for(f'"{text}" in the field of "{title}"', arrived, timeout=5)
+            return
+        except JourneyFailed:
+            print(f'  note: the X input lost a letter of "{text}"; typed again', flush=True)
+            keys(title, "End")
+            keys(title, "shift+Home")
+            wait_keyboard(title, window_class)
+            xdo("type", "--delay", "20", "--", text)
+    wait_for(f'"{text}" in the field of "{title}"', arrived)
 
 
 def click_at(point):
