@@ -18,11 +18,21 @@ std::string FieldText(HWND frame, int id) {
     return checked.fault == FieldFault::None ? std::move(checked.text) : std::string();
 }
 
+PathKind Probe(std::string_view path) { return ProbePath(path); }
+
+StepCheck NameStep(HWND frame) {
+    return CheckNameStep(FieldUtf8(FindControl(frame, kIdName)), IsChecked(FindControl(frame, kIdAutoName)));
+}
+
+StepCheck PathStep(HWND frame) { return CheckPathStep(FieldUtf8(FindControl(frame, kIdPath)), Probe); }
+
 }  // namespace
 
-void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary,
+void StepPages::build(WizardFrame& frame, WizardHost& host, Text introText, Text step3Summary,
                       const std::function<void(HWND page)>& buildStep3) {
     wizard_ = &frame;
+    host_ = &host;
+    const ImageSet& images = host.images;
     frame_ = frame.window();
     const std::vector<BandIcon> icons[kWizardPageCount] = {
         {{kImageSystemStart, 10}, {kImageGlobe, 50}, {kImageProgramStart, 90}},
@@ -86,14 +96,18 @@ void StepPages::show(int page) {
     navigation_.page = page;
 }
 
-void StepPages::updateNameStep() {
-    const bool automatic = IsChecked(FindControl(frame_, kIdAutoName));
-    EnableControl(frame_, NavigationRightId(1), NameStepComplete(FieldText(frame_, kIdName), automatic));
-}
+void StepPages::updateNameStep() { EnableControl(frame_, NavigationRightId(1), NameStep(frame_).enabled); }
 
-void StepPages::updatePathStep() {
-    const std::string path = FieldText(frame_, kIdPath);
-    EnableControl(frame_, NavigationRightId(2), NamesExistingFile(path, ProbePath(path)));
+void StepPages::updatePathStep() { EnableControl(frame_, NavigationRightId(2), PathStep(frame_).enabled); }
+
+bool StepPages::refuse(const StepCheck& check, int fieldId) {
+    if (!check.refusal) return false;
+    WarnAboutField(*host_, frame_, *check.refusal);
+    if (HWND field = FindControl(frame_, fieldId)) {
+        ::SetFocus(field);
+        ::SendMessageW(field, EM_SETSEL, 0, -1);
+    }
+    return true;
 }
 
 bool StepPages::onFieldCommand(int id) {
@@ -122,6 +136,7 @@ StepPages::Request StepPages::onNavigation(int id) {
         wizard_->focusFirst();
     } else if (id == NavigationRightId(page)) {
         if (navigation_.onLastPage()) return Request::Commit;
+        if ((page == 1 && refuse(NameStep(frame_), kIdName)) || (page == 2 && refuse(PathStep(frame_), kIdPath))) return Request::None;
         if (page == 2 && IsChecked(FindControl(frame_, kIdAutoName))) {
             SetFieldText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
         }

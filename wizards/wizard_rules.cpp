@@ -25,6 +25,35 @@ TriggerChoice TriggerChoiceOf(std::string_view trigger) {
     return TriggerChoice::ProcessName;
 }
 
+namespace {
+
+template <class Complete>
+StepCheck CheckStep(Field field, std::string_view utf8, Complete complete) {
+    const CheckedText checked = CheckFieldText(utf8);
+    if (checked.fault != FieldFault::None) return {true, FieldRefusal{field, checked.fault}};
+    return {complete(checked.text), std::nullopt};
+}
+
+}  // namespace
+
+StepCheck CheckNameStep(std::string_view utf8, bool automaticName) {
+    // The automatic name replaces the field, whatever it holds.
+    if (automaticName) return {true, std::nullopt};
+    return CheckStep(Field::Name, utf8, [](const std::string& name) { return NameStepComplete(name, false); });
+}
+
+StepCheck CheckPathStep(std::string_view utf8, const PathProbe& probe) {
+    return CheckStep(Field::Path, utf8,
+                     [&probe](const std::string& path) { return NamesExistingFile(path, probe(path)); });
+}
+
+StepCheck CheckTriggerStep(TriggerChoice choice, std::string_view utf8, const PathProbe& probe) {
+    return CheckStep(Field::Trigger, utf8, [&](const std::string& trigger) {
+        return TriggerStepComplete(choice, trigger,
+                                   choice == TriggerChoice::Application ? probe(trigger) : PathKind::Missing);
+    });
+}
+
 bool SystemStartEditComplete(std::string_view name) { return !name.empty(); }
 
 bool ProgramStartEditComplete(std::string_view name, std::string_view trigger) {
