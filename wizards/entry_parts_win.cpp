@@ -49,14 +49,20 @@ void StepPages::build(WizardFrame& frame, WizardHost& host, Text introText, Text
     HWND intro = pages_[0];
     AddLabel(intro, GetText(introText), 20, 40, 360, 30);
     const Text steps[] = {Text::Step1Description, Text::Step2Description, step3Summary, Text::Step4Description};
-    for (int step = 0; step < 4; ++step) AddLabel(intro, GetText(steps[step]), 30, 75 + 15 * step, 340, 20);
+    // Two of the summaries take two lines: each gets the lines it needs,
+    // right below the introduction, ending above the navigation row.
+    std::vector<HWND> summaries;
+    for (int step = 0; step < 4; ++step)
+        summaries.push_back(AddLabel(intro, GetText(steps[step]), 30, 70 + 15 * step, 350, 15));
+    StackLabels(summaries);
 
     HWND step1 = pages_[1];
     AddLabel(step1, GetText(Text::NameLabel), 20, 70, 360, 16);
     AddTextField(step1, 20, 90, 160, 20, kIdName);
     AddCheckBox(step1, GetText(Text::AutoNameCheckBox), 20, 120, 160, 20, kIdAutoName);
     AddLabel(step1, GetText(Text::HintCaption), 200, 50, 180, 16);
-    AddLabel(step1, GetText(Text::NamingHint), 200, 70, 180, 60);
+    // Five lines at any scale, ending above the navigation row.
+    AddLabel(step1, GetText(Text::NamingHint), 200, 70, 180, 74);
 
     HWND step2 = pages_[2];
     AddLabel(step2, GetText(Text::PathLabel), 20, 70, 360, 16);
