@@ -264,7 +264,9 @@ void MainWindow::keepFocusedRow(HWND view) {
         return static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
     };
     const int focused = next(LVNI_FOCUSED), selected = next(LVNI_SELECTED);
-    const int row = selected >= 0 ? selected : 0;
+    // Without a selection the top row on screen: focusing one out of view
+    // would scroll the list away from where the user was.
+    const int row = selected >= 0 ? selected : static_cast<int>(::SendMessageA(view, LVM_GETTOPINDEX, 0, 0));
     if (focused == row || (selected < 0 && focused >= 0)) return;
     if (row >= static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0))) return;
     LVITEMA state{};
