@@ -24,17 +24,9 @@ namespace {
 
 // A static text whose measured lines do not fit its control.
 struct Cut {
-    std::string text;
+    std::wstring text;
     SIZE needed, has;
 };
-
-std::string Narrow(const std::wstring& wide) {
-    std::string text(wide.size() * 3 + 1, '\0');
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), static_cast<int>(text.size()),
-                                             nullptr, nullptr);
-    text.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
-    return text;
-}
 
 struct Walk {
     std::vector<Cut> cuts;
@@ -68,7 +60,7 @@ BOOL CALLBACK MeasureStatic(HWND control, LPARAM data) {
     ::ReleaseDC(control, dc);
     ++walk.measured;
     if (need.right > client.right || need.bottom > client.bottom)
-        walk.cuts.push_back({Narrow(text), {need.right, need.bottom}, {client.right, client.bottom}});
+        walk.cuts.push_back({text, {need.right, need.bottom}, {client.right, client.bottom}});
     return TRUE;
 }
 
