@@ -87,7 +87,7 @@ tolvane_use_prefix144
 tolvane_start_wineserver
 tolvane_prime_display
 TOLVANE_EXPECT_DPI=144 run_suite dpi144 --test-dir "$TOLVANE_BUILD/win" \
-  -R '^(display_scale_win_test|startup_win_test)$'
+  -R '^(display_scale_win_test|startup_win_test|text_fit_win_test)$'
 WINEPREFIX=$TOLVANE_PREFIX144 wineserver -k >/dev/null 2>&1 || true
 tolvane_use_prefix32
 

@@ -88,6 +88,8 @@ MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : as
     if (!hidden) ::ShowWindow(window(), SW_SHOWNORMAL);
     buildMenus();
     buildContents();
+    // Shown before its lists existed, the window kept the keyboard itself.
+    if (::GetActiveWindow() == window()) restoreFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -254,6 +256,39 @@ void MainWindow::showTab(int tab) {
         for (HWND link : links_[index])
             if (link) ::ShowWindow(link, show);
     }
+    lastFocus_ = nullptr;
+    if (::GetActiveWindow() == window()) restoreFocus();
+}
+
+void MainWindow::keepFocusedRow(HWND view) {
+    // Without a focused row Enter, Delete and Shift+F10 have nothing to act on.
+    const auto next = [view](UINT which) {
+        return static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+    };
+    const int focused = next(LVNI_FOCUSED), selected = next(LVNI_SELECTED);
+    // Without a selection the top row on screen: focusing one out of view
+    // would scroll the list away from where the user was.
+    const int row = selected >= 0 ? selected : static_cast<int>(::SendMessageA(view, LVM_GETTOPINDEX, 0, 0));
+    if (focused == row || (selected < 0 && focused >= 0)) return;
+    if (row >= static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0))) return;
+    LVITEMA state{};
+    state.stateMask = LVIS_FOCUSED;
+    state.state = LVIS_FOCUSED;
+    ::SendMessageA(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+}
+
+int MainWindow::currentTab() const {
+    return tabs_ && ::SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) == 1 ? 1 : 0;
+}
+
+void MainWindow::restoreFocus() {
+    HWND target = lastFocus_;
+    // The control may be gone, hidden with its tab or disabled meanwhile.
+    if (!target || !::IsChild(window(), target) || !::IsWindowVisible(target) || !::IsWindowEnabled(target))
+        target = lists_[currentTab()];
+    if (!target) return;
+    if (target == lists_[currentTab()]) keepFocusedRow(target);
+    ::SetFocus(target);
 }
 
 void MainWindow::entriesChanged(ListKind kind) {
@@ -271,6 +306,7 @@ void MainWindow::entriesChanged(ListKind kind) {
             if (row >= 0) ::SendMessageA(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&clear));
         }
         ::SendMessageA(view, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
+        if (::GetFocus() == view) keepFocusedRow(view);
     }
     // Which row changed is not known here; the rows on screen are all a
     // redraw asks for, whatever the list holds.
@@ -511,6 +547,20 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return onNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) layout();
+        return 0;
+    case WM_ACTIVATE:
+        // Left alone, every return from a dialog, a question or a menu would
+        // leave the keyboard on the frame, where no key does anything.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(self, focus)) lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            restoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        restoreFocus();
         return 0;
     case WM_CLOSE:
         // Closing only hides: the program goes on in the notification area.

@@ -123,6 +123,11 @@ private:
     void buildContents();
     void layout();
     void showTab(int tab);
+    // The keyboard goes back where it was when the window was left, or to
+    // the current tab's list, on a row.
+    void restoreFocus();
+    int currentTab() const;
+    void keepFocusedRow(HWND view);
     void onCommand(UINT id);
     LRESULT onNotify(NMHDR& header);
     void fillDisplayInfo(ListKind kind, LVITEMA& item);
@@ -152,6 +157,8 @@ private:
     // Which icons each list's image list holds, by what they show.
     std::array<IconSlots, 2> rowIcons_{IconSlots(kRowIconSlots), IconSlots(kRowIconSlots)};
     bool trayAdded_ = false;
+    // The control that had the keyboard when the window was last deactivated.
+    HWND lastFocus_ = nullptr;
     UINT taskbarCreated_ = 0;
     UINT showRequest_ = 0;
     // Distances measured at creation, kept on resize.

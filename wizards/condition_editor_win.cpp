@@ -59,6 +59,14 @@ void AddConditionDialog::showKindControls() {
     show(kIdUnitMegabyte, shown.megabyte);
 }
 
+void AddConditionDialog::focusField(ValueField field) {
+    const int id = field == ValueField::Digits ? kIdDigitsField : field == ValueField::Text ? kIdTextField : kIdKindSelector;
+    HWND control = FindControl(frame_.window(), id);
+    ::SetFocus(control);
+    // The whole value is selected, so that typing replaces it.
+    if (field != ValueField::None) ::SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
 void AddConditionDialog::onCommand(int id, int code) {
     HWND window = frame_.window();
     switch (id) {
@@ -83,19 +91,20 @@ void AddConditionDialog::onCommand(int id, int code) {
         if (code != BN_CLICKED) break;
         // Read wide and checked first: the rules below would otherwise see
         // "O" for a pasted "Ω" and add a value the user never typed.
-        const CheckedText digits = CheckFieldText(FieldUtf8(FindControl(window, kIdDigitsField)));
-        const CheckedText text = CheckFieldText(FieldUtf8(FindControl(window, kIdTextField)));
-        const bool digitsShown = ControlsForKind(selectedKind()).digits;
-        if (const FieldFault fault = text.fault != FieldFault::None ? text.fault
-                                     : digitsShown                  ? digits.fault
-                                                                    : FieldFault::None;
-            fault != FieldFault::None) {
-            if (dialogs_.warn) dialogs_.warn(window, FieldFaultMessage(Field::ConditionValue, fault));
+        const std::string digitsUtf8 = FieldUtf8(FindControl(window, kIdDigitsField));
+        const std::string textUtf8 = FieldUtf8(FindControl(window, kIdTextField));
+        const int kind = selectedKind();
+        if (const ValueFieldFault refused = ShownFieldFault(kind, digitsUtf8, textUtf8);
+            refused.fault != FieldFault::None) {
+            if (dialogs_.warn) dialogs_.warn(window, FieldFaultMessage(Field::ConditionValue, refused.fault));
+            focusField(refused.field);
             break;
         }
-        const AddDecision decision = DecideAdd(selectedKind(), digits.text, text.text);
+        const AddDecision decision =
+            DecideAdd(kind, CheckFieldText(digitsUtf8).text, CheckFieldText(textUtf8).text);
         if (decision.problem != ValueProblem::None) {
             if (dialogs_.warn) dialogs_.warn(window, ValueProblemMessage(decision.problem));
+            focusField(FieldAtFault(kind, decision.problem));
             break;
         }
         result_ = decision.item;

@@ -54,6 +54,7 @@ private:
     void onCommand(int id, int code);
     void showKindControls();
     int selectedKind() const;
+    void focusField(ValueField field);
 
     const ImageSet& images_;
     ConditionDialogs dialogs_;

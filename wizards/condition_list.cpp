@@ -55,6 +55,26 @@ AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view t
     return decision;
 }
 
+ValueField ShownValueField(int kind) {
+    const KindControls shown = ControlsForKind(kind);
+    return shown.digits ? ValueField::Digits : shown.text ? ValueField::Text : ValueField::None;
+}
+
+ValueFieldFault ShownFieldFault(int kind, std::string_view digitsUtf8, std::string_view textUtf8) {
+    const ValueField field = ShownValueField(kind);
+    if (field == ValueField::None) return {};
+    const FieldFault fault = CheckFieldText(field == ValueField::Digits ? digitsUtf8 : textUtf8).fault;
+    return {fault == FieldFault::None ? ValueField::None : field, fault};
+}
+
+ValueField FieldAtFault(int kind, ValueProblem problem) {
+    if (problem == ValueProblem::None) return ValueField::None;
+    const ValueField shown = ShownValueField(kind);
+    if (problem == ValueProblem::NotWholeNumber) return shown == ValueField::Digits ? shown : ValueField::None;
+    // A brace or ";" is in the text field, which may be hidden.
+    return shown == ValueField::Text ? shown : ValueField::None;
+}
+
 std::string ValueProblemMessage(ValueProblem problem) {
     if (problem == ValueProblem::NotWholeNumber) return std::string(fixed_text::kNotWholeNumber);
     std::string message(GetText(Text::BraceMessage));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/precondition_text.h"
+#include "wizards/field_check.h"
 
 namespace tolvane {
 
@@ -37,6 +38,19 @@ struct AddDecision {
 // The text field is checked whatever kind is selected (it may still hold a
 // value typed for another kind); so is the value that would be added.
 AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view textField);
+
+// The value field a kind shows; only that one is judged for text the store
+// cannot keep, as a hidden one is neither seen nor stored.
+enum class ValueField { None, Digits, Text };
+ValueField ShownValueField(int kind);
+struct ValueFieldFault {
+    ValueField field = ValueField::None;
+    FieldFault fault = FieldFault::None;
+};
+ValueFieldFault ShownFieldFault(int kind, std::string_view digitsUtf8, std::string_view textUtf8);
+// Where the keyboard goes after a refused value: the field at fault, or
+// None (the kind selector) when that field is hidden.
+ValueField FieldAtFault(int kind, ValueProblem problem);
 
 // The message shown for a refused value.
 std::string ValueProblemMessage(ValueProblem problem);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/path_probe.h"
-#include "engine/start_target.h"
 #include "wizards/field_text_win.h"
 
 namespace tolvane {
@@ -19,11 +18,21 @@ std::string FieldText(HWND frame, int id) {
     return checked.fault == FieldFault::None ? std::move(checked.text) : std::string();
 }
 
+PathKind Probe(std::string_view path) { return ProbePath(path); }
+
+StepCheck NameStep(HWND frame) {
+    return CheckNameStep(FieldUtf8(FindControl(frame, kIdName)), IsChecked(FindControl(frame, kIdAutoName)));
+}
+
+StepCheck PathStep(HWND frame) { return CheckPathStep(FieldUtf8(FindControl(frame, kIdPath)), Probe); }
+
 }  // namespace
 
-void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary,
+void StepPages::build(WizardFrame& frame, WizardHost& host, Text introText, Text step3Summary,
                       const std::function<void(HWND page)>& buildStep3) {
     wizard_ = &frame;
+    host_ = &host;
+    const ImageSet& images = host.images;
     frame_ = frame.window();
     const std::vector<BandIcon> icons[kWizardPageCount] = {
         {{kImageSystemStart, 10}, {kImageGlobe, 50}, {kImageProgramStart, 90}},
@@ -40,14 +49,20 @@ void StepPages::build(WizardFrame& frame, const ImageSet& images, Text introText
     HWND intro = pages_[0];
     AddLabel(intro, GetText(introText), 20, 40, 360, 30);
     const Text steps[] = {Text::Step1Description, Text::Step2Description, step3Summary, Text::Step4Description};
-    for (int step = 0; step < 4; ++step) AddLabel(intro, GetText(steps[step]), 30, 75 + 15 * step, 340, 20);
+    // Two of the summaries take two lines: each gets the lines it needs,
+    // right below the introduction, ending above the navigation row.
+    std::vector<HWND> summaries;
+    for (int step = 0; step < 4; ++step)
+        summaries.push_back(AddLabel(intro, GetText(steps[step]), 30, 70 + 15 * step, 350, 15));
+    StackLabels(summaries);
 
     HWND step1 = pages_[1];
     AddLabel(step1, GetText(Text::NameLabel), 20, 70, 360, 16);
     AddTextField(step1, 20, 90, 160, 20, kIdName);
     AddCheckBox(step1, GetText(Text::AutoNameCheckBox), 20, 120, 160, 20, kIdAutoName);
     AddLabel(step1, GetText(Text::HintCaption), 200, 50, 180, 16);
-    AddLabel(step1, GetText(Text::NamingHint), 200, 70, 180, 60);
+    // Five lines at any scale, ending above the navigation row.
+    AddLabel(step1, GetText(Text::NamingHint), 200, 70, 180, 74);
 
     HWND step2 = pages_[2];
     AddLabel(step2, GetText(Text::PathLabel), 20, 70, 360, 16);
@@ -87,15 +102,18 @@ void StepPages::show(int page) {
     navigation_.page = page;
 }
 
-void StepPages::updateNameStep() {
-    const bool automatic = IsChecked(FindControl(frame_, kIdAutoName));
-    EnableControl(frame_, NavigationRightId(1), NameStepComplete(FieldText(frame_, kIdName), automatic));
-}
+void StepPages::updateNameStep() { EnableControl(frame_, NavigationRightId(1), NameStep(frame_).enabled); }
 
-void StepPages::updatePathStep() {
-    const std::string path = FieldText(frame_, kIdPath);
-    // Only a file the launcher can start: a path too long for it is refused here.
-    EnableControl(frame_, NavigationRightId(2), NamesExistingFile(path, ProbePath(path)) && FitsStartPath(path));
+void StepPages::updatePathStep() { EnableControl(frame_, NavigationRightId(2), PathStep(frame_).enabled); }
+
+bool StepPages::refuse(const StepCheck& check, int fieldId) {
+    if (!check.refusal) return false;
+    WarnAboutField(*host_, frame_, *check.refusal);
+    if (HWND field = FindControl(frame_, fieldId)) {
+        ::SetFocus(field);
+        ::SendMessageW(field, EM_SETSEL, 0, -1);
+    }
+    return true;
 }
 
 bool StepPages::onFieldCommand(int id) {
@@ -124,6 +142,7 @@ StepPages::Request StepPages::onNavigation(int id) {
         wizard_->focusFirst();
     } else if (id == NavigationRightId(page)) {
         if (navigation_.onLastPage()) return Request::Commit;
+        if ((page == 1 && refuse(NameStep(frame_), kIdName)) || (page == 2 && refuse(PathStep(frame_), kIdPath))) return Request::None;
         if (page == 2 && IsChecked(FindControl(frame_, kIdAutoName))) {
             SetFieldText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
         }

@@ -48,7 +48,7 @@ public:
 
     // Builds the pages on the frame, intro shown, with the wizard's own step
     // 3 from `buildStep3`; sets the frame's default button.
-    void build(WizardFrame& frame, const ImageSet& images, Text introText, Text step3Summary,
+    void build(WizardFrame& frame, WizardHost& host, Text introText, Text step3Summary,
                const std::function<void(HWND page)>& buildStep3);
     HWND page(int index) const { return pages_[index]; }
     int current() const { return navigation_.page; }
@@ -58,12 +58,16 @@ public:
     // Back and forward; the automatic name is made on leaving the path step.
     Request onNavigation(int id);
     void updatePathStep();
+    // A press of "Weiter" on a step whose field the store cannot keep: the
+    // user is told, the keyboard goes to the field, the page stays. True then.
+    bool refuse(const StepCheck& check, int fieldId);
 
 private:
     void show(int page);
     void updateNameStep();
 
     WizardFrame* wizard_ = nullptr;
+    WizardHost* host_ = nullptr;
     HWND frame_ = nullptr;
     std::array<HWND, kWizardPageCount> pages_{};
     StepNavigation navigation_;

@@ -67,7 +67,7 @@ TriggerDialogs SystemTriggerDialogs(WizardHost& host) {
 bool ProgramStartWizard::create() {
     const std::string_view title = GetText(Text::NewProgramStartWizard);
     if (!frame_.create(host_.owner, title, kWizardWidth, kWizardPageHeight)) return false;
-    steps_.build(frame_, host_.images, Text::ProgramStartIntro, Text::ProgramStartStep3Description,
+    steps_.build(frame_, host_, Text::ProgramStartIntro, Text::ProgramStartStep3Description,
                  [](HWND page) { AddTriggerControls(page, 70, 88, 110); });
     SelectChoice(frame_.window(), shownChoice_);
     EnableControl(frame_.window(), NavigationRightId(3), false);
@@ -76,10 +76,13 @@ bool ProgramStartWizard::create() {
     return true;
 }
 
+StepCheck ProgramStartWizard::triggerStep() const {
+    return CheckTriggerStep(ChoiceShown(frame_.window()), TriggerUtf8(frame_.window()),
+                            [](std::string_view path) { return ProbePath(path); });
+}
+
 void ProgramStartWizard::updateTriggerStep() {
-    const std::string trigger = text(kIdTrigger);
-    const TriggerChoice choice = ChoiceShown(frame_.window());
-    EnableControl(frame_.window(), NavigationRightId(3), TriggerStepComplete(choice, trigger, ProbePath(trigger)));
+    EnableControl(frame_.window(), NavigationRightId(3), triggerStep().enabled);
 }
 
 void ProgramStartWizard::onCommand(int id, int code) {
@@ -112,6 +115,7 @@ void ProgramStartWizard::onCommand(int id, int code) {
         break;
     }
     if (code != BN_CLICKED) return;
+    if (id == NavigationRightId(3) && steps_.current() == 3 && steps_.refuse(triggerStep(), kIdTrigger)) return;
     switch (steps_.onNavigation(id)) {
     case StepPages::Request::Cancel: frame_.end(); break;
     case StepPages::Request::Commit: commit(); break;

@@ -44,9 +44,9 @@ public:
 
 private:
     void onCommand(int id, int code);
+    StepCheck triggerStep() const;
     void updateTriggerStep();
     void commit();
-    std::string text(int id) const { return ControlText(FindControl(frame_.window(), id)); }
 
     WizardHost& host_;
     TriggerDialogs dialogs_;

@@ -12,7 +12,7 @@ SystemStartWizard::SystemStartWizard(WizardHost& host, ConditionDialogs dialogs)
 bool SystemStartWizard::create() {
     const std::string_view title = GetText(Text::NewSystemStartWizard);
     if (!frame_.create(host_.owner, title, kWizardWidth, kWizardPageHeight)) return false;
-    steps_.build(frame_, host_.images, Text::SystemStartIntro, Text::SystemStartStep3Description,
+    steps_.build(frame_, host_, Text::SystemStartIntro, Text::SystemStartStep3Description,
                  [this](HWND page) { conditions_.build(page, ConditionEditor::Place::WizardPage); });
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
     frame_.onNotify = [this](const NMHDR& header) { conditions_.onNotify(header); };

@@ -271,6 +271,30 @@ HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWO
     return control;
 }
 
+void StackLabels(const std::vector<HWND>& labels) {
+    // Measured, not designed: how many lines a text takes depends on the
+    // display's font, which does not grow exactly with the scale.
+    int top = -1;
+    for (HWND label : labels) {
+        if (!label) continue;
+        RECT place{};
+        ::GetWindowRect(label, &place);
+        ::MapWindowPoints(nullptr, ::GetParent(label), reinterpret_cast<POINT*>(&place), 2);
+        if (top < 0) top = place.top;
+        const int length = ::GetWindowTextLengthA(label);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextA(label, text.data(), length + 1)));
+        HDC dc = ::GetDC(label);
+        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+        RECT need{0, 0, place.right - place.left, 0};
+        ::DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(label, dc);
+        ::MoveWindow(label, place.left, top, place.right - place.left, need.bottom, FALSE);
+        top += need.bottom;
+    }
+}
+
 namespace {
 
 struct ControlSearch {

@@ -100,6 +100,10 @@ inline HWND AddCheckBox(HWND parent, std::string_view text, int x, int y, int wi
     return AddControl(parent, "BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, height, id);
 }
 
+// Puts the labels one below the other from the first one's top, each as
+// tall as its text wrapped at its width.
+void StackLabels(const std::vector<HWND>& labels);
+
 // Control helpers by id inside a frame window (controls sit on panels).
 HWND FindControl(HWND frame, int id);
 std::string ControlText(HWND control);

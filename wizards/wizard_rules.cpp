@@ -1,6 +1,7 @@
 #include "wizards/wizard_rules.h"
 
 #include "core/path_text.h"
+#include "engine/start_target.h"
 
 namespace tolvane {
 
@@ -23,6 +24,38 @@ TriggerChoice TriggerChoiceOf(std::string_view trigger) {
         if (std::string_view("\"\\/:*?<>|").find(c) != std::string_view::npos) return TriggerChoice::Application;
     }
     return TriggerChoice::ProcessName;
+}
+
+namespace {
+
+template <class Complete>
+StepCheck CheckStep(Field field, std::string_view utf8, Complete complete) {
+    const CheckedText checked = CheckFieldText(utf8);
+    if (checked.fault != FieldFault::None) return {true, FieldRefusal{field, checked.fault}};
+    return {complete(checked.text), std::nullopt};
+}
+
+}  // namespace
+
+StepCheck CheckNameStep(std::string_view utf8, bool automaticName) {
+    // The automatic name replaces the field, whatever it holds.
+    if (automaticName) return {true, std::nullopt};
+    return CheckStep(Field::Name, utf8, [](const std::string& name) { return NameStepComplete(name, false); });
+}
+
+StepCheck CheckPathStep(std::string_view utf8, const PathProbe& probe) {
+    return CheckStep(Field::Path, utf8,
+                     // Only a file the launcher can start: a path too long for it is refused here.
+                     [&probe](const std::string& path) {
+                         return NamesExistingFile(path, probe(path)) && FitsStartPath(path);
+                     });
+}
+
+StepCheck CheckTriggerStep(TriggerChoice choice, std::string_view utf8, const PathProbe& probe) {
+    return CheckStep(Field::Trigger, utf8, [&](const std::string& trigger) {
+        return TriggerStepComplete(choice, trigger,
+                                   choice == TriggerChoice::Application ? probe(trigger) : PathKind::Missing);
+    });
 }
 
 bool SystemStartEditComplete(std::string_view name) { return !name.empty(); }

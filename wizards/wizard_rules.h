@@ -3,12 +3,15 @@
 // process chooser's list. The windows only display what these decide.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/start_entry.h"
 #include "engine/path_probe.h"
+#include "wizards/field_check.h"
 
 namespace tolvane {
 
@@ -32,6 +35,18 @@ enum class TriggerChoice { Application, ProcessName };
 bool TriggerStepComplete(TriggerChoice choice, std::string_view trigger, PathKind probe);
 // A plain file name counts as a process name, anything else as a path.
 TriggerChoice TriggerChoiceOf(std::string_view trigger);
+
+// "Weiter" of a step with one text field, judged on the field's UTF-8 text.
+// A text the store cannot keep enables it: a press then tells why, naming
+// the field, instead of going on.
+struct StepCheck {
+    bool enabled = false;
+    std::optional<FieldRefusal> refusal;
+};
+using PathProbe = std::function<PathKind(std::string_view cp1252)>;
+StepCheck CheckNameStep(std::string_view utf8, bool automaticName);
+StepCheck CheckPathStep(std::string_view utf8, const PathProbe& probe);
+StepCheck CheckTriggerStep(TriggerChoice choice, std::string_view utf8, const PathProbe& probe);
 
 bool SystemStartEditComplete(std::string_view name);
 bool ProgramStartEditComplete(std::string_view name, std::string_view trigger);

@@ -90,6 +90,29 @@ def removal_asks_and_saves_at_once(runs):
     check(probe("rows", MAIN_TITLE, "0")[1] == "2", "the list still shows three rows")
 
 
+@journey
+def the_keyboard_is_in_the_list_from_the_start_and_after_a_question(runs):
+    pack_store([entry("system", name, path="C:\\x.exe") for name in ("Erster", "Zweiter", "Dritter")])
+    run = Tolvane()
+    runs.append(run)
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    # No click first: the keyboard is in the list, on its first row.
+    wait_keyboard(MAIN_TITLE, "SysListView32")
+    keys(MAIN_TITLE, "space")
+    keys(MAIN_TITLE, "Delete")
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("Tolvane", "n")  # "Nein"
+    wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
+    # Back in the list on the same row: the next one is a key away.
+    wait_keyboard(MAIN_TITLE, "SysListView32")
+    keys(MAIN_TITLE, "Down")
+    keys(MAIN_TITLE, "Delete")
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("Tolvane", "Return")  # "Ja" is the default button
+    wait_for("the store to lose the second row",
+             lambda: [r["name"] for r in dump_store()] == ["Erster", "Dritter"])
+
+
 SYSTEM_WIZARD = "Assistent f*"  # "Assistent für neuen Systemstart..."
 
 

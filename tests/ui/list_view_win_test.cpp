@@ -152,7 +152,8 @@ TEST_F(ListViewTest, RemovingTheLastRowLeavesNothingSelectedAndTheRestSelectable
     window_->removeSelected(ListKind::SystemStart);
     EXPECT_EQ(count(), 2);
     EXPECT_EQ(next(LVNI_SELECTED), -1);
-    EXPECT_EQ(next(LVNI_FOCUSED), -1);
+    ASSERT_EQ(::GetFocus(), list());
+    EXPECT_EQ(next(LVNI_FOCUSED), 0) << "the keyboard stays on a row, the top one, selecting none";
     EXPECT_FALSE(linksEnabled());
     select(1);
     EXPECT_EQ(next(LVNI_SELECTED), 1);
@@ -187,6 +188,7 @@ TEST_F(ListViewTest, AnEditOrARemovalKeepsTheScrollPositionAndAnEditTheSelection
     EXPECT_EQ(::SendMessageA(list(), LVM_GETTOPINDEX, 0, 0), topBeforeRemoval);
     EXPECT_EQ(text(260), "Eintrag 261");
     EXPECT_EQ(next(LVNI_SELECTED), -1);
+    EXPECT_EQ(next(LVNI_FOCUSED), topBeforeRemoval) << "the keyboard's row is one on screen";
 }
 
 TEST_F(ListViewTest, RowIconsFollowTheirRowsAfterARemoval) {

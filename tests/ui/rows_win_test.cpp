@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -461,6 +462,94 @@ TEST_F(CheckViewTest, EnterTheButtonAndTheCloseBoxCloseIt) {
     ASSERT_TRUE(empty.create(window_->window(), "Titel", {}));
     ASSERT_EQ(::SendMessageW(empty.list(), LVM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_EQ(Cell(empty.list(), 0, 0), L"Keine Vorraussetzungen");
+}
+
+// Where the keyboard is after each way of leaving the main window and
+// coming back to it.
+// Activation can come back through the display server: wait for it, bounded.
+HWND Focused(HWND expected = nullptr) {
+    for (int round = 0; round < 200 && expected && ::GetFocus() != expected; ++round) {
+        Pump();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return ::GetFocus();
+}
+
+int FocusedRow(HWND list) {
+    return static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+// What a message box does to its owner: disabled, left for the box, given
+// back when the box is gone.
+void QuestionLikeAMessageBox(HWND owner) {
+    ::EnableWindow(owner, FALSE);
+    HWND box = ::CreateWindowExA(WS_EX_DLGMODALFRAME, "STATIC", "Frage", WS_POPUP | WS_CAPTION | WS_VISIBLE, 50, 50,
+                                 200, 100, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetActiveWindow(box);
+    Pump();
+    ::EnableWindow(owner, TRUE);
+    ::DestroyWindow(box);
+    Pump();
+}
+
+TEST_F(RowsTest, TheKeyboardIsInTheCurrentListOnARowWhenTheWindowIsShown) {
+    HWND list = window_->list(ListKind::SystemStart);
+    EXPECT_EQ(Focused(), list);
+    EXPECT_EQ(FocusedRow(list), 0) << "the first row, as none is selected";
+    EXPECT_EQ(selected(ListKind::SystemStart), -1) << "nothing gets selected by it";
+
+    showTab(ListKind::ProgramStart);
+    EXPECT_EQ(Focused(), window_->list(ListKind::ProgramStart)) << "a new tab takes the keyboard to its list";
+    showTab(ListKind::SystemStart);
+    EXPECT_EQ(Focused(), list);
+
+    // Hidden and shown again from the tray.
+    ::ShowWindow(window_->window(), SW_HIDE);
+    window_->showFromTray();
+    EXPECT_EQ(Focused(list), list);
+}
+
+TEST_F(CheckViewTest, TheKeyboardComesBackToTheListAfterEachWindowOpenedFromIt) {
+    HWND list = window_->list(ListKind::SystemStart);
+    struct Way {
+        const char* name;
+        std::function<void()> leaveAndComeBack;
+    };
+    const std::vector<Way> ways{
+        {"question", [&] {
+             answer_ = IDNO;
+             pressKey(list, VK_DELETE);
+         }},
+        {"check view", [&] {
+             PreconditionCheckView view;
+             ASSERT_TRUE(view.create(window_->window(), "Titel", lines_));
+             view.pump();
+             ASSERT_NE(Focused(), list);
+             view.close();
+             Pump();
+         }},
+        {"edit dialog", [&] { pressKey(list, VK_RETURN); }},
+    };
+    window_->ask = [this](const std::string& text, const std::string&, UINT) {
+        questions_.push_back(text);
+        QuestionLikeAMessageBox(window_->window());
+        return answer_;
+    };
+    window_->actions.editSystemStart = [this](std::size_t) { QuestionLikeAMessageBox(window_->window()); };
+    select(ListKind::SystemStart, 1);
+    ASSERT_EQ(Focused(), list);
+    for (const Way& way : ways) {
+        way.leaveAndComeBack();
+        EXPECT_EQ(Focused(list), list) << way.name;
+        EXPECT_EQ(FocusedRow(list), 1) << way.name << ": on the selected row";
+    }
+    EXPECT_EQ(questions_.size(), 1u);
+
+    // A control that had the keyboard gets it back.
+    HWND add = window_->link(ListKind::SystemStart, 0);
+    ::SetFocus(add);
+    QuestionLikeAMessageBox(window_->window());
+    EXPECT_EQ(Focused(add), add);
 }
 
 }  // namespace

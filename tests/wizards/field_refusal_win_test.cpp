@@ -139,3 +139,80 @@ TEST_F(UnstorableText, APreconditionValueOutsideTheCodePageIsNotAdded) {
     EXPECT_FALSE(dialog.result().has_value());
     EXPECT_FALSE(dialog.frame().ended());
 }
+
+TEST_F(UnstorableText, EachWizardStepTellsAtWeiterWhichFieldItCannotKeepAndStays) {
+    const std::string file = MakeEmptyTempFile("tolvane-step-check.exe");
+    ASSERT_FALSE(file.empty());
+    TriggerDialogs dialogs;
+    ProgramStartWizard wizard(host, dialogs);
+    ASSERT_TRUE(wizard.create());
+    HWND window = wizard.frame().window();
+    Click(window, NavigationRightId(0));
+    struct Step {
+        int page, field;
+        std::wstring refused, taken;
+        std::string message;
+    };
+    const std::wstring path(file.begin(), file.end());
+    const Step steps[] = {
+        {1, kIdName, kForeign, L"Gr\x00FC\x00DF" L"e", "Der Name enth\xE4lt Zeichen, die Tolvane nicht speichern kann."},
+        {2, kIdPath, path + L"\r\n", path,
+         "Der Pfad enth\xE4lt einen Zeilenumbruch, den Tolvane nicht speichern kann."},
+        {3, kIdTrigger, L"\x03A9.exe", L"notepad.exe",
+         "Das ausl\xF6sende Programm enth\xE4lt Zeichen, die Tolvane nicht speichern kann."},
+    };
+    for (const Step& step : steps) {
+        ASSERT_EQ(wizard.page(), step.page);
+        if (step.field == kIdTrigger) Click(window, kIdTriggerProcess);
+        Paste(window, step.field, step.refused);
+        ASSERT_TRUE(Enabled(window, NavigationRightId(step.page))) << "Weiter is there to say why";
+        Click(window, NavigationRightId(step.page));
+        ASSERT_EQ(warnings.size(), 1u) << step.page;
+        EXPECT_EQ(warnings[0], step.message);
+        EXPECT_EQ(wizard.page(), step.page) << "the page stays for correction";
+        EXPECT_EQ(FocusedId(), step.field) << "the keyboard is in the field at fault";
+        warnings.clear();
+        Paste(window, step.field, step.taken);
+        Click(window, NavigationRightId(step.page));
+        EXPECT_TRUE(warnings.empty());
+    }
+    EXPECT_EQ(wizard.page(), 4);
+    Click(window, NavigationRightId(4));
+    ASSERT_EQ(app.model.programStart.size(), 2u);
+    EXPECT_EQ(app.model.programStart[1].entry.name, "Gr\xFC\xDF" "e");
+    EXPECT_EQ(app.model.programStart[1].entry.condition, "notepad.exe");
+    ::DeleteFileA(file.c_str());
+}
+
+TEST_F(UnstorableText, TheAddDialogJudgesOnlyTheShownFieldAndFocusesTheOneAtFault) {
+    AddConditionDialog dialog(images, Dialogs(conditionWarnings));
+    ASSERT_TRUE(dialog.create(nullptr));
+    HWND window = dialog.frame().window();
+    HWND kinds = FindControl(window, kIdKindSelector);
+    ::SendMessageA(kinds, CB_SETCURSEL, kWaitSeconds, 0);
+    ::SendMessageA(::GetParent(kinds), WM_COMMAND, MAKEWPARAM(kIdKindSelector, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(kinds));
+    Paste(window, kIdTextField, L"\x03A9");  // left over from another kind, hidden now
+    const struct {
+        const wchar_t* digits;
+        std::string message;
+    } refused[] = {
+        {L"5\r\n", "Der Wert enth\xE4lt einen Zeilenumbruch, den Tolvane nicht speichern kann."},
+        {L"1.5", "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein."},
+    };
+    for (const auto& value : refused) {
+        ::SetFocus(FindControl(window, kIdAddOk));
+        Paste(window, kIdDigitsField, value.digits);
+        Click(window, kIdAddOk);
+        ASSERT_FALSE(conditionWarnings.empty());
+        EXPECT_EQ(conditionWarnings.back(), value.message);
+        EXPECT_EQ(FocusedId(), kIdDigitsField);
+        EXPECT_FALSE(dialog.frame().ended());
+    }
+    conditionWarnings.clear();
+    Paste(window, kIdDigitsField, L"30");
+    Click(window, kIdAddOk);
+    EXPECT_TRUE(conditionWarnings.empty()) << "the hidden text field is not judged";
+    ASSERT_TRUE(dialog.result().has_value());
+    EXPECT_EQ(dialog.result()->value, "30");
+}

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+
 #include "core/texts.h"
 #include "wizards/condition_list.h"
 #include "wizards/wizard_rules.h"
@@ -42,6 +45,52 @@ TEST(EnablingRules, TriggerStepDependsOnTheChoice) {
     // A process name is not checked against anything running.
     EXPECT_TRUE(TriggerStepComplete(TriggerChoice::ProcessName, "nothing-runs.exe", PathKind::Missing));
     EXPECT_FALSE(TriggerStepComplete(TriggerChoice::ProcessName, "", PathKind::Missing));
+}
+
+// What "Weiter" of a step does with its field's UTF-8 text.
+struct StepCase {
+    const char* what;
+    StepCheck check;
+    bool enabled;
+    std::optional<FieldRefusal> refusal;
+};
+
+TEST(StepChecks, TextTheStoreCannotKeepEnablesWeiterToSayWhy) {
+    // Only "C:\\tool.exe" and a file too long for the launcher exist on this machine.
+    const std::string tooLong = "C:\\" + std::string(300, 'x') + ".exe";
+    const PathProbe probe = [&tooLong](std::string_view path) {
+        return path == "C:\\tool.exe" || path == tooLong ? PathKind::File : PathKind::Missing;
+    };
+    const auto app = TriggerChoice::Application, process = TriggerChoice::ProcessName;
+    const StepCase cases[] = {
+        {"name", CheckNameStep("Gr\xC3\xBC\xC3\x9F" "e", false), true, std::nullopt},
+        {"empty name", CheckNameStep("", false), false, std::nullopt},
+        {"name outside", CheckNameStep("\xCE\xA9", false), true, FieldRefusal{Field::Name, FieldFault::OutsideCodePage}},
+        {"name break", CheckNameStep("a\r\nb", false), true, FieldRefusal{Field::Name, FieldFault::LineBreak}},
+        {"automatic name", CheckNameStep("\xCE\xA9", true), true, std::nullopt},
+        {"path", CheckPathStep("C:\\tool.exe", probe), true, std::nullopt},
+        {"missing path", CheckPathStep("C:\\gone.exe", probe), false, std::nullopt},
+        {"path too long to start", CheckPathStep(tooLong, probe), false, std::nullopt},
+        {"path outside", CheckPathStep("C:\\\xE4\xB8\xAD.exe", probe), true,
+         FieldRefusal{Field::Path, FieldFault::OutsideCodePage}},
+        {"path break", CheckPathStep("C:\\tool.exe\n", probe), true, FieldRefusal{Field::Path, FieldFault::LineBreak}},
+        {"trigger file", CheckTriggerStep(app, "C:\\tool.exe", probe), true, std::nullopt},
+        {"trigger missing", CheckTriggerStep(app, "C:\\gone.exe", probe), false, std::nullopt},
+        {"process", CheckTriggerStep(process, "notepad.exe", probe), true, std::nullopt},
+        {"process outside", CheckTriggerStep(process, "\xCE\xA9.exe", probe), true,
+         FieldRefusal{Field::Trigger, FieldFault::OutsideCodePage}},
+        {"application break", CheckTriggerStep(app, "C:\\tool.exe\r", probe), true,
+         FieldRefusal{Field::Trigger, FieldFault::LineBreak}},
+        {"ill-formed", CheckTriggerStep(process, "\xC1\x81", probe), true,
+         FieldRefusal{Field::Trigger, FieldFault::OutsideCodePage}},
+    };
+    for (const StepCase& c : cases) {
+        EXPECT_EQ(c.check.enabled, c.enabled) << c.what;
+        ASSERT_EQ(c.check.refusal.has_value(), c.refusal.has_value()) << c.what;
+        if (!c.refusal) continue;
+        EXPECT_EQ(c.check.refusal->field, c.refusal->field) << c.what;
+        EXPECT_EQ(c.check.refusal->fault, c.refusal->fault) << c.what;
+    }
 }
 
 TEST(EnablingRules, EditDialogsNeedTheirTexts) {
@@ -131,6 +180,38 @@ TEST(ConditionAdd, RefusesBracesEvenInAHiddenTextFieldAndSemicolonsInTheValue) {
     EXPECT_EQ(ValueProblemMessage(ValueProblem::Brace), GetText(Text::BraceMessage));
     EXPECT_EQ(ValueProblemMessage(ValueProblem::Semicolon),
               "Die Vorraussetzung darf folgende Zeichen nicht enthalten: ;");
+}
+
+TEST(ConditionAdd, JudgesOnlyTheShownFieldAndPointsAtTheOneAtFault) {
+    const char* omega = "\xCE\xA9";
+    EXPECT_EQ(ShownValueField(kWaitSeconds), ValueField::Digits);
+    EXPECT_EQ(ShownValueField(kUserNameIs), ValueField::Text);
+    EXPECT_EQ(ShownValueField(kInternetOnline), ValueField::None);
+    struct Case {
+        int kind;
+        const char* digits;
+        const char* text;
+        ValueField field;
+        FieldFault fault;
+    };
+    const Case cases[] = {
+        {kWaitSeconds, "5", omega, ValueField::None, FieldFault::None},  // the hidden text field
+        {kWaitSeconds, "5\n", "", ValueField::Digits, FieldFault::LineBreak},
+        {kFileExists, omega, "C:\\a", ValueField::None, FieldFault::None},  // the hidden number field
+        {kFileExists, "", "C:\\a\r\n", ValueField::Text, FieldFault::LineBreak},
+        {kUserNameIs, "", omega, ValueField::Text, FieldFault::OutsideCodePage},
+        {kInternetOffline, omega, omega, ValueField::None, FieldFault::None},
+    };
+    for (const Case& c : cases) {
+        const ValueFieldFault got = ShownFieldFault(c.kind, c.digits, c.text);
+        EXPECT_EQ(got.field, c.field) << c.kind << " " << c.digits << " " << c.text;
+        EXPECT_EQ(got.fault, c.fault) << c.kind << " " << c.digits << " " << c.text;
+    }
+    EXPECT_EQ(FieldAtFault(kWaitSeconds, ValueProblem::NotWholeNumber), ValueField::Digits);
+    EXPECT_EQ(FieldAtFault(kUserNameIs, ValueProblem::Semicolon), ValueField::Text);
+    EXPECT_EQ(FieldAtFault(kFileExists, ValueProblem::Brace), ValueField::Text);
+    EXPECT_EQ(FieldAtFault(kWaitSeconds, ValueProblem::Brace), ValueField::None) << "the text field is hidden";
+    EXPECT_EQ(FieldAtFault(kUserNameIs, ValueProblem::None), ValueField::None);
 }
 
 TEST(ConditionListModel, AddsRemovesEncodesAndLoads) {
