@@ -15,7 +15,8 @@ mkdir -p "$dist"
 cp "$build/Tolvane.exe" "$build/tools/tolvane-store.exe" "$dist/"
 (cd "$dist" && sha256sum Tolvane.exe tolvane-store.exe > SHA256SUMS)
 
-limit=$((512 * 1024))
+# The engine's own thread brings the thread runtime (about 35 KB) with it.
+limit=$((600 * 1024))
 for exe in Tolvane.exe tolvane-store.exe; do
   size=$(stat -c %s "$dist/$exe")
   imports=$(i686-w64-mingw32-objdump -p "$dist/$exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd, -)
@@ -25,7 +26,7 @@ cat "$dist/SHA256SUMS"
 
 size=$(stat -c %s "$dist/Tolvane.exe")
 if [ "$size" -gt "$limit" ]; then
-  echo "release: Tolvane.exe is larger than 512 KB" >&2
+  echo "release: Tolvane.exe is larger than 600 KB" >&2
   exit 1
 fi
 # Only DLLs that every Windows ships may be imported.
