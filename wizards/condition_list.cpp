@@ -20,24 +20,13 @@ KindControls ControlsForKind(int kind) {
     return shown;
 }
 
-bool IsPlainWholeNumber(std::string_view field) {
-    // Empty reads as 0; anything beyond the 32-bit range would be read wrapped.
-    std::uint64_t value = 0;
-    for (const char c : field) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > kLargestConditionNumber) return false;
-    }
-    return true;
-}
-
 AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view textField) {
     AddDecision decision;
     decision.item.label = std::string(KindLabel(kind));
     if (KindTakesNumber(kind)) {
         // The field takes only digits when typed into, but a paste can bring
         // others; what is stored must be the number the user sees.
-        if (!IsPlainWholeNumber(digitsField)) {
+        if (!IsPlainNumber(digitsField)) {
             decision.problem = ValueProblem::NotWholeNumber;
             return decision;
         }

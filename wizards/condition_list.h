@@ -25,11 +25,6 @@ struct KindControls {
 };
 KindControls ControlsForKind(int kind);
 
-// The largest number a precondition value can hold as the user typed it.
-inline constexpr std::uint32_t kLargestConditionNumber = 2147483647u;
-// Digits only (or nothing), at most kLargestConditionNumber.
-bool IsPlainWholeNumber(std::string_view field);
-
 // What "OK" of the add sub-dialog does with the two value fields.
 struct AddDecision {
     ValueProblem problem = ValueProblem::None;  // not None: refuse, stay open
