@@ -20,8 +20,8 @@
 #include "core/texts.h"
 #include "core/unique_handle_win.h"
 #include "engine/captured_run_win.h"
-#include "engine/start_engine_win.h"
 #include "helper_processes_win.h"
+#include "start_engine_win.h"
 
 using namespace tolvane;
 using namespace tolvane::testing;

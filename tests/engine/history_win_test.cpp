@@ -12,9 +12,9 @@
 #include "core/history_win.h"
 #include "core/system_reason_win.h"
 #include "core/unique_handle_win.h"
-#include "engine/start_engine_win.h"
 #include "engine/start_history.h"
 #include "helper_processes_win.h"
+#include "start_engine_win.h"
 
 using namespace tolvane;
 using namespace tolvane::testing;

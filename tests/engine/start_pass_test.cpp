@@ -2,7 +2,7 @@
 
 #include "core/precondition_text.h"
 #include "core/texts.h"
-#include "engine/start_engine.h"
+#include "start_engine.h"
 #include "engine/start_pass.h"
 #include "engine/start_target.h"
 #include "fake_engine_services.h"

@@ -10,11 +10,11 @@
 #include "core/precondition_text.h"
 #include "engine/path_probe.h"
 #include "engine/precondition_eval.h"
-#include "engine/start_engine_win.h"
 #include "engine/start_target_win.h"
 #include "engine/system_folder_win.h"
 #include "engine/system_measures_win.h"
 #include "helper_processes_win.h"
+#include "start_engine_win.h"
 
 using namespace tolvane;
 using namespace tolvane::testing;

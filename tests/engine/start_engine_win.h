@@ -1,9 +1,9 @@
-// The start engine with its Windows readings, launcher and process source;
-// one object, owned by the start-up code for the whole run.
+// The synchronous engine with the real Windows readings, launcher and process
+// source.
 #pragma once
 
 #include "engine/process_source_win.h"
-#include "engine/start_engine.h"
+#include "start_engine.h"
 #include "engine/start_target_win.h"
 #include "engine/system_measures_win.h"
 

@@ -1,5 +1,6 @@
-// The start engine as one object: the system-start half and the watcher over
-// injected measurements, launcher and process source. The main loop paces it.
+// The engine's parts as one synchronous object: the system-start half and the
+// watcher over injected measurements, launcher and process source, so a test
+// drives passes one by one instead of through the engine's threads.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "engine/start_engine.h"
+#include "start_engine.h"
 
 #include "engine/start_pass.h"
 
