@@ -68,23 +68,31 @@ def logon_run_starts_a_waiting_entry_once(runs):
     check(len(marker_lines()) == 1, "the target started more than once")
 
 
+def show_three_rows(runs):
+    """Tolvane with three system-start rows, its main window shown."""
+    pack_store([entry("system", name, path="C:\\x.exe") for name in ("Erster", "Zweiter", "Dritter")])
+    runs.append(Tolvane())
+    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+
+
+def answer_removal(key):
+    """Answers the removal question with a key: "n" for "Nein", Return for "Ja"."""
+    wait_for("the confirmation", lambda: window_visible("Tolvane"))
+    keys("Tolvane", key)
+
+
 @journey
 def removal_asks_and_saves_at_once(runs):
-    pack_store([entry("system", name, path="C:\\x.exe") for name in ("Erster", "Zweiter", "Dritter")])
-    run = Tolvane()
-    runs.append(run)
-    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    show_three_rows(runs)
     focus(MAIN_TITLE)
     select_row(MAIN_TITLE, 1)
     click(MAIN_TITLE, GERMAN["remove"])
-    wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Tolvane", "n")  # "Nein"
+    answer_removal("n")
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     check([r["name"] for r in dump_store()] == ["Erster", "Zweiter", "Dritter"], "No changed the store")
 
     click(MAIN_TITLE, GERMAN["remove"])
-    wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Tolvane", "Return")  # "Ja" is the default button
+    answer_removal("Return")  # "Ja" is the default button
     wait_for("the store to lose the row",
              lambda: [r["name"] for r in dump_store()] == ["Erster", "Dritter"])
     check(probe("rows", MAIN_TITLE, "0")[1] == "2", "the list still shows three rows")
@@ -92,23 +100,18 @@ def removal_asks_and_saves_at_once(runs):
 
 @journey
 def the_keyboard_is_in_the_list_from_the_start_and_after_a_question(runs):
-    pack_store([entry("system", name, path="C:\\x.exe") for name in ("Erster", "Zweiter", "Dritter")])
-    run = Tolvane()
-    runs.append(run)
-    wait_for("the main window", lambda: window_visible(MAIN_TITLE))
+    show_three_rows(runs)
     # No click first: the keyboard is in the list, on its first row.
     wait_keyboard(MAIN_TITLE, "SysListView32")
     keys(MAIN_TITLE, "space")
     keys(MAIN_TITLE, "Delete")
-    wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Tolvane", "n")  # "Nein"
+    answer_removal("n")
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     # Back in the list on the same row: the next one is a key away.
     wait_keyboard(MAIN_TITLE, "SysListView32")
     keys(MAIN_TITLE, "Down")
     keys(MAIN_TITLE, "Delete")
-    wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Tolvane", "Return")  # "Ja" is the default button
+    answer_removal("Return")  # "Ja" is the default button
     wait_for("the store to lose the second row",
              lambda: [r["name"] for r in dump_store()] == ["Erster", "Dritter"])
 
@@ -264,8 +267,7 @@ def edit_keeps_the_place_and_removal_keeps_the_rest(runs):
 
     select_row(MAIN_TITLE, 1)
     click(MAIN_TITLE, GERMAN["remove"])
-    wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Tolvane", "Return")  # "Ja" is the default button
+    answer_removal("Return")  # "Ja" is the default button
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     rows = store_change("the removal in the store", [first, second, edited, fourth])
     check(rows == [first, edited, fourth], f"after the removal the store holds {rows}")
@@ -425,8 +427,7 @@ def row_menu_starts_now_and_keys_edit_and_remove(runs):
     # the foreground and left: the user comes back with a click on the row.
     select_row(MAIN_TITLE, 0)
     keys(MAIN_TITLE, "Delete")
-    wait_for("the confirmation", lambda: window_visible("Tolvane"))
-    keys("Tolvane", "Return")  # "Ja" is the default button
+    answer_removal("Return")  # "Ja" is the default button
     wait_for("the confirmation to close", lambda: not window_visible("Tolvane"))
     rows = store_change("the removal in the store", system + program)
     check(rows == system + program[1:], f"after the removal the store holds {rows}")
