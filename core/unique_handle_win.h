@@ -105,6 +105,7 @@ using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
+using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueModule = UniqueHandle<handle_traits::Module>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;

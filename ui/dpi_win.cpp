@@ -1,6 +1,7 @@
 #include "ui/dpi_win.h"
 
 #include "core/unique_handle_win.h"
+#include "ui/device_context_win.h"
 #include "ui/display_scale.h"
 
 namespace tolvane {
@@ -8,10 +9,9 @@ namespace tolvane {
 namespace {
 
 int ReadDpi() {
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen;
     if (!screen) return kDesignDpi;
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
 }
 

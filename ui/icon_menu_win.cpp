@@ -1,5 +1,6 @@
 #include "ui/icon_menu_win.h"
 
+#include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 #include "ui/shell_rules.h"
 
@@ -19,17 +20,15 @@ void MakeIconMenuItem(IconMenuItems& items, HMENU menu, UINT command, HICON icon
 
 SIZE MeasureIconMenuItem(const IconMenuItem& item) {
     SIZE extent{};
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen;
     if (!screen) return extent;
-    HGDIOBJ old = item.font ? ::SelectObject(screen, item.font) : nullptr;
-    ::GetTextExtentPoint32A(screen, item.text.c_str(), static_cast<int>(item.text.size()), &extent);
-    if (old) ::SelectObject(screen, old);
-    ::ReleaseDC(nullptr, screen);
+    const Selection font(screen.get(), item.font);
+    ::GetTextExtentPoint32A(screen.get(), item.text.c_str(), static_cast<int>(item.text.size()), &extent);
     return {extent.cx + Scale(16), extent.cy + Scale(4)};
 }
 
 void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected) {
-    HGDIOBJ oldFont = item.font ? ::SelectObject(dc, item.font) : nullptr;
+    const Selection font(dc, item.font);
     const COLORREF oldText = ::GetTextColor(dc);
     const COLORREF oldBack = ::GetBkColor(dc);
     if (selected) {
@@ -54,7 +53,6 @@ void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool s
     ::SetTextAlign(dc, TA_LEFT | TA_TOP);
     ::SetTextColor(dc, oldText);
     ::SetBkColor(dc, oldBack);
-    if (oldFont) ::SelectObject(dc, oldFont);
 }
 
 }  // namespace tolvane

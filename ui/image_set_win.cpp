@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "core/unique_handle_win.h"
 #include "res/resource_ids.h"
+#include "ui/device_context_win.h"
 #include "ui/display_scale.h"
 #include "ui/dpi_win.h"
 
@@ -16,26 +18,19 @@ HFONT MakeFont(const char* face, int points, int weight, bool italic, bool under
 }
 
 HBITMAP PaintBanner() {
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen;
     if (!screen) return nullptr;
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, kBannerWidth, kBannerHeight);
-    HDC memory = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(nullptr, screen);
-    if (!bitmap || !memory) {
-        if (memory) ::DeleteDC(memory);
-        return bitmap;
-    }
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen.get(), kBannerWidth, kBannerHeight);
+    const MemoryDc memory(screen.get());
+    if (!bitmap || !memory) return bitmap;
+    const Selection drawing(memory.get(), bitmap);
     const RECT all{0, 0, kBannerWidth, kBannerHeight};
-    ::FillRect(memory, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    ::FillRect(memory.get(), &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     for (int x = 0; x <= kBannerWidth; ++x) {
         const RECT line{x, 0, x + 1, 30};
-        HBRUSH brush = ::CreateSolidBrush(BannerColourAt(x));
-        ::FillRect(memory, &line, brush);
-        ::DeleteObject(brush);
+        const UniqueBrush brush(::CreateSolidBrush(BannerColourAt(x)));
+        ::FillRect(memory.get(), &line, brush.get());
     }
-    ::SelectObject(memory, previous);
-    ::DeleteDC(memory);
     return bitmap;
 }
 

@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "core/unique_handle_win.h"
+#include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
+#include "ui/guarded_procedure_win.h"
 
 namespace tolvane {
 
@@ -33,11 +36,11 @@ void SetHovered(HWND link, bool hovered) {
 }
 
 void Paint(HWND link) {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(link, &paint);
+    const PaintDc painting(link);
+    HDC dc = painting.get();
     char text[256] = {};
     const int length = ::GetWindowTextA(link, text, sizeof text);
-    HGDIOBJ oldFont = ::SelectObject(dc, DialogFont());
+    const Selection font(dc, DialogFont());
     ::SetBkMode(dc, TRANSPARENT);
     if (::IsWindowEnabled(link)) {
         const COLORREF colour = Hovered(link) ? kLinkHoverColour : kLinkColour;
@@ -45,21 +48,17 @@ void Paint(HWND link) {
         ::TextOutA(dc, 0, 0, text, length);
         SIZE extent{};
         ::GetTextExtentPoint32A(dc, text, length, &extent);
-        HPEN pen = ::CreatePen(PS_SOLID, 1, colour);
-        HGDIOBJ oldPen = ::SelectObject(dc, pen);
+        const UniquePen pen(::CreatePen(PS_SOLID, 1, colour));
+        const Selection drawing(dc, pen.get());
         ::MoveToEx(dc, 0, extent.cy, nullptr);
         ::LineTo(dc, extent.cx, extent.cy);
-        ::SelectObject(dc, oldPen);
-        ::DeleteObject(pen);
     } else {
         ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, 0, 0, 0, 0,
                      DST_TEXT | DSS_DISABLED);
     }
-    ::SelectObject(dc, oldFont);
-    ::EndPaint(link, &paint);
 }
 
-LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleLink(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         Paint(link);
@@ -103,6 +102,10 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return ::DefWindowProcA(link, message, wParam, lParam);
+}
+
+LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(link, message, wParam, lParam, [&] { return HandleLink(link, message, wParam, lParam); });
 }
 
 void RegisterLinkClass() {

@@ -13,6 +13,7 @@
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/file_icons_win.h"
+#include "ui/guarded_procedure_win.h"
 #include "ui/row_find.h"
 #include "ui/shell_rules.h"
 
@@ -40,9 +41,11 @@ int DefaultAsk(const std::string& text, const std::string& title, UINT flags) {
 // The lists and links live on the tab panel; their notifications belong to
 // the main window.
 LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == WM_COMMAND || message == WM_NOTIFY)
-        return ::SendMessageA(::GetParent(window), message, wParam, lParam);
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return GuardedSubclass(window, message, wParam, lParam, [&] {
+        if (message == WM_COMMAND || message == WM_NOTIFY)
+            return ::SendMessageA(::GetParent(window), message, wParam, lParam);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    });
 }
 
 void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
@@ -622,12 +625,7 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     }
     auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return self->handle(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind through the system's window code.
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
+    return GuardedProcedure(window, message, wParam, lParam, [&] { return self->handle(message, wParam, lParam); });
 }
 
 }  // namespace tolvane

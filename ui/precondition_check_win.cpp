@@ -7,6 +7,7 @@
 #include "core/texts.h"
 #include "core/wide_text_win.h"
 #include "ui/dpi_win.h"
+#include "ui/guarded_procedure_win.h"
 #include "ui/modal_loop_win.h"
 
 namespace tolvane {
@@ -168,12 +169,8 @@ LRESULT CALLBACK PreconditionCheckView::Procedure(HWND window, UINT message, WPA
     }
     auto* self = reinterpret_cast<PreconditionCheckView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->handle(window, message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind through the system's window code.
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
+    return GuardedProcedure(window, message, wParam, lParam,
+                            [&] { return self->handle(window, message, wParam, lParam); });
 }
 
 LRESULT PreconditionCheckView::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

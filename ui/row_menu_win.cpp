@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/guarded_procedure_win.h"
+
 namespace tolvane {
 
 namespace {
@@ -21,44 +23,44 @@ int IconSlotOf(RowCommand command) {
 
 bool Down(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
-LRESULT CALLBACK ListRows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* input = reinterpret_cast<RowInput*>(data);
-    try {
-        if (message == WM_CONTEXTMENU && input->contextMenu) {
-            // Opened by keyboard, the point is (-1, -1).
-            const bool byKeyboard = lParam == -1;
-            input->contextMenu(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
-                               byKeyboard);
-            return 0;
-        }
-        const bool menuKey = (message == WM_SYSKEYDOWN && wParam == VK_F10) ||
-                             ((message == WM_KEYDOWN || message == WM_KEYUP) && wParam == VK_APPS);
-        if ((message == WM_KEYDOWN || menuKey) && input->key && input->contextMenu) {
-            RowKeyState state;
-            state.key = static_cast<unsigned>(wParam);
-            state.shift = Down(VK_SHIFT);
-            state.control = Down(VK_CONTROL);
-            state.alt = Down(VK_MENU);
-            state.listHasFocus = ::GetFocus() == list;
-            state.windowEnabled = ::IsWindowEnabled(::GetAncestor(list, GA_ROOT)) != FALSE;
-            if (menuKey) {
-                if (!OpensRowMenu(state)) return ::DefSubclassProc(list, message, wParam, lParam);
-                // The context-menu key opens on its release, as the system's
-                // handling would; its press is only swallowed.
-                if (message != WM_KEYDOWN) input->contextMenu(POINT{-1, -1}, true);
-                return 0;
-            }
-            const RowCommand command = CommandOfKey(state);
-            if (command != RowCommand::None) {
-                input->key(command);
-                return 0;
-            }
-        }
-    } catch (...) {
-        // Nothing may unwind through the list's window code.
+LRESULT HandleListRows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, RowInput* input) {
+    if (message == WM_CONTEXTMENU && input->contextMenu) {
+        // Opened by keyboard, the point is (-1, -1).
+        const bool byKeyboard = lParam == -1;
+        input->contextMenu(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
+                           byKeyboard);
         return 0;
     }
+    const bool menuKey = (message == WM_SYSKEYDOWN && wParam == VK_F10) ||
+                         ((message == WM_KEYDOWN || message == WM_KEYUP) && wParam == VK_APPS);
+    if ((message == WM_KEYDOWN || menuKey) && input->key && input->contextMenu) {
+        RowKeyState state;
+        state.key = static_cast<unsigned>(wParam);
+        state.shift = Down(VK_SHIFT);
+        state.control = Down(VK_CONTROL);
+        state.alt = Down(VK_MENU);
+        state.listHasFocus = ::GetFocus() == list;
+        state.windowEnabled = ::IsWindowEnabled(::GetAncestor(list, GA_ROOT)) != FALSE;
+        if (menuKey) {
+            if (!OpensRowMenu(state)) return ::DefSubclassProc(list, message, wParam, lParam);
+            // The context-menu key opens on its release, as the system's
+            // handling would; its press is only swallowed.
+            if (message != WM_KEYDOWN) input->contextMenu(POINT{-1, -1}, true);
+            return 0;
+        }
+        const RowCommand command = CommandOfKey(state);
+        if (command != RowCommand::None) {
+            input->key(command);
+            return 0;
+        }
+    }
     return ::DefSubclassProc(list, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ListRows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* input = reinterpret_cast<RowInput*>(data);
+    return GuardedSubclass(list, message, wParam, lParam,
+                           [&] { return HandleListRows(list, message, wParam, lParam, input); });
 }
 
 }  // namespace

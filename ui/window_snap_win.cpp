@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/guarded_procedure_win.h"
 #include "ui/shell_rules.h"
 
 namespace tolvane {
@@ -41,9 +42,11 @@ void Snap(HWND window, WINDOWPOS& pos) {
 }
 
 LRESULT CALLBACK SnapSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == WM_WINDOWPOSCHANGING) Snap(window, *reinterpret_cast<WINDOWPOS*>(lParam));
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, SnapSubclass, kSnapSubclassId);
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return GuardedSubclass(window, message, wParam, lParam, [&] {
+        if (message == WM_WINDOWPOSCHANGING) Snap(window, *reinterpret_cast<WINDOWPOS*>(lParam));
+        if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, SnapSubclass, kSnapSubclassId);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    });
 }
 
 void Attach(HWND window) { ::SetWindowSubclass(window, SnapSubclass, kSnapSubclassId, 0); }

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/texts.h"
+#include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
+#include "ui/guarded_procedure_win.h"
 #include "ui/modal_loop_win.h"
 #include "wizards/dialog_focus_win.h"
 #include "wizards/dialog_keys.h"
@@ -19,15 +21,13 @@ constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void PaintBand(HDC dc, const WizardBand& band) {
     if (HBITMAP banner = band.images->banner()) {
-        HDC memory = ::CreateCompatibleDC(dc);
-        HGDIOBJ old = ::SelectObject(memory, banner);
+        const MemoryDc memory(dc);
+        const Selection drawing(memory.get(), banner);
         // Stretched to the display's size (at 96 DPI a plain copy); a narrow
         // panel clips it, showing its left part.
         ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchBlt(dc, 0, 0, Scale(kBannerWidth), Scale(kBannerHeight), memory, 0, 0, kBannerWidth, kBannerHeight,
-                     SRCCOPY);
-        ::SelectObject(memory, old);
-        ::DeleteDC(memory);
+        ::StretchBlt(dc, 0, 0, Scale(kBannerWidth), Scale(kBannerHeight), memory.get(), 0, 0, kBannerWidth,
+                     kBannerHeight, SRCCOPY);
     }
     for (const BandIcon& icon : band.icons) {
         if (HICON image = band.images->icon(icon.slot))
@@ -58,28 +58,24 @@ void RegisterClasses(HINSTANCE instance, WNDPROC frameProcedure) {
 namespace {
 
 // Panels paint their band and pass control events up to the frame.
-LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_COMMAND:
-        case WM_NOTIFY:
-            return ::SendMessageA(::GetAncestor(panel, GA_ROOT), message, wParam, lParam);
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC dc = ::BeginPaint(panel, &paint);
-            if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrA(panel, GWLP_USERDATA))) {
-                PaintBand(dc, *band);
-            }
-            ::EndPaint(panel, &paint);
-            return 0;
-        }
-        default:
-            break;
-        }
-    } catch (...) {
+LRESULT HandlePanel(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+        return ::SendMessageA(::GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+    case WM_PAINT: {
+        const PaintDc painting(panel);
+        if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrA(panel, GWLP_USERDATA)))
+            PaintBand(painting.get(), *band);
         return 0;
     }
-    return ::DefWindowProcA(panel, message, wParam, lParam);
+    default:
+        return ::DefWindowProcA(panel, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(panel, message, wParam, lParam, [&] { return HandlePanel(panel, message, wParam, lParam); });
 }
 
 }  // namespace
@@ -205,14 +201,9 @@ void WizardFrame::close() {
 }
 
 LRESULT CALLBACK WizardFrame::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        if (auto* frame = reinterpret_cast<WizardFrame*>(::GetWindowLongPtrA(window, GWLP_USERDATA))) {
-            return frame->handle(message, wParam, lParam);
-        }
-    } catch (...) {
-        return 0;
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
+    auto* frame = reinterpret_cast<WizardFrame*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!frame) return ::DefWindowProcA(window, message, wParam, lParam);
+    return GuardedProcedure(window, message, wParam, lParam, [&] { return frame->handle(message, wParam, lParam); });
 }
 
 LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -257,79 +248,6 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return ::DefWindowProcA(window_, message, wParam, lParam);
     }
-}
-
-HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
-                int height, int id) {
-    const std::string caption(text);
-    const RECT place = ScaleRect(x, y, width, height);
-    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
-                                     place.top, place.right - place.left, place.bottom - place.top, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
-                                     nullptr);
-    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
-    return control;
-}
-
-void StackLabels(const std::vector<HWND>& labels) {
-    // Measured, not designed: how many lines a text takes depends on the
-    // display's font, which does not grow exactly with the scale.
-    int top = -1;
-    for (HWND label : labels) {
-        if (!label) continue;
-        RECT place{};
-        ::GetWindowRect(label, &place);
-        ::MapWindowPoints(nullptr, ::GetParent(label), reinterpret_cast<POINT*>(&place), 2);
-        if (top < 0) top = place.top;
-        const int length = ::GetWindowTextLengthA(label);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        text.resize(static_cast<std::size_t>(::GetWindowTextA(label, text.data(), length + 1)));
-        HDC dc = ::GetDC(label);
-        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
-        RECT need{0, 0, place.right - place.left, 0};
-        ::DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
-        ::SelectObject(dc, old);
-        ::ReleaseDC(label, dc);
-        ::MoveWindow(label, place.left, top, place.right - place.left, need.bottom, FALSE);
-        top += need.bottom;
-    }
-}
-
-namespace {
-
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND child, LPARAM data) {
-    auto* search = reinterpret_cast<ControlSearch*>(data);
-    if (::GetDlgCtrlID(child) != search->id) return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-}  // namespace
-
-HWND FindControl(HWND frame, int id) {
-    ControlSearch search{id, nullptr};
-    ::EnumChildWindows(frame, &MatchControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string ControlText(HWND control) {
-    const int length = ::GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), length + 1)));
-    return text;
-}
-
-void SetControlText(HWND control, std::string_view text) { ::SetWindowTextA(control, std::string(text).c_str()); }
-
-bool IsChecked(HWND checkBox) { return ::SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void EnableControl(HWND frame, int id, bool enabled) {
-    ::EnableWindow(FindControl(frame, id), enabled ? TRUE : FALSE);
 }
 
 HWND AddStepTitle(HWND page, const ImageSet& images, int step) {

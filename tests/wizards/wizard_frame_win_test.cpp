@@ -21,6 +21,10 @@ HWND MakeOwner(int x, int y, int width, int height) {
                              ::GetModuleHandleA(nullptr), nullptr);
 }
 
+HWND AddEdit(HWND parent, int x, int y, int width, int height, int id) {
+    return AddControl(parent, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, x, y, width, height, id);
+}
+
 }  // namespace
 
 TEST(WizardFrame, CentresOverTheOwnerAndClampsAtZero) {
