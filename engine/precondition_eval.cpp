@@ -120,11 +120,6 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
     return reading;
 }
 
-ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t programStartTime,
-                              SystemMeasures& measures) {
-    return ReadCondition(kind, value, programStartTime, measures).outcome;
-}
-
 EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
                                      SystemMeasures& measures) {
     for (const ConditionItem& item : DecodeConditions(conditionText)) {
@@ -141,11 +136,6 @@ EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32
         }
     }
     return {EntryOutcome::Start, std::nullopt};
-}
-
-EntryOutcome EvaluateEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
-                                        SystemMeasures& measures) {
-    return JudgeEntryPreconditions(conditionText, programStartTime, measures).outcome;
 }
 
 std::vector<ItemReading> CheckPreconditions(std::string_view conditionText, std::uint32_t programStartTime,

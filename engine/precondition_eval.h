@@ -64,8 +64,6 @@ inline constexpr char kMeasuringText[] = "wird geprüft";
 // One item of a known kind (0..15) with its value text.
 ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t programStartTime,
                           SystemMeasures& measures);
-ItemOutcome EvaluateCondition(int kind, std::string_view value, std::uint32_t programStartTime,
-                              SystemMeasures& measures);
 
 // The outcome of an entry and the item that decided it (the one that waits
 // or fails; none when the entry may start).
@@ -78,8 +76,6 @@ struct EntryVerdict {
 // Items with an unknown label count as holding.
 EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
                                      SystemMeasures& measures);
-EntryOutcome EvaluateEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
-                                        SystemMeasures& measures);
 
 // Every item of a known kind, in stored order, without stopping: what the
 // user sees when checking an entry. Changes nothing.

@@ -45,14 +45,14 @@ TEST(WinMeasures, DiskAndMemoryFiguresAreSaneAndCompareIn64Bits) {
     // Thresholds around the live figure, read through the evaluator.
     const auto freeMB = static_cast<std::int64_t>(memory.availableBytes) / kMB;
     const std::string huge = std::to_string(static_cast<std::int64_t>(memory.totalBytes / kMB) + 1);
-    EXPECT_EQ(EvaluateCondition(kMemoryFreeAbove, "-1", 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kMemoryUsedAbove, "-1", 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kMemoryFreeBelow, "-1", 0, measures), ItemOutcome::Fails);
-    EXPECT_EQ(EvaluateCondition(kMemoryFreeBelow, huge, 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kMemoryFreeAbove, huge, 0, measures), ItemOutcome::Fails);
-    EXPECT_EQ(EvaluateCondition(kMemoryFreeAbove, std::to_string(freeMB / 2), 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kDiskFreeAbove, "-1", 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kDiskUsedBelow, "-1", 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kMemoryFreeAbove, "-1", 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kMemoryUsedAbove, "-1", 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kMemoryFreeBelow, "-1", 0, measures).outcome, ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kMemoryFreeBelow, huge, 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kMemoryFreeAbove, huge, 0, measures).outcome, ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kMemoryFreeAbove, std::to_string(freeMB / 2), 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kDiskFreeAbove, "-1", 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kDiskUsedBelow, "-1", 0, measures).outcome, ItemOutcome::Fails);
     // Wine reports the host's memory, usually beyond what 32 bits hold.
     std::cout << "memory: " << memory.availableBytes / kMB << " of " << memory.totalBytes / kMB << " MB\n";
 }
@@ -62,7 +62,7 @@ TEST(WinMeasures, UserNameIsTheAccountName) {
     char expected[512] = {};
     ASSERT_GT(::GetEnvironmentVariableA("USERNAME", expected, sizeof expected), 0u);
     EXPECT_EQ(measures.userName(), expected);
-    EXPECT_EQ(EvaluateCondition(kUserNameIs, expected, 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kUserNameIs, expected, 0, measures).outcome, ItemOutcome::Holds);
 }
 
 TEST(WinMeasures, PathProbeTellsFilesDirectoriesAndDrives) {
@@ -85,10 +85,10 @@ TEST(WinMeasures, PathProbeTellsFilesDirectoriesAndDrives) {
         break;
     }
     WinSystemMeasures measures;
-    EXPECT_EQ(EvaluateCondition(kFileExists, empty, 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kFileExists, folder, 0, measures), ItemOutcome::Fails);
-    EXPECT_EQ(EvaluateCondition(kFileMissing, folder, 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kDirectoryMissing, empty, 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kFileExists, empty, 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kFileExists, folder, 0, measures).outcome, ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kFileMissing, folder, 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kDirectoryMissing, empty, 0, measures).outcome, ItemOutcome::Holds);
 }
 
 TEST(WinMeasures, PathProbeFindsPathsOfMaxPathCharactersOrMore) {
@@ -113,8 +113,8 @@ TEST(WinMeasures, PathProbeFindsPathsOfMaxPathCharactersOrMore) {
     EXPECT_EQ(ProbePath(folder + "\\*.txt"), PathKind::File) << "wildcards match in long paths too";
     EXPECT_EQ(ProbePath(folder + "\\missing.txt"), PathKind::Missing);
     WinSystemMeasures measures;
-    EXPECT_EQ(EvaluateCondition(kFileExists, file, 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kDirectoryMissing, folder, 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kFileExists, file, 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kDirectoryMissing, folder, 0, measures).outcome, ItemOutcome::Fails);
     // The scratch folder removes only what the plain API reaches.
     ::DeleteFileW(wideFile.c_str());
     for (int depth = 0; depth < 3; ++depth) {
@@ -158,11 +158,11 @@ TEST_F(StubPing, OnlyAnEchoReplyCountsAsConnected) {
     EXPECT_FALSE(connectedWith("lookup-en"));
     EXPECT_FALSE(connectedWith("empty"));
     ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "reply-v6-de");
-    EXPECT_EQ(EvaluateCondition(kInternetOnline, "", 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kInternetOnline, "", 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kInternetOffline, "", 0, measures).outcome, ItemOutcome::Fails);
     ::SetEnvironmentVariableA("TOLVANE_STUB_PING", "timeout-de");
-    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kInternetOnline, "", 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kInternetOffline, "", 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kInternetOnline, "", 0, measures).outcome, ItemOutcome::Fails);
 }
 
 TEST_F(StubPing, APingThatWritesWithoutEndIsCutAtTheBoundAndEnded) {
@@ -180,7 +180,7 @@ TEST_F(StubPing, APingThatWritesWithoutEndIsCutAtTheBoundAndEnded) {
     }
     // A reply followed by a flood is not the answer to one echo request.
     EXPECT_FALSE(connectedWith("flood"));
-    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kInternetOffline, "", 0, measures).outcome, ItemOutcome::Holds);
 }
 
 TEST_F(StubPing, OutputUpToTheBoundIsKeptWholeAndOneByteMoreIsCut) {
@@ -211,7 +211,7 @@ TEST_F(StubPing, OutputUpToTheBoundIsKeptWholeAndOneByteMoreIsCut) {
 TEST_F(StubPing, AMissingPingMeansNoConnection) {
     measures.pingProgram = scratch.path() + "\\no-such-ping.exe";
     EXPECT_FALSE(measures.pingConnected(nullptr));
-    EXPECT_EQ(EvaluateCondition(kInternetOffline, "", 0, measures), ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kInternetOffline, "", 0, measures).outcome, ItemOutcome::Holds);
 }
 
 TEST_F(StubPing, APingThatDoesNotEndIsTerminatedAtTheTimeBound) {

@@ -19,8 +19,8 @@ std::string Item(int kind, std::string_view value = "") {
 
 class Preconditions : public ::testing::Test {
 protected:
-    EntryOutcome evaluate(std::string_view text) { return EvaluateEntryPreconditions(text, kStart, m); }
-    ItemOutcome item(int kind, std::string_view value) { return EvaluateCondition(kind, value, kStart, m); }
+    EntryOutcome evaluate(std::string_view text) { return JudgeEntryPreconditions(text, kStart, m).outcome; }
+    ItemOutcome item(int kind, std::string_view value) { return ReadCondition(kind, value, kStart, m).outcome; }
     FakeMeasures m;
 };
 
@@ -46,10 +46,10 @@ TEST_F(Preconditions, WaitingTimeCountsFromProgramStartAndWraps) {
     EXPECT_EQ(item(kWaitSeconds, "  +1x"), ItemOutcome::NotYet);
     // The tick counter wraps past zero between start and now.
     m.now = 0xFFFFF000u + 1500;
-    EXPECT_EQ(EvaluateCondition(kWaitSeconds, "2", 0xFFFFF000u, m), ItemOutcome::NotYet);
+    EXPECT_EQ(ReadCondition(kWaitSeconds, "2", 0xFFFFF000u, m).outcome, ItemOutcome::NotYet);
     m.now = 0x00000800u;  // 0x1800 = 6144 ms later
-    EXPECT_EQ(EvaluateCondition(kWaitSeconds, "6", 0xFFFFF000u, m), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kWaitSeconds, "7", 0xFFFFF000u, m), ItemOutcome::NotYet);
+    EXPECT_EQ(ReadCondition(kWaitSeconds, "6", 0xFFFFF000u, m).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kWaitSeconds, "7", 0xFFFFF000u, m).outcome, ItemOutcome::NotYet);
     // Waits too long for the 32-bit tick difference never end early.
     m.now = kStart + 1000;
     EXPECT_EQ(item(kWaitSeconds, "2147484"), ItemOutcome::NotYet);

@@ -143,7 +143,7 @@ TEST_F(Readings, CheckingMeasuresEveryItemWhereThePassStopsAtTheFirst) {
     m.now = kStart + 1000;
     const std::string text = Item(kWaitSeconds, "60") + Item(kFileExists, "C:\\none") + "Unbekannt{1};" +
                              Item(kUserNameIs, "anna");
-    EXPECT_EQ(EvaluateEntryPreconditions(text, kStart, m), EntryOutcome::Waiting);
+    EXPECT_EQ(JudgeEntryPreconditions(text, kStart, m).outcome, EntryOutcome::Waiting);
     EXPECT_EQ(m.readings, 1) << "the pass stops at the wait";
     const std::vector<ItemReading> all = CheckPreconditions(text, kStart, m);
     ASSERT_EQ(all.size(), 3u) << "unknown labels are left out";

@@ -97,8 +97,8 @@ TEST_F(SixtyFourBitSystemFolder, ProbesAndConditionsSeeTheSixtyFourBitFolder) {
     EXPECT_EQ(ProbePath(helper), PathKind::File);
     EXPECT_EQ(ProbePath(WindowsFolder() + "\\System32"), PathKind::Directory);
     WinSystemMeasures measures;
-    EXPECT_EQ(EvaluateCondition(kFileExists, helper, 0, measures), ItemOutcome::Holds);
-    EXPECT_EQ(EvaluateCondition(kFileMissing, helper, 0, measures), ItemOutcome::Fails);
+    EXPECT_EQ(ReadCondition(kFileExists, helper, 0, measures).outcome, ItemOutcome::Holds);
+    EXPECT_EQ(ReadCondition(kFileMissing, helper, 0, measures).outcome, ItemOutcome::Fails);
 }
 
 TEST_F(SixtyFourBitSystemFolder, AnEntryStartsTheSixtyFourBitProgram) {
