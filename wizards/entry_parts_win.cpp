@@ -80,8 +80,8 @@ void StepPages::build(WizardFrame& frame, WizardHost& host, Text introText, Text
     // The navigation row comes last on each page, so that Tab reaches the
     // page's own fields before it.
     for (int index = 0; index < kWizardPageCount; ++index) {
-        const bool intro = index == 0, last = index == kWizardPageCount - 1;
-        AddButton(pages_[index], GetText(intro ? Text::Cancel : Text::Back), 200, kNavigationY, 80, 24,
+        const bool first = index == 0, last = index == kWizardPageCount - 1;
+        AddButton(pages_[index], GetText(first ? Text::Cancel : Text::Back), 200, kNavigationY, 80, 24,
                   NavigationLeftId(index));
         AddDefaultButton(pages_[index], GetText(last ? Text::Finish : Text::Next), 300, kNavigationY, 80, 24,
                          NavigationRightId(index));

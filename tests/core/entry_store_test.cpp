@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](MemoryFiles& f) { f.readOnly.clear(); }, 5},
         SaveFailure{"DiskFull", [](MemoryFiles& f) { f.freeBytes = 10; },
                     [](MemoryFiles& f) { f.freeBytes = SIZE_MAX; }, 112}),
-    [](const ::testing::TestParamInfo<SaveFailure>& info) { return std::string(info.param.cause); });
+    [](const ::testing::TestParamInfo<SaveFailure>& failure) { return std::string(failure.param.cause); });
 
 TEST(EntryStore, AnUnreadableFileIsNeverOverwrittenBeforeItWasKeptAside) {
     MemoryFiles files;

@@ -139,15 +139,15 @@ TEST_F(WinHistory, AHistoryThatCannotBeOpenedIsToldWithItsPathAndWhy) {
         const char* why;
     };
     for (const Case& c : {Case{"verlauf.log", true, "Ordner"}, Case{"verlauf.keinprogramm", false, "kein Programm"}}) {
-        const std::string path = scratch.path() + "\\" + c.file;
-        if (c.folder) ::CreateDirectoryA(path.c_str(), nullptr);
+        const std::string shown = scratch.path() + "\\" + c.file;
+        if (c.folder) ::CreateDirectoryA(shown.c_str(), nullptr);
         std::vector<std::string> told;
         Notifier notify;
         notify.ask = [&](const std::string& text, const std::string&, UINT) {
             told.push_back(text);
             return IDOK;
         };
-        ShowHistory(path, notify);
+        ShowHistory(shown, notify);
         ASSERT_EQ(told.size(), 1u) << c.file;
         EXPECT_NE(told[0].find(c.file), std::string::npos) << told[0];
         EXPECT_NE(told[0].find(c.why), std::string::npos) << told[0];
