@@ -14,8 +14,10 @@
 #include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
+#include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
+using tolvane::testing::Pump;
 
 namespace {
 
@@ -24,14 +26,6 @@ double Now() {
     ::QueryPerformanceCounter(&count);
     ::QueryPerformanceFrequency(&frequency);
     return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
 }
 
 // Half programs whose own icon is read, half documents, as in the start-up benchmark.

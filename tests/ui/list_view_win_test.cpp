@@ -10,18 +10,12 @@
 #include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
+#include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
+using tolvane::testing::Pump;
 
 namespace {
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 // Counts the messages that put rows into a list one by one.
 LRESULT CALLBACK CountRowMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

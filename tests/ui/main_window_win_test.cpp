@@ -15,8 +15,10 @@
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 #include "ui/single_instance_win.h"
+#include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
+using tolvane::testing::Pump;
 
 namespace {
 
@@ -24,18 +26,6 @@ std::string TempPath(const char* name) {
     char folder[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, folder);
     return std::string(folder) + name;
-}
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
 }
 
 struct Question {

@@ -21,7 +21,7 @@
 #include "engine/helper_processes_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
-#include "tests/win/pump_until_win.h"
+#include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
 using tolvane::testing::PumpUntil;
