@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the watcher benchmarks: the portable logic natively
 # (optimised, no sanitizers) with simulated process lists, and the Windows
-# layer under Wine with extra helper processes running.
+# layer under Wine, built as the release is, with extra helper processes running.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
@@ -13,10 +13,10 @@ cmake --build "$TOLVANE_BUILD/bench-native" --target engine_bench >/dev/null
 "$TOLVANE_BUILD/bench-native/tests/engine/engine_bench"
 
 echo "== Wine: real process layer"
-cmake -S "$root" -B "$TOLVANE_BUILD/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$TOLVANE_BUILD/win" --target engine_bench_win >/dev/null
+source "$root/scripts/bench-kit.sh"
+bench_build_release engine_bench_win
 source "$root/scripts/wine-env.sh"
 tolvane_prepare_prefix
 trap tolvane_stop_wine EXIT
 tolvane_start_wineserver
-wine "$TOLVANE_BUILD/win/tests/engine/engine_bench_win.exe" "$helpers" </dev/null
+wine "$bench_build/tests/engine/engine_bench_win.exe" "$helpers" </dev/null

@@ -18,28 +18,10 @@ seconds=${1:-60}
 other_exe=${2:-}
 settle=5
 "$root/scripts/build.sh" native >/dev/null
-"$root/scripts/build.sh" win >/dev/null
-source "$root/scripts/release-config.sh"
-bench_build="$TOLVANE_BUILD/bench-release"
-tolvane_configure_release "$bench_build"
-cmake --build "$bench_build" --target Tolvane tolvane_minimal_watcher >/dev/null
-source "$root/scripts/wine-env.sh"
-tolvane_start_bench_session
-
-store="$WINEPREFIX/drive_c/users/$(id -un)/tolvane.boot"
-saved="$store.bench-saved"
-[ -f "$store" ] && mv "$store" "$saved"
-work=$(mktemp -d)
-restore() { rm -f "$store"; [ -f "$saved" ] && mv "$saved" "$store"; rm -rf "$work"; tolvane_stop_wine; }
-trap restore EXIT
-
-python3 - >"$work/entries.jsonl" <<'PY'
-import json
-for i in range(20):
-    print(json.dumps({"list": "program", "name": f"Eintrag {i}", "condition": f"nie_gestartet_{i}.exe",
-                      "parameters": "", "hidden": "", "path": "C:\\windows\\system32\\notepad.exe"}))
-PY
-"$TOLVANE_BUILD/native/tools/tolvane-store" pack "$work/entries.jsonl" "$store"
+source "$root/scripts/bench-kit.sh"
+bench_build_release Tolvane tolvane_minimal_watcher
+bench_start_session
+bench_fill_store program 20
 
 # The prefix's own wineserver: the one whose environment names this prefix.
 server_pid() {
@@ -65,25 +47,20 @@ counters() {
 # Starts one program, lets it settle, and prints
 # "<wake-ups/s> <cpu ms/min> <server cpu ms/min>" over the idle window.
 measure() {
-  local exe=$1 pid server before after sbefore safter
-  rm -f "$work/trace.txt"
-  TOLVANE_STARTUP_TRACE="$(winepath -w "$work/trace.txt" 2>/dev/null)" wine "$exe" >/dev/null 2>&1 </dev/null &
-  pid=$!  # the wine wrapper execs the loader: this is the program's own process
-  for _ in $(seq 300); do grep -q tray-icon "$work/trace.txt" 2>/dev/null && break; sleep 0.1; done
+  local server before after sbefore safter
+  bench_traced_start "$1" tray-icon
   sleep "$settle"
   server=$(server_pid)
-  before=$(counters "$pid"); sbefore=$(counters "$server")
+  before=$(counters "$bench_pid"); sbefore=$(counters "$server")
   sleep "$seconds"
-  after=$(counters "$pid"); safter=$(counters "$server")
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  after=$(counters "$bench_pid"); safter=$(counters "$server")
+  bench_end_program
   awk -v b="$before" -v a="$after" -v sb="$sbefore" -v sa="$safter" -v s="$seconds" 'BEGIN {
     split(b, x, " "); split(a, y, " "); split(sb, u, " "); split(sa, v, " ")
     printf "%.2f %.1f %.1f\n", (y[1] - x[1]) / s, (y[2] - x[2]) / 1e6 * 60 / s, (v[2] - u[2]) / 1e6 * 60 / s }'
 }
 
 row() { printf '%-22s %12s %16s %18s\n' "$@"; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
 
 echo "idle window ${seconds} s after ${settle} s to settle; 20 program-start entries"
 row program "wake-ups/s" "CPU ms/idle min" "server ms/idle min"

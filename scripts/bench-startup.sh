@@ -14,21 +14,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export TOLVANE_BUILD=${TOLVANE_BUILD:-$root/build}
 runs=${1:-5}
 "$root/scripts/build.sh" native >/dev/null
-"$root/scripts/build.sh" win >/dev/null
-source "$root/scripts/release-config.sh"
-bench_build="$TOLVANE_BUILD/bench-release"
-tolvane_configure_release "$bench_build"
-cmake --build "$bench_build" --target Tolvane tolvane_minimal_tray >/dev/null
-source "$root/scripts/wine-env.sh"
-tolvane_start_bench_session
-
-store="$WINEPREFIX/drive_c/users/$(id -un)/tolvane.boot"
-saved="$store.bench-saved"
-[ -f "$store" ] && mv "$store" "$saved"
-restore() { rm -f "$store"; [ -f "$saved" ] && mv "$saved" "$store"; tolvane_stop_wine; }
-trap restore EXIT
-
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+source "$root/scripts/bench-kit.sh"
+bench_build_release Tolvane tolvane_minimal_tray
+bench_start_session
 
 # The lists' own figures, in a table of their own: "lists filled" less
 # "store loaded" in milliseconds, and the working set at the first pass (now
@@ -49,26 +37,19 @@ lists_print() {
   printf '%s\n' "${list_table[@]}"
 }
 
-work=$(mktemp -d)
-trace="$work/trace.txt"
+trace="$bench_work/trace.txt"
 tolvane_exe=${TOLVANE_EXE:-$bench_build/Tolvane.exe}
 minimal_exe="$bench_build/tests/bench/tolvane_minimal_tray.exe"
 
 # Starts a program with the start-up trace on, waits for the milestone and ends it.
 traced_start() {
-  local exe=$1 milestone=$2 pid
-  rm -f "$trace"
-  TOLVANE_STARTUP_TRACE="$(winepath -w "$trace" 2>/dev/null)" wine "$exe" >/dev/null 2>&1 </dev/null &
-  pid=$!
-  for _ in $(seq 600); do grep -q "$milestone" "$trace" 2>/dev/null && break; sleep 0.1; done
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  bench_traced_start "$1" "$2"
+  bench_end_program
 }
 
 # On a shared machine the fastest run shows the cost itself best; the median
 # carries the load of the moment.
 fastest() { printf '%s\n' "$@" | sort -n | head -n 1; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 # Each Tolvane start is compared with the minimal start right after it, which
 # met the same load on the machine; the median of those ratios drifts least.
 paired_ratio() {  # "tolvane times" "minimal times"
@@ -82,20 +63,7 @@ printf '%-8s %18s %14s %14s %14s %20s %8s %10s %8s\n' entries "tray icon" "store
 traced_start "$tolvane_exe" first-pass
 traced_start "$minimal_exe" tray-icon
 for entries in 0 100 10000; do
-  python3 - "$entries" >"$work/entries.jsonl" <<'PY'
-import json, sys
-n = int(sys.argv[1])
-for i in range(n):
-    program = i % 2 == 0
-    print(json.dumps({
-        "list": "system" if i % 4 < 2 else "program",
-        "name": f"Eintrag {i}",
-        "condition": "Wartezeit von ...{3600};" if i % 4 < 2 else "nie_gestartet.exe",
-        "parameters": "", "hidden": "",
-        "path": "C:\\windows\\system32\\notepad.exe" if program else f"C:\\Daten\\notiz{i}.txt",
-    }))
-PY
-  "$TOLVANE_BUILD/native/tools/tolvane-store" pack "$work/entries.jsonl" "$store"
+  bench_fill_store mixed "$entries"
   trays=() loads=() fills=() passes=() minimals=()
   for _ in $(seq "$runs"); do
     traced_start "$tolvane_exe" first-pass
@@ -115,4 +83,3 @@ PY
   lists_row "$entries"
 done
 lists_print
-rm -rf "$work"
