@@ -9,6 +9,7 @@
 #include "ui/dpi_win.h"
 #include "ui/guarded_procedure_win.h"
 #include "ui/modal_loop_win.h"
+#include "ui/modal_window_win.h"
 
 namespace tolvane {
 
@@ -20,13 +21,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // Designed for 96 DPI: client size, list, button.
 constexpr int kWidth = 520, kHeight = 240;
 constexpr int kColumnWidths[3] = {250, 130, 116};
-
-RECT CentringArea(HWND owner) {
-    RECT area{};
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &area)) return area;
-    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) area = RECT{0, 0, 0, 0};
-    return area;
-}
 
 HWND AddChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
               const RECT& place, int id) {
@@ -76,14 +70,9 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
         type.lpszClassName = kClass;
         ::RegisterClassW(&type);
     }
-    RECT outer{0, 0, Scale(kWidth), Scale(kHeight)};
-    ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    const RECT area = CentringArea(owner);
-    const int x = std::max<int>(0, area.left + (area.right - area.left - width) / 2);
-    const int y = std::max<int>(0, area.top + (area.bottom - area.top - height) / 2);
-    window_ = ::CreateWindowExW(kExStyle, kClass, WideOfUtf8(title).c_str(), kStyle, x, y, width, height, owner,
-                                nullptr, instance, this);
+    const RECT place = PlaceOverOwner(owner, kWidth, kHeight, kStyle, kExStyle);
+    window_ = ::CreateWindowExW(kExStyle, kClass, WideOfUtf8(title).c_str(), kStyle, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, owner, nullptr, instance, this);
     if (!window_) return false;
 
     list_ = AddChild(window_, WC_LISTVIEWW, L"",
@@ -98,11 +87,7 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
     button_ = AddChild(window_, L"BUTTON", WideOfCp1252(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
                        ScaleRect(kWidth - 90, kHeight - 36, 80, 24), IDOK);
 
-    owner_ = owner;
-    if (owner_ && ::IsWindowEnabled(owner_)) {
-        ::EnableWindow(owner_, FALSE);
-        ownerDisabled_ = true;
-    }
+    owner_.hold(owner);
     ::ShowWindow(window_, SW_SHOW);
     ::SetForegroundWindow(window_);
     ::SetFocus(list_);
@@ -149,17 +134,8 @@ void PreconditionCheckView::deliver(MSG& message) {
 
 void PreconditionCheckView::close() {
     ended_ = true;
-    if (ownerDisabled_) {
-        ::EnableWindow(owner_, TRUE);
-        ownerDisabled_ = false;
-    }
-    if (window_) {
-        HWND window = window_;
-        window_ = list_ = button_ = nullptr;
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        ::DestroyWindow(window);
-        if (owner_) ::SetForegroundWindow(owner_);
-    }
+    list_ = button_ = nullptr;
+    owner_.close(window_);
 }
 
 LRESULT CALLBACK PreconditionCheckView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

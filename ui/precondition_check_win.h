@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/check_lines.h"
+#include "ui/modal_window_win.h"
 
 namespace tolvane {
 
@@ -46,8 +47,7 @@ private:
     HWND window_ = nullptr;
     HWND list_ = nullptr;
     HWND button_ = nullptr;
-    HWND owner_ = nullptr;
-    bool ownerDisabled_ = false;
+    ModalOwner owner_;
     bool ended_ = false;
 };
 

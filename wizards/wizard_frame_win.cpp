@@ -7,6 +7,7 @@
 #include "ui/dpi_win.h"
 #include "ui/guarded_procedure_win.h"
 #include "ui/modal_loop_win.h"
+#include "ui/modal_window_win.h"
 #include "wizards/dialog_focus_win.h"
 #include "wizards/dialog_keys.h"
 
@@ -80,40 +81,16 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-POINT CentredOrigin(const RECT& owner, int outerWidth, int outerHeight) {
-    const int left = owner.left + ((owner.right - owner.left) - outerWidth) / 2;
-    const int top = owner.top + ((owner.bottom - owner.top) - outerHeight) / 2;
-    return POINT{std::max(left, 0), std::max(top, 0)};
-}
-
-RECT CentringArea(HWND owner) {
-    RECT area{};
-    // A closed main window is minimised and hidden: centring over its icon
-    // rectangle would put the wizard off screen, so the desktop is used.
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &area)) return area;
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) area = RECT{0, 0, 0, 0};
-    return area;
-}
-
 bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     RegisterClasses(instance, &WizardFrame::Procedure);
-    RECT outer{0, 0, Scale(width), Scale(height)};
-    ::AdjustWindowRectEx(&outer, kFrameStyle, FALSE, kFrameExStyle);
-    const int outerWidth = outer.right - outer.left;
-    const int outerHeight = outer.bottom - outer.top;
-    const POINT origin = CentredOrigin(CentringArea(owner), outerWidth, outerHeight);
-
+    const RECT place = PlaceOverOwner(owner, width, height, kFrameStyle, kFrameExStyle);
     const std::string caption(title);
-    window_ = ::CreateWindowExA(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, origin.x, origin.y,
-                                outerWidth, outerHeight, owner, nullptr, instance, nullptr);
+    window_ = ::CreateWindowExA(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, owner, nullptr, instance, nullptr);
     if (!window_) return false;
     ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    owner_ = owner;
-    if (owner_ && ::IsWindowEnabled(owner_)) {
-        ::EnableWindow(owner_, FALSE);
-        ownerDisabled_ = true;
-    }
+    owner_.hold(owner);
     return true;
 }
 
@@ -187,17 +164,7 @@ void WizardFrame::pressButton(HWND button) {
 
 void WizardFrame::close() {
     ended_ = true;
-    if (ownerDisabled_) {
-        ::EnableWindow(owner_, TRUE);
-        ownerDisabled_ = false;
-    }
-    if (window_) {
-        HWND window = window_;
-        window_ = nullptr;
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        ::DestroyWindow(window);
-        if (owner_) ::SetForegroundWindow(owner_);
-    }
+    owner_.close(window_);
 }
 
 LRESULT CALLBACK WizardFrame::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 
 #include "ui/control_kit_win.h"
 #include "ui/image_set_win.h"
+#include "ui/modal_window_win.h"
 
 namespace tolvane {
 
@@ -75,8 +76,7 @@ private:
     HWND defaultControl() const;
 
     HWND window_ = nullptr;
-    HWND owner_ = nullptr;
-    bool ownerDisabled_ = false;
+    ModalOwner owner_;
     bool ended_ = false;
     HWND lastFocus_ = nullptr;  // restored when the window is activated again
     std::vector<std::unique_ptr<WizardBand>> bands_;
@@ -84,9 +84,5 @@ private:
 
 // "Schritt n:" at (20, 40) of a wizard page, in the heading font.
 HWND AddStepTitle(HWND page, const ImageSet& images, int step);
-
-// Outer rectangle of a window of that outer size centred over `owner`,
-// with a negative left or top set to 0.
-POINT CentredOrigin(const RECT& owner, int outerWidth, int outerHeight);
 
 }  // namespace tolvane
