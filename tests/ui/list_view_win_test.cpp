@@ -10,6 +10,7 @@
 #include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
+#include "tests/win/main_window_fixture_win.h"
 #include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
@@ -26,25 +27,12 @@ LRESULT CALLBACK CountRowMessages(HWND window, UINT message, WPARAM wParam, LPAR
     return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-class ListViewTest : public ::testing::Test {
+class ListViewTest : public tolvane::testing::MainWindowFixture {
 protected:
-    void SetUp() override {
-        char folder[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, folder);
-        storePath_ = std::string(folder) + "tolvane-list-view-test.boot";
-        ::DeleteFileA(storePath_.c_str());
-        app_.store = std::make_unique<EntryStore>(HostFiles(), storePath_, MakeRandomByteSource());
-    }
-    void TearDown() override {
-        window_.reset();
-        ::DeleteFileA(storePath_.c_str());
-        ::DeleteFileA((storePath_ + ".bak").c_str());
-    }
+    ListViewTest() : MainWindowFixture("tolvane-list-view-test.boot") { answer_ = IDYES; }
     // Opens the window on the rows the model holds now.
     void open() {
-        window_ = std::make_unique<MainWindow>(app_, images_, false);
-        ASSERT_TRUE(window_->window());
-        window_->ask = [](const std::string&, const std::string&, UINT) { return IDYES; };
+        ASSERT_NO_FATAL_FAILURE(openWindow());
         ::SetWindowSubclass(list(), CountRowMessages, 1, reinterpret_cast<DWORD_PTR>(&rowMessages_));
         window_->entriesChanged(ListKind::SystemStart);
         ::UpdateWindow(list());
@@ -107,10 +95,6 @@ protected:
                 {"Eintrag " + std::to_string(row), "", "", "", "C:\\Daten\\notiz" + std::to_string(row) + ".txt"});
     }
 
-    App app_;
-    ImageSet images_ = ImageSet::Load(::GetModuleHandleA(nullptr));
-    std::unique_ptr<MainWindow> window_;
-    std::string storePath_;
     int rowMessages_ = 0;
 };
 

@@ -15,6 +15,7 @@
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 #include "ui/single_instance_win.h"
+#include "tests/win/main_window_fixture_win.h"
 #include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
@@ -22,51 +23,19 @@ using tolvane::testing::Pump;
 
 namespace {
 
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-struct Question {
-    std::string text, title;
-    UINT flags;
-};
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public tolvane::testing::MainWindowFixture {
 protected:
+    MainWindowTest() : MainWindowFixture("tolvane-ui-test.boot") {}
     void SetUp() override {
-        storePath_ = TempPath("tolvane-ui-test.boot");
-        ::DeleteFileA(storePath_.c_str());
-        app_.store = std::make_unique<EntryStore>(HostFiles(), storePath_, MakeRandomByteSource());
+        MainWindowFixture::SetUp();
         app_.model.systemStart.append({"Alpha", "", "-x", "", "C:\\missing\\alpha.exe"});
         app_.model.systemStart.append({"Beta", "", "", "X", "C:\\docs\\beta.txt"});
         app_.model.programStart.append({"Gamma", "notepad.exe", "", "", "C:\\g.bat"});
         app_.model.programStart.append({"Delta", "calc.exe", "", "", "C:\\d.exe"});
         app_.commitEntries();
-        window_ = std::make_unique<MainWindow>(app_, images_, false);
-        ASSERT_TRUE(window_->window());
-        window_->ask = [this](const std::string& text, const std::string& title, UINT flags) {
-            questions_.push_back({text, title, flags});
-            return answer_;
-        };
-        window_->entriesChanged(ListKind::SystemStart);
-        window_->entriesChanged(ListKind::ProgramStart);
+        ASSERT_NO_FATAL_FAILURE(openWindow());
+        fillLists();
         Pump();
-    }
-    void TearDown() override {
-        window_.reset();
-        ::DeleteFileA(storePath_.c_str());
-        ::DeleteFileA((storePath_ + ".bak").c_str());
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-    void select(ListKind kind, int row) {
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageA(window_->list(kind), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
     }
     void click(HWND link) { ::SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3)); }
     bool enabled(ListKind kind, int which) { return ::IsWindowEnabled(window_->link(kind, which)); }
@@ -81,13 +50,6 @@ protected:
         *code = static_cast<int>(msg.wParam);
         return true;
     }
-
-    App app_;
-    ImageSet images_ = ImageSet::Load(::GetModuleHandleA(nullptr));
-    std::unique_ptr<MainWindow> window_;
-    std::string storePath_;
-    std::vector<Question> questions_;
-    int answer_ = IDNO;
 };
 
 TEST_F(MainWindowTest, ShowsTheModelsRowsWithIcons) {
@@ -241,7 +203,7 @@ TEST_F(MainWindowTest, QuitNeedsConfirmation) {
 }
 
 TEST_F(MainWindowTest, QuitWithAnUnsavedChangeTriesOnceMoreAndLetsTheUserStay) {
-    std::vector<Question> told;
+    std::vector<tolvane::testing::Question> told;
     int storeAnswer = IDCANCEL;
     app_.notify.ask = [&](const std::string& text, const std::string& title, UINT flags) {
         told.push_back({text, title, flags});

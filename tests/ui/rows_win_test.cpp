@@ -14,18 +14,13 @@
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 #include "ui/precondition_check_win.h"
+#include "tests/win/main_window_fixture_win.h"
 #include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
 using tolvane::testing::Pump;
 
 namespace {
-
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
 
 void SetKey(int key, bool down) {
     BYTE keys[256] = {};
@@ -40,22 +35,16 @@ struct MenuSeen {
     POINT at;
 };
 
-class RowsTest : public ::testing::Test {
+class RowsTest : public tolvane::testing::MainWindowFixture {
 protected:
+    RowsTest() : MainWindowFixture("tolvane-rows-test.boot") {}
     void SetUp() override {
-        storePath_ = TempPath("tolvane-rows-test.boot");
-        ::DeleteFileA(storePath_.c_str());
-        app_.store = std::make_unique<EntryStore>(HostFiles(), storePath_, MakeRandomByteSource());
+        MainWindowFixture::SetUp();
         app_.model.systemStart.append({"Alpha", "", "-x", "", "C:\\a.exe"});
         app_.model.systemStart.append({"Beta", "", "", "X", "C:\\b.exe"});
         app_.model.programStart.append({"Gamma", "notepad.exe", "", "", "C:\\g.exe"});
         app_.model.programStart.append({"Delta", "calc.exe", "", "", "C:\\d.exe"});
-        window_ = std::make_unique<MainWindow>(app_, images_, false);
-        ASSERT_TRUE(window_->window());
-        window_->ask = [this](const std::string& text, const std::string&, UINT) {
-            questions_.push_back(text);
-            return answer_;
-        };
+        ASSERT_NO_FATAL_FAILURE(openWindow());
         window_->actions.startNow = [this](ListKind kind, std::size_t row) {
             calls_.push_back(std::string(kind == ListKind::SystemStart ? "start system " : "start program ") +
                              std::to_string(row));
@@ -80,30 +69,19 @@ protected:
             }
             return 0u;
         };
-        window_->entriesChanged(ListKind::SystemStart);
-        window_->entriesChanged(ListKind::ProgramStart);
+        fillLists();
         ::SetForegroundWindow(window_->window());
         Pump();
     }
     void TearDown() override {
         SetKey(VK_SHIFT, false);
-        window_.reset();
-        ::DeleteFileA(storePath_.c_str());
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        MainWindowFixture::TearDown();
     }
     void showTab(ListKind kind) {
         const int tab = kind == ListKind::SystemStart ? 0 : 1;
         ::SendMessageA(window_->tabs(), TCM_SETCURSEL, tab, 0);
         NMHDR change{window_->tabs(), static_cast<UINT_PTR>(kIdTabs), static_cast<UINT>(TCN_SELCHANGE)};
         ::SendMessageA(window_->window(), WM_NOTIFY, kIdTabs, reinterpret_cast<LPARAM>(&change));
-    }
-    void select(ListKind kind, int row) {
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageA(window_->list(kind), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
     }
     // Screen point in the middle of a row's third column.
     POINT rowPoint(ListKind kind, int row) {
@@ -129,15 +107,9 @@ protected:
     }
     int selected(ListKind kind) { return window_->selectedRow(kind); }
 
-    App app_;
-    ImageSet images_ = ImageSet::Load(::GetModuleHandleA(nullptr));
-    std::unique_ptr<MainWindow> window_;
-    std::string storePath_;
-    std::vector<std::string> questions_;
     std::vector<std::string> calls_;
     std::vector<MenuSeen> menus_;
     std::string choice_;
-    int answer_ = IDNO;
 };
 
 const std::string kStartNow = "Jetzt starten";
@@ -168,7 +140,7 @@ TEST_F(RowsTest, RightClickOnASystemStartRowOffersAllFourItemsForThatRow) {
     answer_ = IDYES;
     rightClickMessage(ListKind::SystemStart, rowPoint(ListKind::SystemStart, 1));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
+    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
     ASSERT_EQ(app_.model.systemStart.size(), 1u);
     EXPECT_EQ(app_.model.systemStart[0].entry.name, "Alpha");
 }
@@ -279,7 +251,7 @@ TEST_F(RowsTest, EnterEditsAndDeleteRemovesOnlyFromTheFocusedListOfAnEnabledWind
     answer_ = IDNO;
     pressKey(list, VK_DELETE);
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
+    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
     EXPECT_EQ(app_.model.systemStart.size(), 2u);
 
     // A wizard is open: the main window is disabled and keys still queued
@@ -520,8 +492,8 @@ TEST_F(CheckViewTest, TheKeyboardComesBackToTheListAfterEachWindowOpenedFromIt) 
          }},
         {"edit dialog", [&] { pressKey(list, VK_RETURN); }},
     };
-    window_->ask = [this](const std::string& text, const std::string&, UINT) {
-        questions_.push_back(text);
+    window_->ask = [this](const std::string& text, const std::string& title, UINT flags) {
+        questions_.push_back({text, title, flags});
         QuestionLikeAMessageBox(window_->window());
         return answer_;
     };
