@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "core/texts.h"
 #include "core/wide_text_win.h"
 #include "ui/dpi_win.h"

@@ -1,7 +1,5 @@
 #include "wizards/wizard_frame_win.h"
 
-#include <algorithm>
-
 #include "core/texts.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
