@@ -56,32 +56,45 @@ std::string Cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
-std::optional<std::string> Utf8ToCp1252(std::string_view text) {
+namespace {
+
+// Converts until the first sequence that is not well-formed UTF-8 (overlong
+// forms included) or has no Windows-1252 byte; `mark` stands in for each such
+// sequence, or with no mark the conversion stops and fails.
+std::optional<std::string> ToCp1252(std::string_view text, std::optional<char> mark) {
     std::string out;
+    out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);
         int extra = 0;
         char32_t cp = 0;
+        bool wellFormed = true;
         if (lead < 0x80) { cp = lead; }
         else if ((lead & 0xE0) == 0xC0) { cp = lead & 0x1F; extra = 1; }
         else if ((lead & 0xF0) == 0xE0) { cp = lead & 0x0F; extra = 2; }
         else if ((lead & 0xF8) == 0xF0) { cp = lead & 0x07; extra = 3; }
-        else return std::nullopt;
-        if (at + static_cast<std::size_t>(extra) >= text.size() && extra > 0) return std::nullopt;
-        for (int i = 1; i <= extra; ++i) {
+        else wellFormed = false;
+        if (wellFormed && at + static_cast<std::size_t>(extra) >= text.size() && extra > 0) wellFormed = false;
+        for (int i = 1; wellFormed && i <= extra; ++i) {
             const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(i)]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
+            if ((next & 0xC0) != 0x80) wellFormed = false;
             cp = (cp << 6) | (next & 0x3F);
         }
         // An overlong form (C1 81 for "A", C0 80 for NUL) is not UTF-8: it
         // is how texts slip past checks that look for the short form.
-        if (cp < kShortestOf[extra]) return std::nullopt;
-        const auto byte = ByteOf(cp);
-        if (!byte) return std::nullopt;
-        out += static_cast<char>(*byte);
-        at += static_cast<std::size_t>(extra) + 1;
+        if (wellFormed && cp < kShortestOf[extra]) wellFormed = false;
+        const auto byte = wellFormed ? ByteOf(cp) : std::nullopt;
+        if (!byte && !mark) return std::nullopt;
+        out += byte ? static_cast<char>(*byte) : *mark;
+        at += wellFormed ? static_cast<std::size_t>(extra) + 1 : 1;
     }
     return out;
 }
+
+}  // namespace
+
+std::optional<std::string> Utf8ToCp1252(std::string_view text) { return ToCp1252(text, std::nullopt); }
+
+std::string Utf8ToCp1252Marked(std::string_view text) { return *ToCp1252(text, '?'); }
 
 }  // namespace tolvane

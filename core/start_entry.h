@@ -12,7 +12,8 @@ namespace tolvane {
 
 enum class ListKind : std::uint8_t { SystemStart = 0, ProgramStart = 1 };
 
-// Five single-line texts in the Windows ANSI code page, in column order.
+// Five single-line texts in UTF-8, in column order. The store holds them in
+// Windows-1252, so the windows take only what that can hold.
 struct StartEntry {
     std::string name;
     std::string condition;   // precondition text, or the trigger program

@@ -23,8 +23,8 @@ std::string Milliseconds(unsigned long long ticks) {
 }  // namespace
 
 void TraceStartupMilestone(const char* name) {
-    char path[MAX_PATH] = {};
-    const DWORD length = ::GetEnvironmentVariableA("TOLVANE_STARTUP_TRACE", path, MAX_PATH);
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableW(L"TOLVANE_STARTUP_TRACE", path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
     FILETIME created{}, unused{}, now{};
     ::GetProcessTimes(::GetCurrentProcess(), &created, &unused, &unused, &unused);
@@ -36,7 +36,7 @@ void TraceStartupMilestone(const char* name) {
     if (::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory))
         lines += "memory-kb " + std::string(name) + " " + std::to_string(memory.WorkingSetSize / 1024) + " " +
                  std::to_string(memory.PeakWorkingSetSize / 1024) + "\n";
-    const UniqueFileHandle file(::CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const UniqueFileHandle file(::CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     DWORD written = 0;

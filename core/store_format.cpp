@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/cp1252.h"
+
 namespace tolvane {
 
 namespace {
@@ -59,7 +61,7 @@ std::string EncodePlainStore(const EntryModel& model) {
         for (const EntryRow& row : list.rows()) {
             plain += static_cast<char>(kindByte);
             for (int column = 0; column < kEntryFieldCount; ++column)
-                plain.append(StorableField(EntryField(row.entry, column))).append(1, kFieldEnd);
+                plain.append(StorableField(Utf8ToCp1252Marked(EntryField(row.entry, column)))).append(1, kFieldEnd);
             plain.append("\r\n");
         }
     };
@@ -94,12 +96,12 @@ PlainDecodeReport DecodePlainStore(std::string_view plain, EntryModel& model, st
         for (; column < kEntryFieldCount; ++column) {
             const std::size_t fieldEnd = line.find(kFieldEnd, fieldBegin);
             if (fieldEnd == std::string_view::npos) {
-                if (fieldBegin <= line.size()) EntryField(entry, column) = line.substr(fieldBegin);
+                if (fieldBegin <= line.size()) EntryField(entry, column) = Cp1252ToUtf8(line.substr(fieldBegin));
                 fieldBegin = line.size() + 1;
                 wholeRecord = false;
                 break;
             }
-            EntryField(entry, column) = line.substr(fieldBegin, fieldEnd - fieldBegin);
+            EntryField(entry, column) = Cp1252ToUtf8(line.substr(fieldBegin, fieldEnd - fieldBegin));
             fieldBegin = fieldEnd + 1;
         }
         if (column == kEntryFieldCount && fieldBegin != line.size()) wholeRecord = false;

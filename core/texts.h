@@ -1,4 +1,4 @@
-// Every German text the user sees, as Windows-1252 bytes. Windows take their
+// Every German text the user sees, in UTF-8. Windows take their
 // texts from here by role and never spell them out again.
 #pragma once
 
@@ -104,9 +104,9 @@ inline constexpr std::string_view kTriggerProcessName = "Prozessname";
 inline constexpr std::string_view kNotWholeNumber = "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.";
 // Trying and checking an entry, the start history.
 inline constexpr std::string_view kStartNow = "Jetzt starten";
-inline constexpr std::string_view kCheckPreconditions = "Vorraussetzungen pr\xFC" "fen";
+inline constexpr std::string_view kCheckPreconditions = "Vorraussetzungen prüfen";
 inline constexpr std::string_view kShowHistory = "Startverlauf anzeigen";
-inline constexpr std::string_view kCheckTitle = "Vorraussetzungen pr\xFC" "fen: %FILE%";
+inline constexpr std::string_view kCheckTitle = "Vorraussetzungen prüfen: %FILE%";
 inline constexpr std::string_view kColumnMeasured = "Jetzt gemessen";
 inline constexpr std::string_view kColumnState = "Zustand";
 inline constexpr std::string_view kNoPreconditions = "Keine Vorraussetzungen";

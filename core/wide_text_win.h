@@ -12,7 +12,5 @@ namespace tolvane {
 std::wstring WideOfUtf8(std::string_view text);
 // A lone surrogate becomes U+FFFD.
 std::string Utf8OfWide(std::wstring_view text);
-// The store's Windows-1252 bytes as UTF-16, whatever the system's code page.
-std::wstring WideOfCp1252(std::string_view text);
 
 }  // namespace tolvane

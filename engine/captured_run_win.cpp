@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
@@ -40,7 +41,7 @@ std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string
     UniqueKernelHandle readEnd(readRaw), writeEnd(writeRaw);
     ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
@@ -48,7 +49,9 @@ std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string
     startup.hStdOutput = writeEnd.get();
     startup.hStdError = writeEnd.get();
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+    const std::wstring programPath = WideOfUtf8(program);
+    std::wstring wideLine = WideOfUtf8(commandLine);
+    if (!::CreateProcessW(programPath.c_str(), wideLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                           nullptr, &startup, &info))
         return std::nullopt;
     UniqueKernelHandle process(info.hProcess), thread(info.hThread);

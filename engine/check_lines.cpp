@@ -1,14 +1,13 @@
 #include "engine/check_lines.h"
 
-#include "core/cp1252.h"
 #include "core/precondition_text.h"
 #include "core/texts.h"
 
 namespace tolvane {
 
 std::string ItemText(int kind, std::string_view value) {
-    std::string text = Cp1252ToUtf8(KindLabel(kind));
-    if (KindTakesNumber(kind) || KindTakesText(kind)) text += " " + Cp1252ToUtf8(value);
+    std::string text(KindLabel(kind));
+    if (KindTakesNumber(kind) || KindTakesText(kind)) text.append(" ").append(value);
     return text;
 }
 

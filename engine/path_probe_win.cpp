@@ -3,21 +3,13 @@
 #include <string>
 
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 #include "engine/path_probe.h"
 #include "engine/system_folder_win.h"
 
 namespace tolvane {
 
 namespace {
-
-std::wstring Widen(std::string_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), size);
-    wide.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-    return wide;
-}
 
 // Paths of MAX_PATH characters or more are only reachable in the
 // extended-length form, which takes no relative parts, so the path is made
@@ -40,12 +32,12 @@ PathKind ProbePath(std::string_view path) {
     if (path.empty()) return PathKind::Missing;
     if ((path.size() == 2 || path.size() == 3) && path[1] == ':') {
         const std::string root = std::string(path.substr(0, 2)) + "\\";
-        const UINT type = ::GetDriveTypeA(root.c_str());
+        const UINT type = ::GetDriveTypeW(WideOfUtf8(root).c_str());
         return type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR ? PathKind::Missing : PathKind::Directory;
     }
     std::string search = PathAsTheUserSeesIt(path);
     if (search.back() == '\\') search.pop_back();
-    const std::wstring wide = SearchablePath(Widen(search));
+    const std::wstring wide = SearchablePath(WideOfUtf8(search));
     WIN32_FIND_DATAW found{};
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     if (const UniqueFindHandle handle(::FindFirstFileW(wide.c_str(), &found)); handle) {

@@ -1,6 +1,5 @@
 #include "engine/precondition_eval.h"
 
-#include "core/cp1252.h"
 #include "core/pass_clock.h"
 #include "core/precondition_text.h"
 
@@ -110,7 +109,7 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
     }
     case kUserNameIs: {
         const std::string name = measures.userName();
-        reading.measured = Cp1252ToUtf8(name);
+        reading.measured = name;
         reading.outcome = HoldsWhen(name == value);
         break;
     }

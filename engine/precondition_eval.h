@@ -47,7 +47,7 @@ inline constexpr std::int64_t kBytesPerMegabyte = 1024 * 1024;
 // history and the check view all explain the same decision.
 struct ItemReading {
     int kind = 0;
-    std::string value;  // as stored (Windows-1252)
+    std::string value;  // as the entry holds it
     ItemOutcome outcome = ItemOutcome::Holds;
     // The figure read now, as short German UTF-8 text: "4211 MB frei",
     // "verbunden", "Datei vorhanden", the user's name, "seit 12 s".

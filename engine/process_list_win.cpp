@@ -5,6 +5,7 @@
 
 #include "core/path_text.h"
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 #include "engine/process_source_win.h"
 
 namespace tolvane {
@@ -21,9 +22,9 @@ std::string ProcessNameOfId(unsigned long processId) {
     HMODULE first = nullptr;  // left empty, the main module is meant
     DWORD needed = 0;
     ::EnumProcessModules(process.get(), &first, sizeof first, &needed);
-    char name[256] = {};
-    const DWORD length = ::GetModuleBaseNameA(process.get(), first, name, 255);
-    std::string result(name, length);
+    wchar_t name[256] = {};
+    const DWORD length = ::GetModuleBaseNameW(process.get(), first, name, 255);
+    const std::string result = Utf8OfWide(std::wstring_view(name, length));
     return result == "?" ? "System" : result;
 }
 

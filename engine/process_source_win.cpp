@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
@@ -53,7 +55,7 @@ void ListByEnumeration(std::vector<ProcessIdentity>& out) {
 }  // namespace
 
 WinProcessSource::WinProcessSource() {
-    if (HMODULE ntdll = ::GetModuleHandleA("ntdll.dll"))
+    if (HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll"))
         query_ = reinterpret_cast<QueryFunction>(
             reinterpret_cast<void*>(::GetProcAddress(ntdll, "NtQuerySystemInformation")));
     buffer_.resize(256 * 1024);
@@ -91,10 +93,10 @@ std::string ProcessPathOfId(unsigned long processId) {
     if (processId == 0) return {};
     const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process) return {};
-    char path[1024] = {};  // room beyond MAX_PATH for long program folders
-    DWORD size = sizeof path - 1;
-    if (!::QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
-    return std::string(TrimBlanks(std::string_view(path, size)));
+    wchar_t path[1024] = {};  // room beyond MAX_PATH for long program folders
+    DWORD size = static_cast<DWORD>(std::size(path)) - 1;
+    if (!::QueryFullProcessImageNameW(process.get(), 0, path, &size)) return {};
+    return std::string(TrimBlanks(Utf8OfWide(std::wstring_view(path, size))));
 }
 
 }  // namespace tolvane

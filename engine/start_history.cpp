@@ -1,6 +1,5 @@
 #include "engine/start_history.h"
 
-#include "core/cp1252.h"
 #include "core/history_file.h"
 #include "engine/check_lines.h"
 
@@ -12,7 +11,7 @@ namespace {
 // so that what follows them (the reason of a failure) is still told.
 constexpr std::size_t kPartLimit = 1024;
 
-std::string Part(std::string_view cp1252) { return CappedText(Cp1252ToUtf8(cp1252), kPartLimit); }
+std::string Part(std::string_view text) { return CappedText(text, kPartLimit); }
 
 std::string Name(const StartEntry& entry) { return "„" + Part(entry.name) + "“"; }
 

@@ -1,6 +1,5 @@
 // What the history says about starts and decisions, and the listener that
-// records it. The texts are UTF-8; entry names, paths and command lines are
-// converted from the store's Windows-1252.
+// records it. The texts are UTF-8, as the entries' are.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "engine/start_target.h"
 
+#include "core/utf8_length.h"
+
 namespace tolvane {
 
 namespace {
@@ -42,7 +44,7 @@ std::uint32_t ShellStartError(std::uint32_t lastError, std::intptr_t resultCode)
     }
 }
 
-bool FitsStartPath(std::string_view target) { return target.size() <= kMaxStartPathLength; }
+bool FitsStartPath(std::string_view target) { return Utf16Length(target) <= kMaxStartPathLength; }
 
 std::string BuildCommandLine(std::string_view target, std::string_view parameters) {
     std::string line;
@@ -56,7 +58,7 @@ std::string BuildCommandLine(std::string_view target, std::string_view parameter
 }
 
 bool FitsCommandLine(std::string_view target, std::string_view parameters) {
-    return BuildCommandLine(target, parameters).size() <= kMaxCommandLineLength;
+    return Utf16Length(BuildCommandLine(target, parameters)) <= kMaxCommandLineLength;
 }
 
 std::string WorkingDirectoryOf(std::string_view target) {

@@ -54,7 +54,7 @@ bool FitsStartPath(std::string_view target);
 std::string BuildCommandLine(std::string_view target, std::string_view parameters);
 
 // CreateProcess takes at most 32,767 characters including the terminating
-// zero. Every Windows-1252 byte is one character once Windows widens it.
+// zero, counted as Windows counts them (UTF-16 units).
 inline constexpr std::size_t kMaxCommandLineLength = 32766;
 // Whether the line BuildCommandLine makes of these can be started at all.
 bool FitsCommandLine(std::string_view target, std::string_view parameters);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/wide_text_win.h"
 #include "engine/system_folder.h"
 
 namespace tolvane {
@@ -12,10 +13,10 @@ namespace {
 std::string RedirectedWindowsFolder() {
     BOOL wow64 = FALSE;
     if (!::IsWow64Process(::GetCurrentProcess(), &wow64) || !wow64) return {};
-    char folder[MAX_PATH] = {};
-    const UINT length = ::GetSystemWindowsDirectoryA(folder, MAX_PATH);
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemWindowsDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return {};
-    std::string windows(folder, length);
+    std::string windows = Utf8OfWide(std::wstring_view(folder, length));
     if (!windows.empty() && windows.back() == '\\') windows.pop_back();
     return windows;
 }

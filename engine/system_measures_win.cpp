@@ -2,22 +2,26 @@
 
 #include <windows.h>
 
+#include <iterator>
+
+#include "core/wide_text_win.h"
+
 #include "engine/captured_run_win.h"
 
 namespace tolvane {
 
 std::string SystemPingPath() {
-    char folder[MAX_PATH] = {};
-    const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return {};
-    return std::string(folder, length) + "\\ping.exe";
+    return Utf8OfWide(std::wstring_view(folder, length)) + "\\ping.exe";
 }
 
 std::uint32_t WinSystemMeasures::tickCount() { return ::GetTickCount(); }
 
 DiskFigures WinSystemMeasures::diskC() {
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-    if (!::GetDiskFreeSpaceA("C:\\", &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) return {};
+    if (!::GetDiskFreeSpaceW(L"C:\\", &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) return {};
     const std::int64_t cluster = static_cast<std::int64_t>(sectorsPerCluster) * bytesPerSector;
     return {cluster * freeClusters, cluster * totalClusters};
 }
@@ -30,10 +34,10 @@ MemoryFigures WinSystemMeasures::memory() {
 }
 
 std::string WinSystemMeasures::userName() {
-    char name[512] = {};
-    DWORD size = sizeof name;
-    if (!::GetUserNameA(name, &size)) return {};
-    return name;
+    wchar_t name[512] = {};
+    DWORD size = static_cast<DWORD>(std::size(name));
+    if (!::GetUserNameW(name, &size)) return {};
+    return Utf8OfWide(name);
 }
 
 PathKind WinSystemMeasures::probePath(std::string_view path) { return ProbePath(path); }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
-  nlohmann-json3-dev
+  nlohmann-json3-dev locales
   wine wine32:i386 wine64 fonts-wine fonts-liberation xvfb xauth xdotool x11-utils imagemagick python3
 )
 

@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/precondition_text.h"
 #include "core/store_format.h"
+#include "core/utf8_length.h"
 #include "engine/start_target.h"
 
 namespace tolvane {
@@ -76,26 +77,28 @@ std::optional<PackedRow> RowOfFields(const JsonFields& fields, LineRefusal& refu
         const std::string_view key = kFieldKeys[column];
         const auto field = fields.find(std::string(key));
         if (field == fields.end()) return refuse(key, "is missing");
-        const auto ansi = Utf8ToCp1252(field->second);
-        if (!ansi) return refuse(key, "holds a character that Windows-1252 cannot represent");
-        if (!IsStorableField(*ansi)) return refuse(key, "holds a line break, NUL or 0x01, which the store cannot hold");
+        const std::string& text = field->second;
+        // The store keeps Windows-1252: one character, one byte.
+        const auto stored = Utf8ToCp1252(text);
+        if (!stored) return refuse(key, "holds a character that Windows-1252 cannot represent");
+        if (!IsStorableField(*stored)) return refuse(key, "holds a line break, NUL or 0x01, which the store cannot hold");
         // A system start's condition is a list of values, each checked on its own.
         const bool itemised = column == kConditionColumn && row.kind == ListKind::SystemStart;
-        if (!itemised && ansi->size() > kLongestField)
-            return refuse(key, "is " + std::to_string(ansi->size()) + " characters long; an entry field holds at most " +
+        if (!itemised && stored->size() > kLongestField)
+            return refuse(key, "is " + std::to_string(stored->size()) + " characters long; an entry field holds at most " +
                                    std::to_string(kLongestField));
         if (itemised) {
-            const ConditionTextCheck check = CheckConditionText(*ansi, kLongestField);
+            const ConditionTextCheck check = CheckConditionText(text, kLongestField);
             if (check.fault != ConditionTextFault::None) return refuse(key, ConditionFaultReason(check));
         }
-        EntryField(row.entry, column) = *ansi;
+        EntryField(row.entry, column) = text;
     }
     // Tolvane reads any non-empty flag as set: a blank would start the
     // target hidden while the column looks empty.
     if (row.entry.hidden != kHiddenMark && !row.entry.hidden.empty())
         return refuse(kFieldKeys[kHiddenColumn], "must be \"X\" or empty");
     if (!FitsCommandLine(row.entry.path, row.entry.parameters)) {
-        const std::size_t length = BuildCommandLine(row.entry.path, row.entry.parameters).size();
+        const std::size_t length = Utf16Length(BuildCommandLine(row.entry.path, row.entry.parameters));
         return refuse(kFieldKeys[row.entry.parameters.empty() ? kPathColumn : kParametersColumn],
                       "makes a command line of " + std::to_string(length) + " characters; Windows starts at most " +
                           std::to_string(kMaxCommandLineLength));
@@ -107,7 +110,7 @@ std::vector<std::pair<std::string, std::string>> FieldsOfRow(ListKind kind, cons
     std::vector<std::pair<std::string, std::string>> members;
     members.emplace_back(kListKey, kind == ListKind::SystemStart ? "system" : "program");
     for (int column = 0; column < kEntryFieldCount; ++column)
-        members.emplace_back(kFieldKeys[column], Cp1252ToUtf8(EntryField(entry, column)));
+        members.emplace_back(kFieldKeys[column], EntryField(entry, column));
     return members;
 }
 

@@ -7,7 +7,6 @@
 
 #include <vector>
 
-#include "core/cp1252.h"
 #include "core/texts.h"
 #include "core/wide_text_win.h"
 #include "ui/com_scope_win.h"
@@ -123,8 +122,8 @@ std::string WriteAutostartShortcut(const StartupFolders& folders, const std::str
     ShellLinkFields fields;
     fields.target = programPath;
     fields.arguments = "-h";
-    fields.description = Cp1252ToUtf8(std::string(fixed_text::kShortcutDescriptionPrefix) +
-                                      std::string(GetText(Text::ProgramDescription)));
+    fields.description =
+        std::string(fixed_text::kShortcutDescriptionPrefix) + std::string(GetText(Text::ProgramDescription));
     const std::string fileName(fixed_text::kShortcutFileName);
     const std::string common = folders.common.empty() ? std::string() : folders.common + fileName;
     const std::string user = folders.user.empty() ? std::string() : folders.user + fileName;

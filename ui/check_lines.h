@@ -14,7 +14,7 @@ namespace tolvane {
 // so that an empty list is never mistaken for a check that did not run.
 std::vector<CheckLine> LinesToShow(const std::vector<CheckLine>& lines);
 
-// Title of the check view for an entry whose name is Windows-1252, in UTF-8.
+// Title of the check view for the entry of this name.
 std::string CheckViewTitle(std::string_view entryName);
 
 }  // namespace tolvane

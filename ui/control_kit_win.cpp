@@ -1,19 +1,21 @@
 #include "ui/control_kit_win.h"
 
+#include "core/wide_text_win.h"
+
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 
 namespace tolvane {
 
-HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
+HWND AddControl(HWND parent, const wchar_t* windowClass, std::string_view text, DWORD style, int x, int y, int width,
                 int height, int id) {
-    const std::string caption(text);
+    const std::wstring caption = WideOfUtf8(text);
     const RECT place = ScaleRect(x, y, width, height);
-    HWND control = ::CreateWindowExA(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+    HWND control = ::CreateWindowExW(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
                                      place.top, place.right - place.left, place.bottom - place.top, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
                                      nullptr);
-    if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    if (control) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
 }
 
@@ -27,13 +29,13 @@ void StackLabels(const std::vector<HWND>& labels) {
         ::GetWindowRect(label, &place);
         ::MapWindowPoints(nullptr, ::GetParent(label), reinterpret_cast<POINT*>(&place), 2);
         if (top < 0) top = place.top;
-        const int length = ::GetWindowTextLengthA(label);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        text.resize(static_cast<std::size_t>(::GetWindowTextA(label, text.data(), length + 1)));
+        const int length = ::GetWindowTextLengthW(label);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextW(label, text.data(), length + 1)));
         const WindowDc dc(label);
-        const Selection font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+        const Selection font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(label, WM_GETFONT, 0, 0)));
         RECT need{0, 0, place.right - place.left, 0};
-        ::DrawTextA(dc.get(), text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        ::DrawTextW(dc.get(), text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
         ::MoveWindow(label, place.left, top, place.right - place.left, need.bottom, FALSE);
         top += need.bottom;
     }
@@ -62,15 +64,15 @@ HWND FindControl(HWND frame, int id) {
 }
 
 std::string ControlText(HWND control) {
-    const int length = ::GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), length + 1)));
-    return text;
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+    return Utf8OfWide(text);
 }
 
-void SetControlText(HWND control, std::string_view text) { ::SetWindowTextA(control, std::string(text).c_str()); }
+void SetControlText(HWND control, std::string_view text) { ::SetWindowTextW(control, WideOfUtf8(text).c_str()); }
 
-bool IsChecked(HWND checkBox) { return ::SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsChecked(HWND checkBox) { return ::SendMessageW(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void EnableControl(HWND frame, int id, bool enabled) {
     ::EnableWindow(FindControl(frame, id), enabled ? TRUE : FALSE);

@@ -12,19 +12,19 @@
 namespace tolvane {
 
 // A child control in the standard dialog font (DialogFont()).
-HWND AddControl(HWND parent, const char* windowClass, std::string_view text, DWORD style, int x, int y, int width,
+HWND AddControl(HWND parent, const wchar_t* windowClass, std::string_view text, DWORD style, int x, int y, int width,
                 int height, int id);
 inline HWND AddLabel(HWND parent, std::string_view text, int x, int y, int width, int height) {
-    return AddControl(parent, "STATIC", text, SS_LEFT, x, y, width, height, 0);
+    return AddControl(parent, L"STATIC", text, SS_LEFT, x, y, width, height, 0);
 }
 inline HWND AddButton(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
-    return AddControl(parent, "BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
+    return AddControl(parent, L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
 }
 inline HWND AddDefaultButton(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
-    return AddControl(parent, "BUTTON", text, BS_DEFPUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
+    return AddControl(parent, L"BUTTON", text, BS_DEFPUSHBUTTON | WS_TABSTOP, x, y, width, height, id);
 }
 inline HWND AddCheckBox(HWND parent, std::string_view text, int x, int y, int width, int height, int id) {
-    return AddControl(parent, "BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, height, id);
+    return AddControl(parent, L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, height, id);
 }
 
 // Puts the labels one below the other from the first one's top, each as

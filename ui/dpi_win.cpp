@@ -16,15 +16,15 @@ int ReadDpi() {
 }
 
 HFONT MakeDialogFont() {
-    LOGFONTA font{};
-    if (!::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) {
+    LOGFONTW font{};
+    if (!::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) {
         font.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(font.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+        lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
     }
     // The stock font's face, 8 points at the display's DPI.
     font.lfHeight = FontHeightForDpi(8, SystemDpi());
     font.lfWidth = 0;
-    return ::CreateFontIndirectA(&font);
+    return ::CreateFontIndirectW(&font);
 }
 
 }  // namespace

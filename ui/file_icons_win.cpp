@@ -2,15 +2,16 @@
 
 #include <shellapi.h>
 
+#include "core/wide_text_win.h"
 #include "ui/shell_rules.h"
 
 namespace tolvane {
 
 namespace {
 
-HICON FallbackIcon() { return ::ExtractIconA(::GetModuleHandleA(nullptr), "shell32.dll", 2); }
+HICON FallbackIcon() { return ::ExtractIconW(::GetModuleHandleW(nullptr), L"shell32.dll", 2); }
 
-// ExtractIconA reports "not an executable" as the value 1, not NULL.
+// ExtractIconW reports "not an executable" as the value 1, not NULL.
 bool IsIcon(HICON icon) { return icon && icon != reinterpret_cast<HICON>(1); }
 
 }  // namespace
@@ -19,8 +20,8 @@ HICON FileTypeIcon(const std::string& extension) {
     std::string name = "." + extension;
     for (char& c : name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    SHFILEINFOA info{};
-    if (::SHGetFileInfoA(name.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+    SHFILEINFOW info{};
+    if (::SHGetFileInfoW(WideOfUtf8(name).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                          SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES) &&
         info.hIcon)
         return info.hIcon;
@@ -30,7 +31,7 @@ HICON FileTypeIcon(const std::string& extension) {
 HICON IconForRow(const std::string& targetPath) {
     const std::string extension = UpperExtension(targetPath);
     if (extension != "EXE") return FileTypeIcon(extension);
-    HICON own = ::ExtractIconA(::GetModuleHandleA(nullptr), targetPath.c_str(), 0);
+    HICON own = ::ExtractIconW(::GetModuleHandleW(nullptr), WideOfUtf8(targetPath).c_str(), 0);
     if (IsIcon(own)) return own;
     return FallbackIcon();
 }

@@ -9,8 +9,7 @@
 namespace tolvane {
 
 inline LRESULT DefaultAnswer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::IsWindowUnicode(window) ? ::DefWindowProcW(window, message, wParam, lParam)
-                                     : ::DefWindowProcA(window, message, wParam, lParam);
+    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 template <typename Handle>

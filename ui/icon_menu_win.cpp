@@ -1,5 +1,8 @@
 #include "ui/icon_menu_win.h"
 
+#include <iterator>
+
+#include "core/wide_text_win.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 #include "ui/shell_rules.h"
@@ -7,15 +10,15 @@
 namespace tolvane {
 
 void MakeIconMenuItem(IconMenuItems& items, HMENU menu, UINT command, HICON icon, HFONT font) {
-    char text[256] = {};
-    ::GetMenuStringA(menu, command, text, sizeof text, MF_BYCOMMAND);
-    items.push_back({font, text, icon, command});
-    MENUITEMINFOA info{};
+    wchar_t text[256] = {};
+    ::GetMenuStringW(menu, command, text, static_cast<int>(std::size(text)), MF_BYCOMMAND);
+    items.push_back({font, Utf8OfWide(text), icon, command});
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_DATA;
     info.fType = MFT_OWNERDRAW;
     info.dwItemData = reinterpret_cast<ULONG_PTR>(&items.back());
-    ::SetMenuItemInfoA(menu, command, FALSE, &info);
+    ::SetMenuItemInfoW(menu, command, FALSE, &info);
 }
 
 SIZE MeasureIconMenuItem(const IconMenuItem& item) {
@@ -23,7 +26,8 @@ SIZE MeasureIconMenuItem(const IconMenuItem& item) {
     const WindowDc screen;
     if (!screen) return extent;
     const Selection font(screen.get(), item.font);
-    ::GetTextExtentPoint32A(screen.get(), item.text.c_str(), static_cast<int>(item.text.size()), &extent);
+    const std::wstring text = WideOfUtf8(item.text);
+    ::GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return {extent.cx + Scale(16), extent.cy + Scale(4)};
 }
 
@@ -38,15 +42,16 @@ void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool s
         ::SetTextColor(dc, RGB(0, 0, 0));
     }
     const MenuItemParts parts = SplitMenuItemText(item.text);
+    const std::wstring label = WideOfUtf8(parts.label), shortcut = WideOfUtf8(parts.shortcut);
     const int x0 = area.left + ::GetSystemMetrics(SM_CYMENUCHECK);
     ::SetTextAlign(dc, TA_LEFT | TA_TOP);
     // Opaque: the label fills the whole item's background in one go.
-    ::ExtTextOutA(dc, x0 + Scale(10), area.top + Scale(2), ETO_OPAQUE, &area, parts.label.data(),
-                  static_cast<UINT>(parts.label.size()), nullptr);
+    ::ExtTextOutW(dc, x0 + Scale(10), area.top + Scale(2), ETO_OPAQUE, &area, label.data(),
+                  static_cast<UINT>(label.size()), nullptr);
     if (!selected) ::SetTextColor(dc, kShortcutColour);
     ::SetTextAlign(dc, TA_RIGHT | TA_TOP);
-    ::ExtTextOutA(dc, area.right - Scale(10), area.top + Scale(2), ETO_CLIPPED, &area, parts.shortcut.data(),
-                  static_cast<UINT>(parts.shortcut.size()), nullptr);
+    ::ExtTextOutW(dc, area.right - Scale(10), area.top + Scale(2), ETO_CLIPPED, &area, shortcut.data(),
+                  static_cast<UINT>(shortcut.size()), nullptr);
     if (item.icon)
         ::DrawIconEx(dc, area.left + Scale(2), area.top + Scale(1), item.icon, Scale(16), Scale(16), 0, nullptr,
                      DI_NORMAL);

@@ -13,7 +13,7 @@ inline constexpr COLORREF kShortcutColour = RGB(0, 0, 160);
 
 struct IconMenuItem {
     HFONT font = nullptr;
-    std::string text;  // label, tab and shortcut as created
+    std::string text;  // label, tab and shortcut as created, in UTF-8
     HICON icon = nullptr;
     UINT command = 0;
 };

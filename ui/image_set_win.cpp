@@ -12,8 +12,8 @@ namespace tolvane {
 
 namespace {
 
-HFONT MakeFont(const char* face, int points, int weight, bool italic, bool underline) {
-    return ::CreateFontA(FontHeightForDpi(points, SystemDpi()), 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
+HFONT MakeFont(const wchar_t* face, int points, int weight, bool italic, bool underline) {
+    return ::CreateFontW(FontHeightForDpi(points, SystemDpi()), 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
@@ -55,7 +55,7 @@ HICON ImageSet::icon(int slot) const {
         // images (16, 24, 32 pixels) instead of stretching the 16-pixel one.
         const int size = Scale(16);
         icons_[slot].reset(static_cast<HICON>(
-            ::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_IMAGE_BASE + slot), IMAGE_ICON, size, size, 0)));
+            ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_IMAGE_BASE + slot), IMAGE_ICON, size, size, 0)));
     }
     return icons_[slot].get();
 }
@@ -67,8 +67,8 @@ HBITMAP ImageSet::banner() const {
 
 void ImageSet::makeFonts() const {
     if (std::exchange(fontsTried_, true)) return;
-    menuFont_.reset(MakeFont("Tahoma", 8, FW_NORMAL, false, false));
-    headingFont_.reset(MakeFont("Arial", 10, FW_BOLD, true, true));
+    menuFont_.reset(MakeFont(L"Tahoma", 8, FW_NORMAL, false, false));
+    headingFont_.reset(MakeFont(L"Arial", 10, FW_BOLD, true, true));
 }
 
 HFONT ImageSet::menuFont() const {

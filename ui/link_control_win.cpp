@@ -1,8 +1,10 @@
 #include "ui/link_control_win.h"
 
+#include <iterator>
 #include <string>
 
 #include "core/unique_handle_win.h"
+#include "core/wide_text_win.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 #include "ui/guarded_procedure_win.h"
@@ -11,10 +13,10 @@ namespace tolvane {
 
 namespace {
 
-constexpr char kClassName[] = "TolvaneLink";
-constexpr const char* kHoverProperty = "TolvaneLinkHover";
+constexpr wchar_t kClassName[] = L"TolvaneLink";
+constexpr const wchar_t* kHoverProperty = L"TolvaneLinkHover";
 
-bool Hovered(HWND link) { return ::GetPropA(link, kHoverProperty) != nullptr; }
+bool Hovered(HWND link) { return ::GetPropW(link, kHoverProperty) != nullptr; }
 
 // Links are transparent: every change of look has the parent repaint the
 // background under them first, or the old drawing shows through.
@@ -29,31 +31,31 @@ void RepaintUnder(HWND link) {
 void SetHovered(HWND link, bool hovered) {
     if (hovered == Hovered(link)) return;
     if (hovered)
-        ::SetPropA(link, kHoverProperty, reinterpret_cast<HANDLE>(1));
+        ::SetPropW(link, kHoverProperty, reinterpret_cast<HANDLE>(1));
     else
-        ::RemovePropA(link, kHoverProperty);
+        ::RemovePropW(link, kHoverProperty);
     RepaintUnder(link);
 }
 
 void Paint(HWND link) {
     const PaintDc painting(link);
     HDC dc = painting.get();
-    char text[256] = {};
-    const int length = ::GetWindowTextA(link, text, sizeof text);
+    wchar_t text[256] = {};
+    const int length = ::GetWindowTextW(link, text, static_cast<int>(std::size(text)));
     const Selection font(dc, DialogFont());
     ::SetBkMode(dc, TRANSPARENT);
     if (::IsWindowEnabled(link)) {
         const COLORREF colour = Hovered(link) ? kLinkHoverColour : kLinkColour;
         ::SetTextColor(dc, colour);
-        ::TextOutA(dc, 0, 0, text, length);
+        ::TextOutW(dc, 0, 0, text, length);
         SIZE extent{};
-        ::GetTextExtentPoint32A(dc, text, length, &extent);
+        ::GetTextExtentPoint32W(dc, text, length, &extent);
         const UniquePen pen(::CreatePen(PS_SOLID, 1, colour));
         const Selection drawing(dc, pen.get());
         ::MoveToEx(dc, 0, extent.cy, nullptr);
         ::LineTo(dc, extent.cx, extent.cy);
     } else {
-        ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, 0, 0, 0, 0,
+        ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, 0, 0, 0, 0,
                      DST_TEXT | DSS_DISABLED);
     }
 }
@@ -79,13 +81,13 @@ LRESULT HandleLink(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
         SetHovered(link, false);
         return 0;
     case WM_SETCURSOR: {
-        HCURSOR hand = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
-        ::SetCursor(hand ? hand : ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+        HCURSOR hand = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+        ::SetCursor(hand ? hand : ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
         return TRUE;
     }
     case WM_LBUTTONUP:
         if (::IsWindowEnabled(link))
-            ::SendMessageA(::GetParent(link), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), BN_CLICKED),
+            ::SendMessageW(::GetParent(link), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), BN_CLICKED),
                            reinterpret_cast<LPARAM>(link));
         return 0;
     case WM_ENABLE:
@@ -93,15 +95,15 @@ LRESULT HandleLink(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
         RepaintUnder(link);
         return 0;
     case WM_SETTEXT: {
-        const LRESULT result = ::DefWindowProcA(link, message, wParam, lParam);
+        const LRESULT result = ::DefWindowProcW(link, message, wParam, lParam);
         RepaintUnder(link);
         return result;
     }
     case WM_DESTROY:
-        ::RemovePropA(link, kHoverProperty);
+        ::RemovePropW(link, kHoverProperty);
         break;
     }
-    return ::DefWindowProcA(link, message, wParam, lParam);
+    return ::DefWindowProcW(link, message, wParam, lParam);
 }
 
 LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,21 +111,21 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void RegisterLinkClass() {
-    WNDCLASSA type{};
-    if (::GetClassInfoA(::GetModuleHandleA(nullptr), kClassName, &type)) return;
+    WNDCLASSW type{};
+    if (::GetClassInfoW(::GetModuleHandleW(nullptr), kClassName, &type)) return;
     type.lpfnWndProc = LinkProc;
-    type.hInstance = ::GetModuleHandleA(nullptr);
+    type.hInstance = ::GetModuleHandleW(nullptr);
     type.lpszClassName = kClassName;
-    ::RegisterClassA(&type);
+    ::RegisterClassW(&type);
 }
 
 }  // namespace
 
-HWND CreateLink(HWND parent, int id, const char* text, int x, int y, int width, int height, bool enabled) {
+HWND CreateLink(HWND parent, int id, std::string_view text, int x, int y, int width, int height, bool enabled) {
     RegisterLinkClass();
-    HWND link = ::CreateWindowExA(WS_EX_TRANSPARENT, kClassName, text, WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED),
+    HWND link = ::CreateWindowExW(WS_EX_TRANSPARENT, kClassName, WideOfUtf8(text).c_str(), WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED),
                                   x, y, width, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     return link;
 }
 

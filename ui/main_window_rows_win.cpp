@@ -23,25 +23,25 @@ void MainWindow::openRowMenu(ListKind kind, POINT screen, bool byKeyboard) {
         hit.pt = screen;
         ::ScreenToClient(view, &hit.pt);
         // Sub-item hit testing finds the row whichever column was clicked.
-        under = static_cast<int>(::SendMessageA(view, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        under = static_cast<int>(::SendMessageW(view, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
         if (!(hit.flags & LVHT_ONITEM)) under = -1;
     }
-    const int count = static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
     const std::optional<int> row = ContextRow(byKeyboard, under, selectedRow(kind), count);
     if (!row) return;
     if (selectedRow(kind) != *row) {
         // The menu acts on the row it was opened on, and shows which.
-        LVITEMA state{};
+        LVITEMW state{};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageA(view, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
+        ::SendMessageW(view, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
     }
     POINT at = screen;
     if (byKeyboard) {
-        ::SendMessageA(view, LVM_ENSUREVISIBLE, *row, FALSE);
+        ::SendMessageW(view, LVM_ENSUREVISIBLE, *row, FALSE);
         RECT bounds{};
         bounds.left = LVIR_BOUNDS;
-        ::SendMessageA(view, LVM_GETITEMRECT, *row, reinterpret_cast<LPARAM>(&bounds));
+        ::SendMessageW(view, LVM_GETITEMRECT, *row, reinterpret_cast<LPARAM>(&bounds));
         RECT client{};
         ::GetClientRect(view, &client);
         const Spot spot = KeyboardMenuSpot({bounds.left, bounds.top, bounds.right, bounds.bottom},

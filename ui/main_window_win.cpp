@@ -1,15 +1,14 @@
 #include "ui/main_window_win.h"
 
-#include "core/cp1252.h"
-
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 #include <string>
 
 #include "core/startup_trace_win.h"
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/file_icons_win.h"
@@ -31,11 +30,11 @@ struct LinkPlace {
 constexpr LinkPlace kLinks[3] = {{10, 120, Text::LinkAdd}, {150, 150, Text::LinkRemove}, {320, 100, Text::LinkEdit}};
 constexpr int kColumnWidths[5] = {100, 155, 70, 26, 130};
 
-std::string Str(std::string_view text) { return std::string(text); }
+std::wstring Wide(std::string_view text) { return WideOfUtf8(text); }
 
 int DefaultAsk(const std::string& text, const std::string& title, UINT flags) {
     const bool appIcon = flags & MB_USERICON;
-    return ProgramMessageBox(text, title, flags & ~MB_USERICON, appIcon ? MAKEINTRESOURCEA(IDI_APP) : nullptr);
+    return ProgramMessageBox(text, title, flags & ~MB_USERICON, appIcon ? MAKEINTRESOURCEW(IDI_APP) : nullptr);
 }
 
 // The lists and links live on the tab panel; their notifications belong to
@@ -43,29 +42,29 @@ int DefaultAsk(const std::string& text, const std::string& title, UINT flags) {
 LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     return GuardedSubclass(window, message, wParam, lParam, [&] {
         if (message == WM_COMMAND || message == WM_NOTIFY)
-            return ::SendMessageA(::GetParent(window), message, wParam, lParam);
+            return ::SendMessageW(::GetParent(window), message, wParam, lParam);
         return ::DefSubclassProc(window, message, wParam, lParam);
     });
 }
 
 void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSA type{};
-    if (::GetClassInfoA(instance, kMainWindowClass, &type)) return;
+    WNDCLASSW type{};
+    if (::GetClassInfoW(instance, kMainWindowClass, &type)) return;
     type.lpfnWndProc = procedure;
     type.hInstance = instance;
     // No class icon: the window gets its icons after the tray icon is shown.
-    type.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    type.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     type.lpszClassName = kMainWindowClass;
-    ::RegisterClassA(&type);
+    ::RegisterClassW(&type);
 }
 
 }  // namespace
 
 MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : ask(DefaultAsk), app_(app), images_(images) {
-    taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
-    showRequest_ = ::RegisterWindowMessageA(kShowMessageName);
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    showRequest_ = ::RegisterWindowMessageW(kShowMessageName);
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterMainClass(instance, Procedure);
 
     // Sized without the menu so that the client area is 500 x 350 (at 96
@@ -77,7 +76,7 @@ MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : as
     const int height = std::min<int>(frame.bottom - frame.top, ::GetSystemMetrics(SM_CYSCREEN));
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    ::CreateWindowExA(0, kMainWindowClass, Str(fixed_text::kMainWindowTitle).c_str(), style, x, y, width, height,
+    ::CreateWindowExW(0, kMainWindowClass, Wide(fixed_text::kMainWindowTitle).c_str(), style, x, y, width, height,
                       nullptr, nullptr, instance, this);
     if (!window_) return;
     // The tray icon first: it is all a start at logon shows. A click on it
@@ -85,9 +84,9 @@ MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : as
     addTrayIcon();
     TraceStartupMilestone("tray-icon");
     if (HICON small = images_.icon(kImageApp))
-        ::SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    ::SendMessageA(window(), WM_SETICON, ICON_BIG,
-                   reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
+        ::SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    ::SendMessageW(window(), WM_SETICON, ICON_BIG,
+                   reinterpret_cast<LPARAM>(::LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP))));
     if (!hidden) ::ShowWindow(window(), SW_SHOWNORMAL);
     buildMenus();
     buildContents();
@@ -97,7 +96,7 @@ MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : as
 
 MainWindow::~MainWindow() {
     removeTrayIcon();
-    if (window_) ::SetWindowLongPtrA(window(), GWLP_USERDATA, 0);
+    if (window_) ::SetWindowLongPtrW(window(), GWLP_USERDATA, 0);
     window_.reset();
 }
 
@@ -106,21 +105,21 @@ void MainWindow::buildMenus() {
     HMENU bar = ::CreateMenu();
     HMENU file = ::CreatePopupMenu();
     HMENU help = ::CreatePopupMenu();
-    const std::string newSystem = Str(GetText(Text::NewSystemStartWizard));
-    const std::string newProgram = Str(GetText(Text::NewProgramStartWizard));
-    const std::string quit = Str(GetText(Text::QuitTolvane));
-    ::AppendMenuA(file, MF_STRING, kCommandNewSystemStart, (newSystem + Str(fixed_text::kSuffixNewSystemStart)).c_str());
-    ::AppendMenuA(file, MF_STRING, kCommandNewProgramStart,
-                  (newProgram + Str(fixed_text::kSuffixNewProgramStart)).c_str());
-    ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-    const std::string history = Str(fixed_text::kShowHistory);
-    ::AppendMenuA(file, MF_STRING, kCommandShowHistory, history.c_str());
-    ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(file, MF_STRING, kCommandQuit, (quit + Str(fixed_text::kSuffixQuit)).c_str());
-    ::AppendMenuA(help, MF_STRING, kCommandAbout,
-                  (Str(GetText(Text::AboutWord)) + Str(fixed_text::kAboutItemRest)).c_str());
-    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), Str(GetText(Text::MenuFile)).c_str());
-    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Str(fixed_text::kHelpMenu).c_str());
+    const std::wstring newSystem = Wide(GetText(Text::NewSystemStartWizard));
+    const std::wstring newProgram = Wide(GetText(Text::NewProgramStartWizard));
+    const std::wstring quit = Wide(GetText(Text::QuitTolvane));
+    ::AppendMenuW(file, MF_STRING, kCommandNewSystemStart, (newSystem + Wide(fixed_text::kSuffixNewSystemStart)).c_str());
+    ::AppendMenuW(file, MF_STRING, kCommandNewProgramStart,
+                  (newProgram + Wide(fixed_text::kSuffixNewProgramStart)).c_str());
+    ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    const std::wstring history = Wide(fixed_text::kShowHistory);
+    ::AppendMenuW(file, MF_STRING, kCommandShowHistory, history.c_str());
+    ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(file, MF_STRING, kCommandQuit, (quit + Wide(fixed_text::kSuffixQuit)).c_str());
+    ::AppendMenuW(help, MF_STRING, kCommandAbout,
+                  (Wide(GetText(Text::AboutWord)) + Wide(fixed_text::kAboutItemRest)).c_str());
+    ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), Wide(GetText(Text::MenuFile)).c_str());
+    ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Wide(fixed_text::kHelpMenu).c_str());
     MakeIconMenuItem(menuItems_, file, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
     MakeIconMenuItem(menuItems_, file, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
     MakeIconMenuItem(menuItems_, file, kCommandShowHistory, images_.icon(kImageHistory), font);
@@ -131,17 +130,17 @@ void MainWindow::buildMenus() {
     ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'S', kCommandNewSystemStart},
                     {FVIRTKEY | FCONTROL, 'P', kCommandNewProgramStart},
                     {FVIRTKEY | FCONTROL, 'A', kCommandAbout}};
-    accelerators_.reset(::CreateAcceleratorTableA(keys, 3));
+    accelerators_.reset(::CreateAcceleratorTableW(keys, 3));
 
     trayMenu_.reset(::CreatePopupMenu());
     HMENU tray = trayMenu_.get();
-    ::AppendMenuA(tray, MF_STRING, kCommandShow, Str(GetText(Text::ShowTolvane)).c_str());
-    ::AppendMenuA(tray, MF_STRING, kCommandShowHistory, history.c_str());
-    ::AppendMenuA(tray, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(tray, MF_STRING, kCommandNewSystemStart, newSystem.c_str());
-    ::AppendMenuA(tray, MF_STRING, kCommandNewProgramStart, newProgram.c_str());
-    ::AppendMenuA(tray, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(tray, MF_STRING, kCommandQuit, quit.c_str());
+    ::AppendMenuW(tray, MF_STRING, kCommandShow, Wide(GetText(Text::ShowTolvane)).c_str());
+    ::AppendMenuW(tray, MF_STRING, kCommandShowHistory, history.c_str());
+    ::AppendMenuW(tray, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(tray, MF_STRING, kCommandNewSystemStart, newSystem.c_str());
+    ::AppendMenuW(tray, MF_STRING, kCommandNewProgramStart, newProgram.c_str());
+    ::AppendMenuW(tray, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(tray, MF_STRING, kCommandQuit, quit.c_str());
     MakeIconMenuItem(menuItems_, tray, kCommandShow, images_.icon(kImageApp), font);
     MakeIconMenuItem(menuItems_, tray, kCommandShowHistory, images_.icon(kImageHistory), font);
     MakeIconMenuItem(menuItems_, tray, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
@@ -155,44 +154,44 @@ void MainWindow::buildContents() {
     // tray icon; their classes must be there before the first control.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RECT client{};
     ::GetClientRect(window(), &client);
     // Every length below is designed for 96 DPI and scaled to the display's.
     const RECT tabPlace = ScaleRect(5, 5, kDesignWidth - 10, kDesignHeight - 10);
-    tabs_ = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, tabPlace.left,
+    tabs_ = ::CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, tabPlace.left,
                               tabPlace.top, tabPlace.right - tabPlace.left, tabPlace.bottom - tabPlace.top, window(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabs)), instance, nullptr);
     if (!tabs_) return;
-    ::SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    ::SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     ::SetWindowSubclass(tabs_, ForwardToParent, 1, 0);
     tabMargins_ = {tabPlace.left, tabPlace.top, client.right - tabPlace.right, client.bottom - tabPlace.bottom};
     const int iconSize = Scale(16);
     tabImages_.reset(::ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 2, 0));
     ::ImageList_AddIcon(tabImages_.get(), images_.icon(kImageSystemStart));
     ::ImageList_AddIcon(tabImages_.get(), images_.icon(kImageProgramStart));
-    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_.get()));
+    ::SendMessageW(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_.get()));
 
     const Text tabTitles[2] = {Text::TabSystemStart, Text::TabProgramStart};
     const Text triggerColumn[2] = {Text::ColumnCondition, Text::ColumnTrigger};
     for (int tab = 0; tab < 2; ++tab) {
-        std::string title = Str(GetText(tabTitles[tab]));
-        TCITEMA item{};
+        std::wstring title = Wide(GetText(tabTitles[tab]));
+        TCITEMW item{};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
         item.pszText = title.data();
         item.iImage = tab;
-        ::SendMessageA(tabs_, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
+        ::SendMessageW(tabs_, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
     }
     RECT page{};
     ::GetClientRect(tabs_, &page);
     RECT tabClient = page;
-    ::SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    ::SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
 
     for (int tab = 0; tab < 2; ++tab) {
         const int listWidth = Scale(kDesignWidth - 14);
         const int listHeight = Scale(kDesignHeight - 60);
-        HWND list = ::CreateWindowExA(
-            WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+        HWND list = ::CreateWindowExW(
+            WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
             // Owner data: the list holds only a row count and asks the model
             // for what it draws, so any number of entries costs the same.
             WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA |
@@ -201,19 +200,19 @@ void MainWindow::buildContents() {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdList + tab)), instance, nullptr);
         lists_[tab] = list;
         watchRows(tab == 0 ? ListKind::SystemStart : ListKind::ProgramStart);
-        ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
+        ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        ::SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL,
                        reinterpret_cast<LPARAM>(::ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 8, 8)));
-        const std::string titles[5] = {Str(fixed_text::kColumnName), Str(GetText(triggerColumn[tab])),
-                                       Str(GetText(Text::ColumnParameters)), Str(GetText(Text::ColumnHidden)),
-                                       Str(GetText(Text::ColumnPath))};
+        const std::wstring titles[5] = {Wide(fixed_text::kColumnName), Wide(GetText(triggerColumn[tab])),
+                                       Wide(GetText(Text::ColumnParameters)), Wide(GetText(Text::ColumnHidden)),
+                                       Wide(GetText(Text::ColumnPath))};
         for (int column = 0; column < 5; ++column) {
-            LVCOLUMNA info{};
+            LVCOLUMNW info{};
             info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-            info.pszText = const_cast<char*>(titles[column].c_str());
+            info.pszText = const_cast<wchar_t*>(titles[column].c_str());
             info.cx = Scale(kColumnWidths[column]);
             info.iSubItem = column;
-            ::SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+            ::SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
         }
         listMargins_[tab] = {page.left, page.top, tabClient.right - (page.left + listWidth),
                              tabClient.bottom - (page.top + listHeight)};
@@ -221,7 +220,7 @@ void MainWindow::buildContents() {
             const int linkX = page.left + Scale(kLinks[which].x);
             const int linkY = page.top + Scale(kDesignHeight - 55);
             const SIZE linkSize{Scale(kLinks[which].width), Scale(20)};
-            HWND link = CreateLink(tabs_, kIdLinkAdd + which * 10 + tab, Str(GetText(kLinks[which].text)).c_str(),
+            HWND link = CreateLink(tabs_, kIdLinkAdd + which * 10 + tab, GetText(kLinks[which].text),
                                    linkX, linkY, linkSize.cx, linkSize.cy, which == 0);
             if (link && tab != 0) ::ShowWindow(link, SW_HIDE);
             links_[tab][which] = link;
@@ -266,22 +265,22 @@ void MainWindow::showTab(int tab) {
 void MainWindow::keepFocusedRow(HWND view) {
     // Without a focused row Enter, Delete and Shift+F10 have nothing to act on.
     const auto next = [view](UINT which) {
-        return static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+        return static_cast<int>(::SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
     };
     const int focused = next(LVNI_FOCUSED), selected = next(LVNI_SELECTED);
     // Without a selection the top row on screen: focusing one out of view
     // would scroll the list away from where the user was.
-    const int row = selected >= 0 ? selected : static_cast<int>(::SendMessageA(view, LVM_GETTOPINDEX, 0, 0));
+    const int row = selected >= 0 ? selected : static_cast<int>(::SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
     if (focused == row || (selected < 0 && focused >= 0)) return;
-    if (row >= static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0))) return;
-    LVITEMA state{};
+    if (row >= static_cast<int>(::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0))) return;
+    LVITEMW state{};
     state.stateMask = LVIS_FOCUSED;
     state.state = LVIS_FOCUSED;
-    ::SendMessageA(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
 }
 
 int MainWindow::currentTab() const {
-    return tabs_ && ::SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) == 1 ? 1 : 0;
+    return tabs_ && ::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0) == 1 ? 1 : 0;
 }
 
 void MainWindow::restoreFocus() {
@@ -298,17 +297,17 @@ void MainWindow::entriesChanged(ListKind kind) {
     HWND view = list(kind);
     if (!view) return;
     const int count = static_cast<int>(app_.model.list(kind).size());
-    const int oldCount = static_cast<int>(::SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+    const int oldCount = static_cast<int>(::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
     if (count != oldCount) {
         // Only the selected and the focused row are cleared: clearing "all
         // rows" would visit every one of them.
-        LVITEMA clear{};
+        LVITEMW clear{};
         clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
-            const int row = static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
-            if (row >= 0) ::SendMessageA(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&clear));
+            const int row = static_cast<int>(::SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+            if (row >= 0) ::SendMessageW(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&clear));
         }
-        ::SendMessageA(view, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
+        ::SendMessageW(view, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
         if (::GetFocus() == view) keepFocusedRow(view);
     }
     // Which row changed is not known here; the rows on screen are all a
@@ -320,7 +319,7 @@ void MainWindow::entriesChanged(ListKind kind) {
 int MainWindow::selectedRow(ListKind kind) const {
     HWND view = list(kind);
     if (!view) return -1;
-    return static_cast<int>(::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(::SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void MainWindow::updateLinks(ListKind kind) {
@@ -334,7 +333,7 @@ void MainWindow::removeSelected(ListKind kind) {
     EntryList& rows = app_.model.list(kind);
     if (row >= 0 && static_cast<std::size_t>(row) < rows.size()) {
         const std::string text = ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), rows[row].entry.name);
-        if (ask(Cp1252ToUtf8(text), Cp1252ToUtf8(fixed_text::kAppName), MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        if (ask(text, std::string(fixed_text::kAppName), MB_YESNO | MB_ICONINFORMATION) == IDYES) {
             rows.remove(static_cast<std::size_t>(row));
             app_.commitEntries();
             entriesChanged(kind);
@@ -357,8 +356,9 @@ void MainWindow::showFromTray() {
 }
 
 void MainWindow::confirmQuit() {
-    const std::string text = Str(GetText(Text::QuitWarningLine1)) + "\r\n" + Str(GetText(Text::QuitWarningLine2));
-    if (ask(Cp1252ToUtf8(text), Cp1252ToUtf8(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK ||
+    const std::string text =
+        std::string(GetText(Text::QuitWarningLine1)) + "\r\n" + std::string(GetText(Text::QuitWarningLine2));
+    if (ask(text, std::string(fixed_text::kAppName), MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK ||
         !app_.readyToQuit())
         return;
     if (actions.quitting) actions.quitting();
@@ -367,34 +367,35 @@ void MainWindow::confirmQuit() {
 
 void MainWindow::showAbout() {
     const std::string text =
-        Str(fixed_text::kMainWindowTitle) + "\r\n\r\n" + Str(GetText(Text::ProgramDescription));
-    ask(Cp1252ToUtf8(text), Cp1252ToUtf8(fixed_text::kAboutTitle), MB_OK | MB_USERICON);
+        std::string(fixed_text::kMainWindowTitle) + "\r\n\r\n" + std::string(GetText(Text::ProgramDescription));
+    ask(text, std::string(fixed_text::kAboutTitle), MB_OK | MB_USERICON);
 }
 
 void MainWindow::addTrayIcon() {
     if (!window_ || !images_.icon(kImageApp)) return;
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
     data.hWnd = window();
     data.uID = 0;
     data.uFlags = NIF_ICON | NIF_MESSAGE;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = images_.icon(kImageApp);
-    trayAdded_ = ::Shell_NotifyIconA(NIM_ADD, &data);
+    trayAdded_ = ::Shell_NotifyIconW(NIM_ADD, &data);
     if (!trayAdded_) return;
     data.uFlags = NIF_TIP;
-    const std::string tip = Str(fixed_text::kAppName).substr(0, sizeof data.szTip - 1);
-    std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
-    ::Shell_NotifyIconA(NIM_MODIFY, &data);
+    const std::wstring tip = Wide(fixed_text::kAppName).substr(0, std::size(data.szTip) - 1);
+    tip.copy(data.szTip, tip.size());
+    data.szTip[tip.size()] = L'\0';
+    ::Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void MainWindow::removeTrayIcon() {
     if (!trayAdded_) return;
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
     data.hWnd = window();
     data.uID = 0;
-    ::Shell_NotifyIconA(NIM_DELETE, &data);
+    ::Shell_NotifyIconW(NIM_DELETE, &data);
     trayAdded_ = false;
 }
 
@@ -405,12 +406,12 @@ void MainWindow::showTrayMenu() {
     ::SetForegroundWindow(window());
     ::TrackPopupMenu(trayMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, pointer.x - 1,
                      pointer.y - 1, 0, window(), nullptr);
-    ::PostMessageA(window(), WM_NULL, 0, 0);
+    ::PostMessageW(window(), WM_NULL, 0, 0);
 }
 
 bool MainWindow::translateShortcut(MSG& msg) {
     if (!accelerators_ || !window_ || ::GetActiveWindow() != window()) return false;
-    return ::TranslateAcceleratorA(window(), accelerators_.get(), &msg) != 0;
+    return ::TranslateAcceleratorW(window(), accelerators_.get(), &msg) != 0;
 }
 
 void MainWindow::onCommand(UINT id) {
@@ -438,16 +439,18 @@ void MainWindow::onCommand(UINT id) {
     }
 }
 
-void MainWindow::fillDisplayInfo(ListKind kind, LVITEMA& item) {
+void MainWindow::fillDisplayInfo(ListKind kind, LVITEMW& item) {
     EntryList& rows = app_.model.list(kind);
     if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows.size()) return;
     EntryRow& row = rows[static_cast<std::size_t>(item.iItem)];
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 && item.iSubItem >= 0 &&
         item.iSubItem < kEntryFieldCount) {
-        const std::string& text = EntryField(row.entry, item.iSubItem);
-        const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+        const std::wstring text = WideOfUtf8(EntryField(row.entry, item.iSubItem));
+        // Cut to the list's buffer, never between the halves of a surrogate pair.
+        std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+        if (length < text.size() && length > 0 && IS_HIGH_SURROGATE(text[length - 1])) --length;
         text.copy(item.pszText, length);
-        item.pszText[length] = '\0';
+        item.pszText[length] = L'\0';
     }
     if (item.mask & LVIF_IMAGE) item.iImage = rowImage(kind, row.entry.path);
 }
@@ -458,7 +461,7 @@ int MainWindow::rowImage(ListKind kind, const std::string& targetPath) {
     IconSlots& slots = rowIcons_[Index(kind)];
     const std::string key = RowIconKey(targetPath);
     if (const auto held = slots.find(key)) return *held;
-    auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(list(kind), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(list(kind), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     if (!images) return -1;
     HICON icon = IconForRow(targetPath);
     if (!icon) return -1;
@@ -471,56 +474,28 @@ int MainWindow::rowImage(ListKind kind, const std::string& targetPath) {
     return -1;
 }
 
-int MainWindow::findRow(ListKind kind, UINT flags, const char* text, int start) const {
+int MainWindow::findRow(ListKind kind, UINT flags, const wchar_t* text, int start) const {
     // Rows are found by their name, the text of the first column.
     if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || !text) return -1;
-    return FindRow(app_.model.list(kind), {text, (flags & LVFI_PARTIAL) != 0, (flags & LVFI_WRAP) != 0, start});
+    const std::string name = Utf8OfWide(text);
+    return FindRow(app_.model.list(kind), {name, (flags & LVFI_PARTIAL) != 0, (flags & LVFI_WRAP) != 0, start});
 }
 
 LRESULT MainWindow::onNotify(NMHDR& header) {
     if (header.idFrom == kIdTabs && header.code == TCN_SELCHANGE) {
-        showTab(static_cast<int>(::SendMessageA(tabs_, TCM_GETCURSEL, 0, 0)));
+        showTab(static_cast<int>(::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
         return 0;
     }
     if (header.idFrom != kIdList && header.idFrom != kIdList + 1) return 0;
     const ListKind kind = header.idFrom == kIdList ? ListKind::SystemStart : ListKind::ProgramStart;
     switch (header.code) {
-    case LVN_GETDISPINFOA:
-        fillDisplayInfo(kind, reinterpret_cast<NMLVDISPINFOA&>(header).item);
+    case LVN_GETDISPINFOW:
+        fillDisplayInfo(kind, reinterpret_cast<NMLVDISPINFOW&>(header).item);
         break;
-    case LVN_GETDISPINFOW: {
-        // Common controls 6 may ask in UTF-16 whatever the parent is.
-        LVITEMW& wide = reinterpret_cast<NMLVDISPINFOW&>(header).item;
-        char text[1024] = {};
-        LVITEMA ansi{};
-        ansi.mask = wide.mask;
-        ansi.iItem = wide.iItem;
-        ansi.iSubItem = wide.iSubItem;
-        ansi.pszText = text;
-        ansi.cchTextMax = sizeof text;
-        fillDisplayInfo(kind, ansi);
-        if ((wide.mask & LVIF_TEXT) && wide.pszText && wide.cchTextMax > 0) {
-            // Cut to the list's buffer: a conversion that does not fit fails
-            // and leaves the buffer without its end.
-            const int length = std::min(::lstrlenA(text), wide.cchTextMax - 1);
-            const int written = ::MultiByteToWideChar(CP_ACP, 0, text, length, wide.pszText, wide.cchTextMax - 1);
-            wide.pszText[written > 0 ? written : 0] = L'\0';
-        }
-        if (wide.mask & LVIF_IMAGE) wide.iImage = ansi.iImage;
-        break;
-    }
-    case LVN_ODFINDITEMA: {
-        // Typing the first letters of a name selects its row.
-        const auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);
-        return findRow(kind, find.lvfi.flags, find.lvfi.psz, find.iStart);
-    }
     case LVN_ODFINDITEMW: {
+        // Typing the first letters of a name selects its row.
         const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
-        char text[256] = {};
-        if (find.lvfi.psz &&
-            !::WideCharToMultiByte(CP_ACP, 0, find.lvfi.psz, -1, text, sizeof text - 1, nullptr, nullptr))
-            return -1;
-        return findRow(kind, find.lvfi.flags, find.lvfi.psz ? text : nullptr, find.iStart);
+        return findRow(kind, find.lvfi.flags, find.lvfi.psz, find.iStart);
     }
     case NM_CLICK:
     case NM_RCLICK:
@@ -614,17 +589,17 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!bringModalForward()) showFromTray();
         return 0;
     }
-    return ::DefWindowProcA(self, message, wParam, lParam);
+    return ::DefWindowProcW(self, message, wParam, lParam);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_.reset(window);
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
     return GuardedProcedure(window, message, wParam, lParam, [&] { return self->handle(message, wParam, lParam); });
 }
 

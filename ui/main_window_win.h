@@ -49,9 +49,9 @@ inline constexpr std::size_t kRowIconSlots = 256;
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 // Posted by the engine's threads when they have events for the windows.
 inline constexpr UINT kEngineMessage = WM_APP + 2;
-inline constexpr char kMainWindowClass[] = "TolvaneMainWindow";
+inline constexpr wchar_t kMainWindowClass[] = L"TolvaneMainWindow";
 // Posted by a second start of the program to bring the first one forward.
-inline constexpr char kShowMessageName[] = "Tolvane.ShowMainWindow";
+inline constexpr wchar_t kShowMessageName[] = L"Tolvane.ShowMainWindow";
 
 // The wizards and commands that the window opens; unset ones do nothing.
 struct MainWindowActions {
@@ -130,9 +130,9 @@ private:
     void keepFocusedRow(HWND view);
     void onCommand(UINT id);
     LRESULT onNotify(NMHDR& header);
-    void fillDisplayInfo(ListKind kind, LVITEMA& item);
+    void fillDisplayInfo(ListKind kind, LVITEMW& item);
     int rowImage(ListKind kind, const std::string& targetPath);
-    int findRow(ListKind kind, UINT flags, const char* text, int start) const;
+    int findRow(ListKind kind, UINT flags, const wchar_t* text, int start) const;
     void showTrayMenu();
     // True when a modal window of the program disables this one; that window
     // is then brought forward.

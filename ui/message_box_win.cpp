@@ -27,7 +27,7 @@ HWND OwnForegroundWindow() {
 }  // namespace
 
 int ProgramMessageBox(const std::string& utf8Text, const std::string& utf8Title, UINT flags,
-                      const char* iconResource) {
+                      const wchar_t* iconResource) {
     const std::wstring text = WideOfUtf8(utf8Text), title = WideOfUtf8(utf8Title);
     HWND owner = OwnForegroundWindow();
     std::vector<HWND> disabled;
@@ -43,7 +43,7 @@ int ProgramMessageBox(const std::string& utf8Text, const std::string& utf8Title,
         params.lpszText = text.c_str();
         params.lpszCaption = title.c_str();
         params.dwStyle = flags | MB_USERICON;
-        params.lpszIcon = reinterpret_cast<LPCWSTR>(iconResource);  // a MAKEINTRESOURCE id
+        params.lpszIcon = iconResource;  // a MAKEINTRESOURCE id
         answer = ::MessageBoxIndirectW(&params);
     } else {
         answer = ::MessageBoxW(owner, text.c_str(), title.c_str(), flags);

@@ -12,7 +12,7 @@ namespace tolvane {
 // Texts in UTF-8, shown through the wide API, so every character is kept.
 // `iconResource`: the program's own icon in place of the flags' one.
 int ProgramMessageBox(const std::string& text, const std::string& title, UINT flags,
-                      const char* iconResource = nullptr);
+                      const wchar_t* iconResource = nullptr);
 
 // Asks the user (texts in UTF-8); replaced by tests so that no modal box
 // waits for a click.

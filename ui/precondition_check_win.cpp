@@ -30,8 +30,8 @@ HWND AddChild(HWND parent, const wchar_t* windowClass, const std::wstring& text,
     return control;
 }
 
-void AddColumn(HWND list, int index, std::string_view cp1252Title) {
-    std::wstring title = WideOfCp1252(cp1252Title);
+void AddColumn(HWND list, int index, std::string_view utf8Title) {
+    std::wstring title = WideOfUtf8(utf8Title);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = title.data();
@@ -82,7 +82,7 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
     AddColumn(list_, 2, fixed_text::kColumnState);
     showLines(lines);
 
-    button_ = AddChild(window_, L"BUTTON", WideOfCp1252(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+    button_ = AddChild(window_, L"BUTTON", WideOfUtf8(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
                        ScaleRect(kWidth - 90, kHeight - 36, 80, 24), IDOK);
 
     owner_.hold(owner);

@@ -51,9 +51,9 @@ private:
     bool ended_ = false;
 };
 
-// Shows the check view of the entry named `entryName` (Windows-1252, as
-// stored) and returns once the user closed it. `opened` is told of the view
-// while it is open, and of null once it is closed, so answers reach it.
+// Shows the check view of the entry named `entryName` and returns once the
+// user closed it. `opened` is told of the view while it is open, and of null
+// once it is closed, so answers reach it.
 void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines,
                            const std::function<void(PreconditionCheckView*)>& opened = {});
 

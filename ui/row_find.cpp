@@ -1,5 +1,7 @@
 #include "ui/row_find.h"
 
+#include "core/cp1252.h"
+
 namespace tolvane {
 
 namespace {
@@ -23,14 +25,21 @@ bool Matches(std::string_view name, const RowQuery& query) {
 
 }  // namespace
 
-int FindRow(const EntryList& rows, const RowQuery& query) {
+int FindRow(const EntryList& rows, const RowQuery& utf8Query) {
+    // Names hold only what the store holds, so letter case is compared as
+    // Windows-1252 knows it; a text outside it matches no name.
+    const std::optional<std::string> text = Utf8ToCp1252(utf8Query.text);
+    if (!text) return -1;
+    RowQuery query = utf8Query;
+    query.text = *text;
+    const auto matches = [&query](const StartEntry& entry) { return Matches(Utf8ToCp1252Marked(entry.name), query); };
     const int count = static_cast<int>(rows.size());
     const int start = query.start < 0 || query.start >= count ? 0 : query.start;
     for (int index = start; index < count; ++index)
-        if (Matches(rows[static_cast<std::size_t>(index)].entry.name, query)) return index;
+        if (matches(rows[static_cast<std::size_t>(index)].entry)) return index;
     if (!query.wrap) return -1;
     for (int index = 0; index < start; ++index)
-        if (Matches(rows[static_cast<std::size_t>(index)].entry.name, query)) return index;
+        if (matches(rows[static_cast<std::size_t>(index)].entry)) return index;
     return -1;
 }
 

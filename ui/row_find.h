@@ -9,7 +9,7 @@
 namespace tolvane {
 
 struct RowQuery {
-    std::string_view text;  // in the Windows-1252 code page
+    std::string_view text;
     bool partial = false;   // the name begins with the text; otherwise it is the whole name
     bool wrap = false;      // go on from the top after the last row
     int start = 0;          // first row looked at

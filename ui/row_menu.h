@@ -15,7 +15,7 @@ enum class RowCommand { None, StartNow, CheckPreconditions, Edit, Remove };
 // One item of a row's menu; None with an empty text is a separator.
 struct RowMenuItem {
     RowCommand command;
-    std::string_view text;  // Windows-1252, like every interface text
+    std::string_view text;
 };
 
 // Checking preconditions only makes sense where there are any: on

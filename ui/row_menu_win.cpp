@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/wide_text_win.h"
 #include "ui/guarded_procedure_win.h"
 
 namespace tolvane {
@@ -74,7 +75,7 @@ UINT TrackRowMenu(HMENU menu, HWND owner, POINT at) {
     ::SetForegroundWindow(owner);
     const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
         menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
-    ::PostMessageA(owner, WM_NULL, 0, 0);
+    ::PostMessageW(owner, WM_NULL, 0, 0);
     return chosen;
 }
 
@@ -85,10 +86,10 @@ void RowMenus::build(const ImageSet& images, IconMenuItems& items) {
         if (!popup) continue;
         for (const RowMenuItem& item : RowMenuItems(kind)) {
             if (item.command == RowCommand::None) {
-                ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+                ::AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
                 continue;
             }
-            ::AppendMenuA(popup, MF_STRING, IdOf(item.command), std::string(item.text).c_str());
+            ::AppendMenuW(popup, MF_STRING, IdOf(item.command), WideOfUtf8(item.text).c_str());
             MakeIconMenuItem(items, popup, IdOf(item.command), images.icon(IconSlotOf(item.command)),
                              images.menuFont());
         }

@@ -6,7 +6,7 @@
 
 namespace tolvane {
 
-inline constexpr char kInstanceMutexName[] = "Local\\Tolvane.Instance.7f3c2a";
+inline constexpr wchar_t kInstanceMutexName[] = L"Local\\Tolvane.Instance.7f3c2a";
 
 struct InstanceClaim {
     UniqueKernelHandle mutex;
@@ -14,7 +14,7 @@ struct InstanceClaim {
 };
 
 // Claims the session-wide mark; first is false when another copy holds it.
-InstanceClaim ClaimSingleInstance(const char* name = kInstanceMutexName);
+InstanceClaim ClaimSingleInstance(const wchar_t* name = kInstanceMutexName);
 
 // How long a second start waits for the running copy's window: a copy
 // started at the same moment may not have made it yet.
@@ -22,6 +22,6 @@ inline constexpr unsigned long kRunningCopyPatienceMs = 10000;
 
 // Asks the running copy to show its main window (of `windowClass`), waiting
 // for it while that copy is still starting; false when none appeared.
-bool ShowRunningCopy(const char* windowClass = nullptr, unsigned long patienceMs = kRunningCopyPatienceMs);
+bool ShowRunningCopy(const wchar_t* windowClass = nullptr, unsigned long patienceMs = kRunningCopyPatienceMs);
 
 }  // namespace tolvane

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "ui/guarded_procedure_win.h"
 #include "ui/shell_rules.h"
 
@@ -12,11 +14,11 @@ namespace {
 constexpr UINT_PTR kSnapSubclassId = 0x534e4150;  // "SNAP"
 
 bool IsSnappedWindow(HWND window) {
-    if (::GetWindowLongA(window, GWL_STYLE) & WS_CHILD) return false;
+    if (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD) return false;
     // Popup menus and tooltips are placed by the system, not by the user.
-    char className[32] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    return lstrcmpA(className, "#32768") != 0 && lstrcmpA(className, "tooltips_class32") != 0;
+    wchar_t className[32] = {};
+    ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    return lstrcmpW(className, L"#32768") != 0 && lstrcmpW(className, L"tooltips_class32") != 0;
 }
 
 // Set by the system in a position change that minimises, maximises or
@@ -35,7 +37,7 @@ void Snap(HWND window, WINDOWPOS& pos) {
         proposed.height = current.bottom - current.top;
     }
     RECT work{};
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
     const SnapRect snapped = SnapToWorkArea(proposed, {work.left, work.top, work.right, work.bottom});
     pos.x = snapped.x;
     pos.y = snapped.y;
@@ -53,7 +55,7 @@ void Attach(HWND window) { ::SetWindowSubclass(window, SnapSubclass, kSnapSubcla
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
         if (!(create->lpcs->style & WS_CHILD)) Attach(reinterpret_cast<HWND>(wParam));
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -67,7 +69,7 @@ BOOL CALLBACK AttachExisting(HWND window, LPARAM) {
 }  // namespace
 
 UniqueHook InstallWindowSnapping() {
-    UniqueHook hook(::SetWindowsHookExA(WH_CBT, CreationHook, nullptr, ::GetCurrentThreadId()));
+    UniqueHook hook(::SetWindowsHookExW(WH_CBT, CreationHook, nullptr, ::GetCurrentThreadId()));
     ::EnumThreadWindows(::GetCurrentThreadId(), AttachExisting, 0);
     return hook;
 }

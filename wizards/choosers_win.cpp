@@ -16,9 +16,9 @@ namespace {
 
 // Filter pairs are NUL separated and end with two NULs.
 void AddFilter(std::wstring& filters, std::string_view description, std::string_view pattern) {
-    filters.append(WideOfCp1252(description));
+    filters.append(WideOfUtf8(description));
     filters.push_back(L'\0');
-    filters.append(WideOfCp1252(pattern));
+    filters.append(WideOfUtf8(pattern));
     filters.push_back(L'\0');
 }
 
@@ -45,7 +45,7 @@ OpenFileDialog FileDialogFunction() {
 // mangled name.
 std::string ChooseFile(HWND owner, const std::wstring& filters) {
     wchar_t path[MAX_PATH] = {};
-    const std::wstring title = WideOfCp1252(GetText(Text::FileDialogTitle));
+    const std::wstring title = WideOfUtf8(GetText(Text::FileDialogTitle));
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
@@ -82,7 +82,7 @@ std::string ChooseAnyFile(HWND owner) {
 }
 
 std::string ChooseFolder(HWND owner) {
-    const std::wstring title = WideOfCp1252(GetText(Text::FolderDialogTitle));
+    const std::wstring title = WideOfUtf8(GetText(Text::FolderDialogTitle));
     wchar_t path[MAX_PATH] = {};
     BROWSEINFOW browse{};
     browse.hwndOwner = owner;

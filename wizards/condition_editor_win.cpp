@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 #include "ui/dpi_win.h"
 #include "wizards/choosers_win.h"
 #include "wizards/field_check.h"
@@ -22,17 +23,17 @@ bool AddConditionDialog::create(HWND owner) {
     if (!frame_.create(owner, GetText(Text::AddCondition), 300, 160)) return false;
     HWND panel = frame_.addPanel(images_, 0, 0, 300, 160, {{kImageGlobe, 10}});
     AddLabel(panel, std::string(GetText(Text::ColumnCondition)) + ":", 20, 40, 100, 20);
-    HWND kinds = AddControl(panel, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 20, 60, 260, 200,
+    HWND kinds = AddControl(panel, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 20, 60, 260, 200,
                             kIdKindSelector);
     for (int kind = 0; kind < kConditionKindCount; ++kind) {
-        ::SendMessageA(kinds, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(KindLabel(kind)).c_str()));
+        ::SendMessageW(kinds, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideOfUtf8(KindLabel(kind)).c_str()));
     }
-    ::SendMessageA(kinds, CB_SETCURSEL, 0, 0);
+    ::SendMessageW(kinds, CB_SETCURSEL, 0, 0);
     AddTextField(panel, 20, 90, 80, 20, kIdDigitsField, ES_NUMBER);
     AddTextField(panel, 20, 90, 220, 20, kIdTextField);
     AddButton(panel, fixed_text::kChooserButton, 250, 90, 30, 20, kIdValueChooser);
-    AddControl(panel, "STATIC", fixed_text::kUnitSeconds, SS_LEFT, 110, 93, 100, 20, kIdUnitSeconds);
-    AddControl(panel, "STATIC", fixed_text::kUnitMegabyte, SS_LEFT, 110, 93, 100, 20, kIdUnitMegabyte);
+    AddControl(panel, L"STATIC", fixed_text::kUnitSeconds, SS_LEFT, 110, 93, 100, 20, kIdUnitSeconds);
+    AddControl(panel, L"STATIC", fixed_text::kUnitMegabyte, SS_LEFT, 110, 93, 100, 20, kIdUnitMegabyte);
     AddDefaultButton(panel, GetText(Text::Ok), 100, 124, 80, 24, kIdAddOk);
     AddButton(panel, GetText(Text::Cancel), 200, 124, 80, 24, kIdAddCancel);
     showKindControls();
@@ -43,7 +44,7 @@ bool AddConditionDialog::create(HWND owner) {
 }
 
 int AddConditionDialog::selectedKind() const {
-    const LRESULT index = ::SendMessageA(FindControl(frame_.window(), kIdKindSelector), CB_GETCURSEL, 0, 0);
+    const LRESULT index = ::SendMessageW(FindControl(frame_.window(), kIdKindSelector), CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? 0 : static_cast<int>(index);
 }
 
@@ -81,7 +82,7 @@ void AddConditionDialog::onCommand(int id, int code) {
         if (path.empty()) break;
         const CheckedText checked = CheckFieldText(path);
         if (checked.fault == FieldFault::None) {
-            SetFieldText(FindControl(window, kIdTextField), checked.text);
+            SetControlText(FindControl(window, kIdTextField), checked.text);
         } else if (dialogs_.warn) {
             dialogs_.warn(window, FieldFaultMessage(folder ? Field::PickedFolder : Field::PickedFile, checked.fault));
         }
@@ -91,8 +92,8 @@ void AddConditionDialog::onCommand(int id, int code) {
         if (code != BN_CLICKED) break;
         // Read wide and checked first: the rules below would otherwise see
         // "O" for a pasted "Ω" and add a value the user never typed.
-        const std::string digitsUtf8 = FieldUtf8(FindControl(window, kIdDigitsField));
-        const std::string textUtf8 = FieldUtf8(FindControl(window, kIdTextField));
+        const std::string digitsUtf8 = ControlText(FindControl(window, kIdDigitsField));
+        const std::string textUtf8 = ControlText(FindControl(window, kIdTextField));
         const int kind = selectedKind();
         if (const ValueFieldFault refused = ShownFieldFault(kind, digitsUtf8, textUtf8);
             refused.fault != FieldFault::None) {
@@ -124,21 +125,21 @@ void ConditionEditor::build(HWND panel, Place place) {
     ::InitCommonControlsEx(&controls);
     const bool page = place == Place::WizardPage;
     AddLabel(panel, GetText(Text::ConditionEditorLabel), 20, page ? 70 : 40, 100, 40);
-    listView_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+    listView_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                                   Scale(130), Scale(40), Scale(250), Scale(90), panel,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdConditionList)),
-                                  ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     ListView_SetExtendedListViewStyle(listView_, LVS_EX_FULLROWSELECT);
-    const std::string titles[] = {std::string(GetText(Text::ColumnCondition)), std::string(GetText(Text::ColumnValue))};
+    const std::wstring titles[] = {WideOfUtf8(GetText(Text::ColumnCondition)), WideOfUtf8(GetText(Text::ColumnValue))};
     const int widths[] = {165, 64};
     for (int column = 0; column < 2; ++column) {
-        LVCOLUMNA header{};
+        LVCOLUMNW header{};
         header.mask = LVCF_TEXT | LVCF_WIDTH;
         header.cx = Scale(widths[column]);
-        header.pszText = const_cast<char*>(titles[column].c_str());
-        ::SendMessageA(listView_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&header));
+        header.pszText = const_cast<wchar_t*>(titles[column].c_str());
+        ::SendMessageW(listView_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&header));
     }
     if (page) {
         AddButton(panel, GetText(Text::AddCondition), 10, 148, 80, 24, kIdAddCondition);
@@ -166,23 +167,24 @@ void ConditionEditor::load(std::string_view text) {
 
 void ConditionEditor::refill() {
     if (!listView_) return;
-    ::SendMessageA(listView_, LVM_DELETEALLITEMS, 0, 0);
+    ::SendMessageW(listView_, LVM_DELETEALLITEMS, 0, 0);
     int index = 0;
     for (const ConditionItem& row : list_.rows()) {
-        LVITEMA item{};
+        LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = index;
-        item.pszText = const_cast<char*>(row.label.c_str());
-        ::SendMessageA(listView_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        std::wstring label = WideOfUtf8(row.label), value = WideOfUtf8(row.value);
+        item.pszText = label.data();
+        ::SendMessageW(listView_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         item.iSubItem = 1;
-        item.pszText = const_cast<char*>(row.value.c_str());
-        ::SendMessageA(listView_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+        item.pszText = value.data();
+        ::SendMessageW(listView_, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
         ++index;
     }
 }
 
 std::optional<std::size_t> ConditionEditor::selected() const {
-    const LRESULT index = ::SendMessageA(listView_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    const LRESULT index = ::SendMessageW(listView_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
     if (index < 0) return std::nullopt;
     return static_cast<std::size_t>(index);
 }
@@ -206,7 +208,7 @@ bool ConditionEditor::onCommand(int id, int code) {
         if (code != BN_CLICKED) return true;
         if (auto row = selected()) {
             list_.remove(*row);
-            ::SendMessageA(listView_, LVM_DELETEITEM, *row, 0);
+            ::SendMessageW(listView_, LVM_DELETEITEM, *row, 0);
         }
         updateRemove();
         return true;

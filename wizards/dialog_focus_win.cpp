@@ -10,9 +10,9 @@ namespace {
 
 void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (::GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+        if (::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
             CollectTabStops(child, stops);
-        } else if (::GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) {
+        } else if (::GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) {
             stops.push_back(child);
         }
     }
@@ -27,7 +27,7 @@ std::vector<FocusCandidate> Candidates(HWND frame, const std::vector<HWND>& stop
 void Focus(HWND control) {
     ::SetFocus(control);
     // As Tab does: a text field taken by the keyboard has its text selected.
-    if (::SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(control, EM_SETSEL, 0, -1);
+    if (::SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ bool CanHoldFocus(HWND frame, HWND control) {
 }
 
 bool IsPushButton(HWND control) {
-    return (::SendMessageA(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+    return (::SendMessageW(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
 void FocusFirstControl(HWND frame, HWND defaultButton) {

@@ -14,17 +14,17 @@ constexpr int kNavigationY = 148;
 // What a field holds, as the store would keep it; a text it cannot keep
 // reads as empty, so no step rule takes it for a name or an existing file.
 std::string FieldText(HWND frame, int id) {
-    CheckedText checked = CheckFieldText(FieldUtf8(FindControl(frame, id)));
+    CheckedText checked = CheckFieldText(ControlText(FindControl(frame, id)));
     return checked.fault == FieldFault::None ? std::move(checked.text) : std::string();
 }
 
 PathKind Probe(std::string_view path) { return ProbePath(path); }
 
 StepCheck NameStep(HWND frame) {
-    return CheckNameStep(FieldUtf8(FindControl(frame, kIdName)), IsChecked(FindControl(frame, kIdAutoName)));
+    return CheckNameStep(ControlText(FindControl(frame, kIdName)), IsChecked(FindControl(frame, kIdAutoName)));
 }
 
-StepCheck PathStep(HWND frame) { return CheckPathStep(FieldUtf8(FindControl(frame, kIdPath)), Probe); }
+StepCheck PathStep(HWND frame) { return CheckPathStep(ControlText(FindControl(frame, kIdPath)), Probe); }
 
 }  // namespace
 
@@ -144,7 +144,7 @@ StepPages::Request StepPages::onNavigation(int id) {
         if (navigation_.onLastPage()) return Request::Commit;
         if ((page == 1 && refuse(NameStep(frame_), kIdName)) || (page == 2 && refuse(PathStep(frame_), kIdPath))) return Request::None;
         if (page == 2 && IsChecked(FindControl(frame_, kIdAutoName))) {
-            SetFieldText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
+            SetControlText(FindControl(frame_, kIdName), AutomaticName(FieldText(frame_, kIdPath)));
         }
         show(page + 1);
         if (page == 0) updateNameStep();
@@ -156,19 +156,19 @@ StepPages::Request StepPages::onNavigation(int id) {
 void AddNameAndPathSection(WizardFrame& frame, const ImageSet& images, const StartEntry& entry) {
     HWND section = frame.addPanel(images, 0, 0, kWizardWidth, 150, {{kImageSystemStart, 10}});
     AddLabel(section, GetText(Text::NameLabel), 20, 40, 360, 16);
-    SetFieldText(AddTextField(section, 20, 60, 296, 20, kIdName), entry.name);
+    SetControlText(AddTextField(section, 20, 60, 296, 20, kIdName), entry.name);
     AddLabel(section, GetText(Text::PathLabel), 20, 90, 360, 16);
-    SetFieldText(AddTextField(section, 20, 110, 296, 20, kIdPath), entry.path);
+    SetControlText(AddTextField(section, 20, 110, 296, 20, kIdPath), entry.path);
     AddButton(section, fixed_text::kChooserButton, 334, 109, 46, 22, kIdPathChooser);
 }
 
 void AddParametersSection(WizardFrame& frame, const ImageSet& images, int y, const StartEntry& entry) {
     HWND section = frame.addPanel(images, 0, y, kWizardWidth, 155, {{kImageProgramStart, 90}});
     AddLabel(section, GetText(Text::ParametersLabel), 20, 40, 360, 16);
-    SetFieldText(AddTextField(section, 20, 60, 360, 20, kIdParameters), entry.parameters);
+    SetControlText(AddTextField(section, 20, 60, 360, 20, kIdParameters), entry.parameters);
     AddLabel(section, GetText(Text::EditClosingHint), 20, 88, 360, 30);
     HWND hidden = AddCheckBox(section, GetText(Text::StartHiddenCheckBox), 20, 120, 150, 20, kIdHidden);
-    ::SendMessageA(hidden, BM_SETCHECK, IsHidden(entry) ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(hidden, BM_SETCHECK, IsHidden(entry) ? BST_CHECKED : BST_UNCHECKED, 0);
     AddDefaultButton(section, GetText(Text::Apply), 200, 118, 80, 24, kIdApply);
     frame.defaultButton = [] { return static_cast<int>(kIdApply); };
     AddButton(section, GetText(Text::Cancel), 300, 118, 80, 24, kIdEditCancel);
@@ -187,10 +187,10 @@ void WarnAboutField(WizardHost& host, HWND owner, FieldRefusal refusal) {
 std::optional<StartEntry> EntryOfFields(WizardHost& host, HWND frame, std::string_view condition,
                                         Field conditionField) {
     EntryTexts texts;
-    texts.name = FieldUtf8(FindControl(frame, kIdName));
+    texts.name = ControlText(FindControl(frame, kIdName));
     texts.condition = std::string(condition);
-    texts.parameters = FieldUtf8(FindControl(frame, kIdParameters));
-    texts.path = FieldUtf8(FindControl(frame, kIdPath));
+    texts.parameters = ControlText(FindControl(frame, kIdParameters));
+    texts.path = ControlText(FindControl(frame, kIdPath));
     texts.hidden = IsChecked(FindControl(frame, kIdHidden));
     auto checked = StorableEntry(texts, conditionField);
     if (auto* refusal = std::get_if<FieldRefusal>(&checked)) {
@@ -207,7 +207,7 @@ bool TakePickedPath(WizardHost& host, HWND frame, int id, std::string_view utf8,
         WarnAboutField(host, frame, {picked, checked.fault});
         return false;
     }
-    SetFieldText(FindControl(frame, id), checked.text);
+    SetControlText(FindControl(frame, id), checked.text);
     return true;
 }
 

@@ -18,11 +18,11 @@ Subject SubjectOf(Field field) {
     switch (field) {
     case Field::Name: return {"Der Name"};
     case Field::Path: return {"Der Pfad"};
-    case Field::Trigger: return {"Das ausl\xF6sende Programm"};
+    case Field::Trigger: return {"Das auslösende Programm"};
     case Field::Parameters: return {"Die Parameter", true};
     case Field::ConditionValue: return {"Der Wert"};
-    case Field::PickedFile: return {"Der Pfad der gew\xE4hlten Datei"};
-    case Field::PickedFolder: return {"Der Pfad des gew\xE4hlten Verzeichnisses"};
+    case Field::PickedFile: return {"Der Pfad der gewählten Datei"};
+    case Field::PickedFolder: return {"Der Pfad des gewählten Verzeichnisses"};
     }
     return {"Der Text"};
 }
@@ -34,21 +34,20 @@ CheckedText CheckFieldText(std::string_view utf8) {
     // single-line field does not show it.
     for (const char c : utf8)
         if (BreaksStoreRow(c)) return {FieldFault::LineBreak, {}};
-    std::optional<std::string> text = Utf8ToCp1252(utf8);
-    if (!text) return {FieldFault::OutsideCodePage, {}};
-    return {FieldFault::None, std::move(*text)};
+    if (!Utf8ToCp1252(utf8)) return {FieldFault::OutsideCodePage, {}};
+    return {FieldFault::None, std::string(utf8)};
 }
 
 std::string FieldFaultMessage(Field field, FieldFault fault) {
     const Subject subject = SubjectOf(field);
-    const std::string verb = subject.plural ? " enthalten " : " enth\xE4lt ";
+    const std::string verb = subject.plural ? " enthalten " : " enthält ";
     std::string message = std::string(subject.words) + verb +
                           (fault == FieldFault::LineBreak ? "einen Zeilenumbruch, den" : "Zeichen, die") +
                           " Tolvane nicht speichern kann.";
     if (field == Field::PickedFile)
-        message += " Bitte w\xE4hlen Sie eine andere Datei oder benennen Sie sie um.";
+        message += " Bitte wählen Sie eine andere Datei oder benennen Sie sie um.";
     else if (field == Field::PickedFolder)
-        message += " Bitte w\xE4hlen Sie ein anderes Verzeichnis oder benennen Sie es um.";
+        message += " Bitte wählen Sie ein anderes Verzeichnis oder benennen Sie es um.";
     return message;
 }
 

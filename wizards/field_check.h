@@ -22,11 +22,11 @@ enum class FieldFault {
 
 struct CheckedText {
     FieldFault fault = FieldFault::None;
-    std::string text;  // the Windows-1252 text when there is no fault
+    std::string text;  // the text as given when there is no fault
 };
 CheckedText CheckFieldText(std::string_view utf8);
 
-// What the wizard tells, in Windows-1252, naming the field.
+// What the wizard tells, naming the field.
 std::string FieldFaultMessage(Field field, FieldFault fault);
 
 struct FieldRefusal {

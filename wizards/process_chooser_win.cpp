@@ -1,6 +1,7 @@
 #include "wizards/process_chooser_win.h"
 
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 
 namespace tolvane {
 
@@ -8,10 +9,10 @@ bool ProcessChooser::create(HWND owner) {
     if (!frame_.create(owner, GetText(Text::ChooseProcess), 300, 130)) return false;
     HWND panel = frame_.addPanel(images_, 0, 0, 300, 130, {{kImageGlobe, 10}});
     AddLabel(panel, GetText(Text::RunningProcessesLabel), 20, 40, 200, 20);
-    HWND list = AddControl(panel, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 20, 60, 260, 200,
+    HWND list = AddControl(panel, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 20, 60, 260, 200,
                            kIdProcessList);
-    for (const std::string& name : names_) ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    ::SendMessageA(list, CB_SETCURSEL, 0, 0);
+    for (const std::string& name : names_) ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideOfUtf8(name).c_str()));
+    ::SendMessageW(list, CB_SETCURSEL, 0, 0);
     AddDefaultButton(panel, GetText(Text::Ok), 100, 94, 80, 24, IDOK);
     AddButton(panel, GetText(Text::Cancel), 200, 94, 80, 24, IDCANCEL);
     frame_.onCommand = [this](int id, int code, HWND) { onCommand(id, code); };
@@ -23,7 +24,7 @@ bool ProcessChooser::create(HWND owner) {
 void ProcessChooser::onCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     if (id == IDOK) {
-        const LRESULT index = ::SendMessageA(FindControl(frame_.window(), kIdProcessList), CB_GETCURSEL, 0, 0);
+        const LRESULT index = ::SendMessageW(FindControl(frame_.window(), kIdProcessList), CB_GETCURSEL, 0, 0);
         const bool chosen = index >= 0 && static_cast<std::size_t>(index) < names_.size();
         result_ = chosen ? names_[static_cast<std::size_t>(index)] : std::string();
         frame_.end();

@@ -13,9 +13,9 @@ namespace {
 // The "Anwendung"/"Prozessname" pair, trigger field and its "..." at row y.
 void AddTriggerControls(HWND panel, int labelY, int optionY, int fieldY) {
     AddLabel(panel, GetText(Text::TriggerKindPrompt), 20, labelY, 360, 18);
-    AddControl(panel, "BUTTON", fixed_text::kTriggerApplication, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20,
+    AddControl(panel, L"BUTTON", fixed_text::kTriggerApplication, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20,
                optionY, 80, 20, kIdTriggerApplication);
-    AddControl(panel, "BUTTON", fixed_text::kTriggerProcessName, BS_AUTORADIOBUTTON, 100, optionY, 80, 20,
+    AddControl(panel, L"BUTTON", fixed_text::kTriggerProcessName, BS_AUTORADIOBUTTON, 100, optionY, 80, 20,
                kIdTriggerProcess);
     AddTextField(panel, 20, fieldY, 296, 20, kIdTrigger, WS_GROUP);
     AddButton(panel, fixed_text::kChooserButton, 334, fieldY - 1, 46, 22, kIdTriggerChooser);
@@ -23,8 +23,8 @@ void AddTriggerControls(HWND panel, int labelY, int optionY, int fieldY) {
 
 void SelectChoice(HWND frame, TriggerChoice choice) {
     const bool application = choice == TriggerChoice::Application;
-    ::SendMessageA(FindControl(frame, kIdTriggerApplication), BM_SETCHECK, application ? BST_CHECKED : BST_UNCHECKED, 0);
-    ::SendMessageA(FindControl(frame, kIdTriggerProcess), BM_SETCHECK, application ? BST_UNCHECKED : BST_CHECKED, 0);
+    ::SendMessageW(FindControl(frame, kIdTriggerApplication), BM_SETCHECK, application ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(FindControl(frame, kIdTriggerProcess), BM_SETCHECK, application ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
 TriggerChoice ChoiceShown(HWND frame) {
@@ -36,12 +36,12 @@ void ChooseTrigger(WizardHost& host, HWND frame, const TriggerDialogs& dialogs) 
     if (ChoiceShown(frame) == TriggerChoice::Application) {
         TakePickedPath(host, frame, kIdTrigger, dialogs.chooseApplication ? dialogs.chooseApplication(frame) : "");
     } else if (dialogs.chooseProcess) {
-        // Process names come from the store's own code page already.
-        if (auto name = dialogs.chooseProcess(frame)) SetFieldText(FindControl(frame, kIdTrigger), *name);
+        // Shown as it is: the step's check tells of a name the store cannot hold.
+        if (auto name = dialogs.chooseProcess(frame)) SetControlText(FindControl(frame, kIdTrigger), *name);
     }
 }
 
-std::string TriggerUtf8(HWND frame) { return FieldUtf8(FindControl(frame, kIdTrigger)); }
+std::string TriggerUtf8(HWND frame) { return ControlText(FindControl(frame, kIdTrigger)); }
 
 void ChoosePath(WizardHost& host, HWND frame, const TriggerDialogs& dialogs) {
     TakePickedPath(host, frame, kIdPath, dialogs.chooseFile ? dialogs.chooseFile(frame) : std::string());
@@ -142,7 +142,7 @@ bool ProgramStartEdit::create() {
     AddTriggerControls(second, 40, 58, 85);
     shownChoice_ = TriggerChoiceOf(entry.condition);
     SelectChoice(window, shownChoice_);
-    SetFieldText(FindControl(window, kIdTrigger), entry.condition);
+    SetControlText(FindControl(window, kIdTrigger), entry.condition);
 
     AddParametersSection(frame_, images, 275, entry);
 

@@ -1,6 +1,5 @@
 #include "wizards/system_start_wizard_win.h"
 
-#include "core/cp1252.h"
 #include "core/texts.h"
 #include "wizards/choosers_win.h"
 
@@ -36,7 +35,7 @@ void SystemStartWizard::onCommand(int id, int code) {
 }
 
 void SystemStartWizard::commit() {
-    const auto entry = EntryOfFields(host_, frame_.window(), Cp1252ToUtf8(conditions_.encode()), Field::ConditionValue);
+    const auto entry = EntryOfFields(host_, frame_.window(), std::string(conditions_.encode()), Field::ConditionValue);
     if (entry && CommitEntry(host_, ListKind::SystemStart, std::nullopt, *entry)) frame_.end();
 }
 
@@ -88,7 +87,7 @@ void SystemStartEdit::onCommand(int id, int code) {
 }
 
 void SystemStartEdit::commit() {
-    const auto entry = EntryOfFields(host_, frame_.window(), Cp1252ToUtf8(conditions_.encode()), Field::ConditionValue);
+    const auto entry = EntryOfFields(host_, frame_.window(), std::string(conditions_.encode()), Field::ConditionValue);
     if (entry && CommitEntry(host_, ListKind::SystemStart, row_, *entry)) frame_.end();
 }
 

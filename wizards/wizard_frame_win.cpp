@@ -1,6 +1,7 @@
 #include "wizards/wizard_frame_win.h"
 
 #include "core/texts.h"
+#include "core/wide_text_win.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 #include "ui/guarded_procedure_win.h"
@@ -13,8 +14,8 @@ namespace tolvane {
 
 namespace {
 
-constexpr char kFrameClass[] = "TolvaneWizardFrame";
-constexpr char kPanelClass[] = "TolvaneWizardPanel";
+constexpr wchar_t kFrameClass[] = L"TolvaneWizardFrame";
+constexpr wchar_t kPanelClass[] = L"TolvaneWizardPanel";
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
@@ -40,16 +41,16 @@ void RegisterClasses(HINSTANCE instance, WNDPROC frameProcedure) {
     static bool registered = false;
     if (registered) return;
     registered = true;
-    WNDCLASSA type{};
+    WNDCLASSW type{};
     type.hInstance = instance;
-    type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    type.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     type.lpfnWndProc = frameProcedure;
     type.lpszClassName = kFrameClass;
-    ::RegisterClassA(&type);
+    ::RegisterClassW(&type);
     type.lpfnWndProc = &PanelProcedure;
     type.lpszClassName = kPanelClass;
-    ::RegisterClassA(&type);
+    ::RegisterClassW(&type);
 }
 
 }  // namespace
@@ -61,15 +62,15 @@ LRESULT HandlePanel(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
-        return ::SendMessageA(::GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+        return ::SendMessageW(::GetAncestor(panel, GA_ROOT), message, wParam, lParam);
     case WM_PAINT: {
         const PaintDc painting(panel);
-        if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrA(panel, GWLP_USERDATA)))
+        if (auto* band = reinterpret_cast<const WizardBand*>(::GetWindowLongPtrW(panel, GWLP_USERDATA)))
             PaintBand(painting.get(), *band);
         return 0;
     }
     default:
-        return ::DefWindowProcA(panel, message, wParam, lParam);
+        return ::DefWindowProcW(panel, message, wParam, lParam);
     }
 }
 
@@ -80,14 +81,14 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterClasses(instance, &WizardFrame::Procedure);
     const RECT place = PlaceOverOwner(owner, width, height, kFrameStyle, kFrameExStyle);
-    const std::string caption(title);
-    window_ = ::CreateWindowExA(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, place.left, place.top,
+    const std::wstring caption = WideOfUtf8(title);
+    window_ = ::CreateWindowExW(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, place.left, place.top,
                                 place.right - place.left, place.bottom - place.top, owner, nullptr, instance, nullptr);
     if (!window_) return false;
-    ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     owner_.hold(owner);
     return true;
 }
@@ -95,9 +96,9 @@ bool WizardFrame::create(HWND owner, std::string_view title, int width, int heig
 HWND WizardFrame::addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons) {
     bands_.push_back(std::make_unique<WizardBand>(WizardBand{&images, std::move(icons)}));
     const RECT place = ScaleRect(x, y, width, height);
-    HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                   place.left, place.top, place.right - place.left, place.bottom - place.top, window_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    if (panel) ::SetWindowLongPtrA(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bands_.back().get()));
+    HWND panel = ::CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                   place.left, place.top, place.right - place.left, place.bottom - place.top, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (panel) ::SetWindowLongPtrW(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bands_.back().get()));
     return panel;
 }
 
@@ -156,7 +157,7 @@ bool WizardFrame::handleKeyboard(MSG& message) {
 }
 
 void WizardFrame::pressButton(HWND button) {
-    ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+    ::SendMessageW(window_, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
                    reinterpret_cast<LPARAM>(button));
 }
 
@@ -166,8 +167,8 @@ void WizardFrame::close() {
 }
 
 LRESULT CALLBACK WizardFrame::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* frame = reinterpret_cast<WizardFrame*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!frame) return ::DefWindowProcA(window, message, wParam, lParam);
+    auto* frame = reinterpret_cast<WizardFrame*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!frame) return ::DefWindowProcW(window, message, wParam, lParam);
     return GuardedProcedure(window, message, wParam, lParam, [&] { return frame->handle(message, wParam, lParam); });
 }
 
@@ -211,7 +212,7 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onNotify && lParam != 0) onNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
     default:
-        return ::DefWindowProcA(window_, message, wParam, lParam);
+        return ::DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
@@ -219,7 +220,7 @@ HWND AddStepTitle(HWND page, const ImageSet& images, int step) {
     const std::string title = std::string(GetText(Text::StepWord)) + " " + std::to_string(step) + ":";
     HWND label = AddLabel(page, title, 20, 40, 80, 16);
     if (images.headingFont()) {
-        ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(images.headingFont()), FALSE);
+        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(images.headingFont()), FALSE);
     }
     return label;
 }

@@ -43,7 +43,7 @@ struct StepCheck {
     bool enabled = false;
     std::optional<FieldRefusal> refusal;
 };
-using PathProbe = std::function<PathKind(std::string_view cp1252)>;
+using PathProbe = std::function<PathKind(std::string_view path)>;
 StepCheck CheckNameStep(std::string_view utf8, bool automaticName);
 StepCheck CheckPathStep(std::string_view utf8, const PathProbe& probe);
 StepCheck CheckTriggerStep(TriggerChoice choice, std::string_view utf8, const PathProbe& probe);

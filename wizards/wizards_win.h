@@ -23,8 +23,8 @@ struct WizardHost {
     std::function<void(ListKind)> entriesChanged;
     // Names for the process chooser, in enumeration order.
     std::function<std::vector<std::string>()> runningProcessNames;
-    // Tells about a field that cannot be stored (Windows-1252 text); a
-    // message box unless a test puts its own in.
+    // Tells about a field that cannot be stored; a message box unless a
+    // test puts its own in.
     std::function<void(HWND owner, const std::string& text)> warn;
 };
 

@@ -361,7 +361,7 @@ protected:
             if (::MoveFileA(file.c_str(), (file + ".e2e-saved").c_str())) keptAside.push_back(file);
         }
         EntryModel prepared;
-        prepared.systemStart.append({"\xDC" "bersicht Gr\xF6\xDF" "e", "", "gestartet", "", target});
+        prepared.systemStart.append({"Übersicht Größe", "", "gestartet", "", target});
         prepared.systemStart.append({"Platte", Condition(kDiskFreeAbove, "2147483647"), "", "", target});
         prepared.systemStart.append({"Minute", Condition(kWaitSeconds, "60"), "", "", target});
         missing = scratch.path() + "\\fehlt.exe";

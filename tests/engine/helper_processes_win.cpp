@@ -3,44 +3,46 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/wide_text_win.h"
+
 namespace tolvane::testing {
 
 namespace {
 
 void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(WideOfUtf8(folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
+            const std::string name = Utf8OfWide(found.cFileName);
             if (name == "." || name == "..") continue;
             const std::string path = folder + "\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(path);
             } else {
-                ::DeleteFileA(path.c_str());
+                ::DeleteFileW(WideOfUtf8(path).c_str());
             }
-        } while (::FindNextFileA(search, &found));
+        } while (::FindNextFileW(search, &found));
         ::FindClose(search);
     }
-    ::RemoveDirectoryA(folder.c_str());
+    ::RemoveDirectoryW(WideOfUtf8(folder).c_str());
 }
 
 }  // namespace
 
 std::string TestProgramFolder() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::string folder = Utf8OfWide(path);
     return folder.substr(0, folder.rfind('\\'));
 }
 
 ScratchFolder::ScratchFolder(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + name + "-" + std::to_string(::GetCurrentProcessId());
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    path_ = Utf8OfWide(temp) + name + "-" + std::to_string(::GetCurrentProcessId());
     RemoveTree(path_);
-    ::CreateDirectoryA(path_.c_str(), nullptr);
+    ::CreateDirectoryW(WideOfUtf8(path_).c_str(), nullptr);
 }
 
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
@@ -50,21 +52,22 @@ std::string ScratchFolder::subfolder(const std::string& relative) const {
     std::stringstream parts(relative);
     for (std::string part; std::getline(parts, part, '\\');) {
         path += "\\" + part;
-        ::CreateDirectoryA(path.c_str(), nullptr);
+        ::CreateDirectoryW(WideOfUtf8(path).c_str(), nullptr);
     }
     return path;
 }
 
 bool CopyMarkerHelper(const std::string& path) {
-    return ::CopyFileA((TestProgramFolder() + "\\tolvane_marker_helper.exe").c_str(), path.c_str(), FALSE) != 0;
+    const std::wstring helper = WideOfUtf8(TestProgramFolder() + "\\tolvane_marker_helper.exe");
+    return ::CopyFileW(helper.c_str(), WideOfUtf8(path).c_str(), FALSE) != 0;
 }
 
 UniqueKernelHandle Spawn(const std::string& program, const std::string& arguments) {
-    std::string commandLine = "\"" + program + "\" " + arguments;
-    STARTUPINFOA startup{};
+    std::wstring commandLine = WideOfUtf8("\"" + program + "\" " + arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!::CreateProcessW(WideOfUtf8(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &info))
         return {};
     ::CloseHandle(info.hThread);
@@ -79,8 +82,8 @@ void EndProcess(UniqueKernelHandle& process) {
 }
 
 void UseMarkerFile(const std::string& file) {
-    ::DeleteFileA(file.c_str());
-    ::SetEnvironmentVariableA("TOLVANE_MARKER_FILE", file.c_str());
+    ::DeleteFileW(WideOfUtf8(file).c_str());
+    ::SetEnvironmentVariableW(L"TOLVANE_MARKER_FILE", WideOfUtf8(file).c_str());
 }
 
 std::vector<MarkerLine> ReadMarkers(const std::string& file) {

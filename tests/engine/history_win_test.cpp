@@ -178,7 +178,7 @@ TEST_F(WinHistory, StartingNowGoesThroughTheLauncherAndAFailureCarriesWindowsRea
     EXPECT_TRUE(shown.empty());
 
     const std::string missing = scratch.path() + "\\weg.exe";
-    EXPECT_EQ(engine.startNow({"Gr\xF6\xDF" "e", "", "", "X", missing}).error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(engine.startNow({"Größe", "", "", "X", missing}).error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1], "„Größe“ konnte nicht gestartet werden:\r\n" + SystemErrorReason(ERROR_FILE_NOT_FOUND));
     EXPECT_NE(shown[1].find("(Fehler 2)"), std::string::npos);

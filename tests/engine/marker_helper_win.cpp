@@ -1,7 +1,7 @@
 // Test helper used as target and as trigger program: records each start as
 // one line "pid|creation time|module path|current folder|command line" in
 // the file named by TOLVANE_MARKER_FILE, then stays alive for the
-// milliseconds given as "--sleep=N".
+// milliseconds given as "--sleep=N". Paths and the command line in UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,24 +10,32 @@
 
 namespace {
 
+std::string Utf8Of(const wchar_t* text) {
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), length, nullptr, nullptr);
+    utf8.pop_back();  // the terminating zero
+    return utf8;
+}
+
 std::string Line() {
     FILETIME created{}, ignored{};
     ::GetProcessTimes(::GetCurrentProcess(), &created, &ignored, &ignored, &ignored);
     const unsigned long long createTime = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) |
                                           created.dwLowDateTime;
-    char module[MAX_PATH] = {}, folder[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
-    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    wchar_t module[MAX_PATH] = {}, folder[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+    ::GetCurrentDirectoryW(MAX_PATH, folder);
     char head[64];
     std::snprintf(head, sizeof head, "%lu|%llu|", ::GetCurrentProcessId(), createTime);
-    return std::string(head) + module + "|" + folder + "|" + ::GetCommandLineA() + "\r\n";
+    return std::string(head) + Utf8Of(module) + "|" + Utf8Of(folder) + "|" + Utf8Of(::GetCommandLineW()) + "\r\n";
 }
 
-void Record(const char* file) {
+void Record(const wchar_t* file) {
     const std::string line = Line();
     // Exclusive access: several helpers may start at once.
     for (int attempt = 0; attempt < 500; ++attempt) {
-        HANDLE handle = ::CreateFileA(file, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE handle = ::CreateFileW(file, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
             DWORD written = 0;
             ::SetFilePointer(handle, 0, nullptr, FILE_END);
@@ -42,8 +50,8 @@ void Record(const char* file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    char file[MAX_PATH] = {};
-    if (::GetEnvironmentVariableA("TOLVANE_MARKER_FILE", file, MAX_PATH) > 0) Record(file);
+    wchar_t file[MAX_PATH] = {};
+    if (::GetEnvironmentVariableW(L"TOLVANE_MARKER_FILE", file, MAX_PATH) > 0) Record(file);
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--sleep=", 8) == 0) ::Sleep(static_cast<DWORD>(std::atol(argv[i] + 8)));
     return 0;

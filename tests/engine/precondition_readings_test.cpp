@@ -34,7 +34,7 @@ TEST_F(Readings, EachKindTellsWhatItMeasuredInGerman) {
     m.disk = {4211 * kMB + 5, 10000 * kMB};
     m.mem = {1500ull * kMB, 8000ull * kMB};
     m.paths = {{"C:\\a.txt", PathKind::File}, {"C:\\dir", PathKind::Directory}};
-    m.user = "J\xFCrgen";  // the system's name, in the code page
+    m.user = "Jürgen";
     EXPECT_EQ(read(kDiskFreeAbove, "5000").measured, "4211 MB frei");
     // 5788.99... MB: rounded up for "kleiner als", as it is compared.
     EXPECT_EQ(read(kDiskUsedBelow, "5000").measured, "5789 MB belegt");
@@ -156,16 +156,15 @@ TEST_F(Readings, CheckingMeasuresEveryItemWhereThePassStopsAtTheFirst) {
 TEST_F(Readings, CheckLinesShowTheItemTheValueAndTheState) {
     m.now = kStart + 18000;
     const std::vector<CheckLine> lines = CheckLinesOf(CheckPreconditions(
-        Item(kWaitSeconds, "60") + Item(kFileExists, "C:\\Daten\\Gr\xF6\xDF" "e.txt") + Item(kInternetOnline) +
+        Item(kWaitSeconds, "60") + Item(kFileExists, "C:\\Daten\\Größe.txt") + Item(kInternetOnline) +
             Item(kFileMissing, "C:\\x"),
         kStart, m));
-    m.paths = {{"C:\\Daten\\Gr\xF6\xDF" "e.txt", PathKind::File}};
+    m.paths = {{"C:\\Daten\\Größe.txt", PathKind::File}};
     const std::vector<CheckLine> found = CheckLinesOf(CheckPreconditions(
-        Item(kFileExists, "C:\\Daten\\Gr\xF6\xDF" "e.txt"), kStart, m));
+        Item(kFileExists, "C:\\Daten\\Größe.txt"), kStart, m));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], (CheckLine{"Wartezeit von ... 60", "seit 18 s", "wartet (noch 42 s)"}));
-    EXPECT_EQ(lines[1], (CheckLine{"Datei ... existiert C:\\Daten\\Größe.txt", "nicht vorhanden", "nicht erfüllt"}))
-        << "the stored value is Windows-1252; the line is UTF-8";
+    EXPECT_EQ(lines[1], (CheckLine{"Datei ... existiert C:\\Daten\\Größe.txt", "nicht vorhanden", "nicht erfüllt"}));
     EXPECT_EQ(lines[2], (CheckLine{"Verbindung mit Internet", "verbunden", "erfüllt"})) << "no value to show";
     EXPECT_EQ(lines[3].state, "erfüllt");
     ASSERT_EQ(found.size(), 1u);
@@ -173,8 +172,8 @@ TEST_F(Readings, CheckLinesShowTheItemTheValueAndTheState) {
 }
 
 TEST(HistoryTexts, NamesAreUtf8AndEachOutcomeSaysWhatHappened) {
-    const StartEntry entry{"\xDC" "bersicht Gr\xF6\xDF" "e", "", "-a", "", "C:\\Tools\\\xFC.exe"};
-    StartReport report{StartCause::SystemStart, entry, "\"C:\\Tools\\\xFC.exe\" -a", {}, 3400};
+    const StartEntry entry{"Übersicht Größe", "", "-a", "", "C:\\Tools\\ü.exe"};
+    StartReport report{StartCause::SystemStart, entry, "\"C:\\Tools\\ü.exe\" -a", {}, 3400};
     EXPECT_EQ(StartedText(report),
               "Systemstart „Übersicht Größe“ gestartet, 3 s nach dem Start von Tolvane: \"C:\\Tools\\ü.exe\" -a");
     report.cause = StartCause::Trigger;
@@ -201,7 +200,7 @@ TEST(HistoryTexts, AFailedStartIsRecordedAndShownWithTheSystemsReason) {
     events.reasonOf = [](std::uint32_t error) { return "Zugriff verweigert (Fehler " + std::to_string(error) + ")"; };
     std::vector<FailedStart> failures;
     events.failed = [&](FailedStart failure) { failures.push_back(std::move(failure)); };
-    const StartReport report{StartCause::Manual, {"M\xE4use", "", "", "", "C:\\m.exe"}, "\"C:\\m.exe\"", {}, 0};
+    const StartReport report{StartCause::Manual, {"Mäuse", "", "", "", "C:\\m.exe"}, "\"C:\\m.exe\"", {}, 0};
     events.started(report);
     EXPECT_TRUE(failures.empty()) << "a start that worked shows nothing";
     events.startFailed(report, 5);
@@ -229,7 +228,8 @@ TEST(HistoryTexts, FailedStartsThatCameTogetherAreNamedAllInOneNotice) {
 }
 
 TEST(HistoryTexts, AHugeNameOrCommandLineIsCutSoTheReasonStillEndsTheLine) {
-    const std::string huge(20'000'000, '\xE4');  // "ä" in Windows-1252, two bytes in UTF-8
+    std::string huge;
+    for (int i = 0; i < 10'000'000; ++i) huge += "ä";
     const StartReport report{StartCause::Trigger, {huge, "", "", "", "C:\\x.exe"}, huge, huge, 0};
     const ItemReading item{kFileExists, huge, ItemOutcome::Fails, huge, 0};
     for (const std::string& text : {StartedText(report), StartFailedText(report, "Datei nicht gefunden (Fehler 2)"),

@@ -66,7 +66,7 @@ TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
     EXPECT_EQ(store.load(model, false), LoadResult::Loaded);
     ASSERT_EQ(model.systemStart.size(), 1u);
     EXPECT_EQ(model.systemStart[0].entry,
-              (StartEntry{"Gr\xFC\xDF" "e", "Wartezeit von ...{30};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
+              (StartEntry{"Grüße", "Wartezeit von ...{30};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
     EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
     EXPECT_EQ(OpenSeal(Unscramble(HostFiles().read(path("tolvane.boot")).bytes)).seal, StoreSeal::Matches);
 }

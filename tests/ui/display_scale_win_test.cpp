@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/app_win.h"
+#include "core/wide_text_win.h"
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/icon_menu_win.h"
@@ -202,7 +203,8 @@ TEST_F(DisplayScale, IconsAndMenuItemsFollowTheDpi) {
     HDC screen = ::GetDC(nullptr);
     HGDIOBJ old = ::SelectObject(screen, item.font);
     SIZE extent{};
-    ::GetTextExtentPoint32A(screen, item.text.c_str(), static_cast<int>(item.text.size()), &extent);
+    const std::wstring text = WideOfUtf8(item.text);
+    ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
     ::SelectObject(screen, old);
     ::ReleaseDC(nullptr, screen);
     const SIZE measured = MeasureIconMenuItem(item);

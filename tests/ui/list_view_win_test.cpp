@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_win.h"
+#include "core/wide_text_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 #include "tests/win/main_window_fixture_win.h"
@@ -49,13 +50,13 @@ protected:
         ::SendMessageA(list(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
     }
     std::string text(int row, int column = 0) const {
-        char buffer[128] = {};
-        LVITEMA cell{};
+        wchar_t buffer[128] = {};
+        LVITEMW cell{};
         cell.iSubItem = column;
         cell.pszText = buffer;
-        cell.cchTextMax = sizeof buffer;
-        ::SendMessageA(list(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
-        return buffer;
+        cell.cchTextMax = 128;
+        ::SendMessageW(list(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+        return Utf8OfWide(buffer);
     }
     int image(int row) const {
         LVITEMA item{};
@@ -211,7 +212,7 @@ TEST_F(ListViewTest, TypingTheFirstLettersOfANameSelectsItsRow) {
     app_.model.systemStart.append({"Editor", "", "", "", "C:\\e.exe"});
     app_.model.systemStart.append({"Sicherung", "", "", "", "C:\\s.bat"});
     app_.model.programStart.append({"Rechner", "", "", "", "C:\\r.exe"});
-    app_.model.programStart.append({"\xDC" "bersicht", "", "", "", "C:\\u.txt"});
+    app_.model.programStart.append({"Übersicht", "", "", "", "C:\\u.txt"});
     open();
     window_->entriesChanged(ListKind::ProgramStart);
     ::SetForegroundWindow(window_->window());
@@ -228,7 +229,7 @@ TEST_F(ListViewTest, TypingTheFirstLettersOfANameSelectsItsRow) {
     HWND other = window_->list(ListKind::ProgramStart);
     ::SetFocus(other);
     ASSERT_EQ(::GetFocus(), other);
-    ::SendMessageA(other, WM_CHAR, 0xFC, 1);
+    ::SendMessageW(other, WM_CHAR, L'\u00FC', 1);
     EXPECT_EQ(::SendMessageA(other, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);
     EXPECT_TRUE(::IsWindowEnabled(window_->link(ListKind::ProgramStart, 1)));
 }

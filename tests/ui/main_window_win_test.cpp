@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/app_win.h"
-#include "core/cp1252.h"
 #include "core/texts.h"
 #include "ui/icon_menu_win.h"
 #include "ui/image_set_win.h"
@@ -117,7 +116,7 @@ TEST_F(MainWindowTest, RemovalAsksAndOnlyYesChangesListAndStore) {
     answer_ = IDNO;
     click(window_->link(ListKind::ProgramStart, 1));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Delta")));
+    EXPECT_EQ(questions_[0].text, ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Delta"));
     EXPECT_EQ(questions_[0].title, "Tolvane");
     EXPECT_EQ(questions_[0].flags, UINT(MB_YESNO | MB_ICONINFORMATION));
     EXPECT_EQ(app_.model.programStart.size(), 2u);
@@ -193,8 +192,8 @@ TEST_F(MainWindowTest, QuitNeedsConfirmation) {
     ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
     EXPECT_FALSE(quitPosted(&code));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(std::string(GetText(Text::QuitWarningLine1)) + "\r\n" +
-                                               std::string(GetText(Text::QuitWarningLine2))));
+    EXPECT_EQ(questions_[0].text,
+              std::string(GetText(Text::QuitWarningLine1)) + "\r\n" + std::string(GetText(Text::QuitWarningLine2)));
     EXPECT_EQ(questions_[0].flags, UINT(MB_OKCANCEL | MB_ICONEXCLAMATION));
     answer_ = IDOK;
     ::SendMessageA(window_->window(), WM_COMMAND, kCommandQuit, 0);
@@ -253,7 +252,7 @@ TEST_F(MainWindowTest, ShortcutsActOnlyWhileTheMainWindowIsActive) {
     EXPECT_EQ(newSystem, 1);
     EXPECT_EQ(newProgram, 1);
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].title, Cp1252ToUtf8(fixed_text::kAboutTitle));
+    EXPECT_EQ(questions_[0].title, std::string(fixed_text::kAboutTitle));
 
     HWND other = ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                    nullptr, nullptr);
@@ -400,7 +399,7 @@ TEST_F(MainWindowTest, LinkCapturesTheMouseWhileOverIt) {
 }
 
 TEST_F(MainWindowTest, LongCellTextsAreCutToTheListsBufferWithTheirEnd) {
-    const std::string condition = std::string(600, 'c') + "\xE4";
+    const std::string condition = std::string(600, 'c') + "ä";
     app_.model.systemStart.replace(1, StartEntry{"Beta", condition, "", "", "C:\\b.exe"});
     NMLVDISPINFOW ask{};
     ask.hdr.hwndFrom = window_->list(ListKind::SystemStart);
@@ -417,7 +416,7 @@ TEST_F(MainWindowTest, LongCellTextsAreCutToTheListsBufferWithTheirEnd) {
     EXPECT_EQ(std::wstring(buffer, 259), std::wstring(259, L'c'));
     EXPECT_EQ(buffer[259], L'\0');
 
-    app_.model.systemStart.replace(1, StartEntry{"B\xE4r", "", "", "", "C:\\b.exe"});
+    app_.model.systemStart.replace(1, StartEntry{"Bär", "", "", "", "C:\\b.exe"});
     ask.item.iSubItem = 0;
     ::SendMessageA(window_->window(), WM_NOTIFY, kIdList, reinterpret_cast<LPARAM>(&ask));
     EXPECT_EQ(std::wstring(buffer), L"B\u00E4r");

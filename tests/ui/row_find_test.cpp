@@ -39,11 +39,11 @@ TEST(FindRow, WholeNameUnlessPartial) {
 
 TEST(FindRow, LettersOfTheCodePageMatchTheirOtherCase) {
     // "Übersicht", "Œuvre", "Šala" and "Ÿ" in Windows-1252.
-    const EntryList rows = Rows({"\xDC" "bersicht", "\x8C" "uvre", "\x8A" "ala", "\x9F", "\xD7" "mal"});
-    EXPECT_EQ(FindRow(rows, {"\xFC" "b", true, false, 0}), 0);
-    EXPECT_EQ(FindRow(rows, {"\x9C", true, false, 0}), 1);
-    EXPECT_EQ(FindRow(rows, {"\x9A" "A", true, false, 0}), 2);
-    EXPECT_EQ(FindRow(rows, {"\xFF", false, false, 0}), 3);
-    EXPECT_EQ(FindRow(rows, {"\xF7", true, false, 0}), -1) << "the multiplication and division signs differ";
+    const EntryList rows = Rows({"Übersicht", "Œuvre", "Šala", "Ÿ", "×mal"});
+    EXPECT_EQ(FindRow(rows, {"üb", true, false, 0}), 0);
+    EXPECT_EQ(FindRow(rows, {"œ", true, false, 0}), 1);
+    EXPECT_EQ(FindRow(rows, {"šA", true, false, 0}), 2);
+    EXPECT_EQ(FindRow(rows, {"ÿ", false, false, 0}), 3);
+    EXPECT_EQ(FindRow(rows, {"÷", true, false, 0}), -1) << "the multiplication and division signs differ";
     EXPECT_EQ(FindRow(Rows({}), {"a", true, true, 0}), -1);
 }

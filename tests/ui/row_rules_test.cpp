@@ -21,7 +21,7 @@ TEST(RowMenuItems, OnlySystemStartRowsOfferTheCheck) {
     EXPECT_EQ(Commands(ListKind::ProgramStart), (std::vector<C>{C::StartNow, C::None, C::Edit, C::Remove}));
     const auto items = RowMenuItems(ListKind::SystemStart);
     EXPECT_EQ(items[0].text, "Jetzt starten");
-    EXPECT_EQ(items[1].text, "Vorraussetzungen pr\xFC" "fen");
+    EXPECT_EQ(items[1].text, "Vorraussetzungen prüfen");
     EXPECT_EQ(items[3].text, GetText(Text::LinkEdit));
     EXPECT_EQ(items[4].text, GetText(Text::LinkRemove));
     EXPECT_TRUE(items[2].text.empty());
@@ -116,7 +116,7 @@ TEST(CheckLines, AnEntryWithoutPreconditionsSaysSo) {
     const std::vector<CheckLine> none = LinesToShow({});
     ASSERT_EQ(none.size(), 1u);
     EXPECT_EQ(none[0].precondition, "Keine Vorraussetzungen");
-    EXPECT_EQ(CheckViewTitle("M\xFCller"), "Vorraussetzungen pr\xC3\xBC" "fen: \"M\xC3\xBCller\"");
+    EXPECT_EQ(CheckViewTitle("Müller"), "Vorraussetzungen prüfen: \"Müller\"");
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/app_win.h"
-#include "core/cp1252.h"
 #include "core/texts.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
@@ -140,7 +139,7 @@ TEST_F(RowsTest, RightClickOnASystemStartRowOffersAllFourItemsForThatRow) {
     answer_ = IDYES;
     rightClickMessage(ListKind::SystemStart, rowPoint(ListKind::SystemStart, 1));
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
+    EXPECT_EQ(questions_[0].text, ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta"));
     ASSERT_EQ(app_.model.systemStart.size(), 1u);
     EXPECT_EQ(app_.model.systemStart[0].entry.name, "Alpha");
 }
@@ -251,7 +250,7 @@ TEST_F(RowsTest, EnterEditsAndDeleteRemovesOnlyFromTheFocusedListOfAnEnabledWind
     answer_ = IDNO;
     pressKey(list, VK_DELETE);
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0].text, Cp1252ToUtf8(ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta")));
+    EXPECT_EQ(questions_[0].text, ReplaceFilePlaceholder(GetText(Text::RemoveConfirmation), "Beta"));
     EXPECT_EQ(app_.model.systemStart.size(), 2u);
 
     // A wizard is open: the main window is disabled and keys still queued

@@ -7,7 +7,6 @@
 #include <string>
 #include <thread>
 
-#include "core/cp1252.h"
 #include "core/texts.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/file_icons_win.h"
@@ -132,8 +131,8 @@ TEST(AutostartShortcut, WritesTheFieldsAndReadsThemBack) {
     EXPECT_EQ(fields.arguments, "-h");
     EXPECT_EQ(fields.workingDirectory + target.substr(target.find_last_of('\\') + 1), target);
     EXPECT_EQ(fields.workingDirectory.back(), '\\');
-    EXPECT_EQ(fields.description, Cp1252ToUtf8(std::string(fixed_text::kShortcutDescriptionPrefix) +
-                                               std::string(GetText(Text::ProgramDescription))));
+    EXPECT_EQ(fields.description,
+              std::string(fixed_text::kShortcutDescriptionPrefix) + std::string(GetText(Text::ProgramDescription)));
     EXPECT_EQ(fields.showCommand, 1);
     EXPECT_EQ(fields.hotkey, 0);
     EXPECT_EQ(fields.iconIndex, 0);
@@ -167,7 +166,7 @@ TEST(AutostartShortcut, KeepsExactlyOneLink) {
 }
 
 TEST(SingleInstance, SecondClaimInTheSessionIsRefused) {
-    const char* name = "Local\\Tolvane.Test.Instance";
+    const wchar_t* name = L"Local\\Tolvane.Test.Instance";
     InstanceClaim first = ClaimSingleInstance(name);
     EXPECT_TRUE(first.first);
     InstanceClaim second = ClaimSingleInstance(name);
@@ -197,7 +196,7 @@ struct LateCopy {
             ::RegisterClassA(&type);
             HWND window = ::CreateWindowA(windowClass, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                           ::GetModuleHandleA(nullptr), nullptr);
-            const UINT show = ::RegisterWindowMessageA(kShowMessageName);
+            const UINT show = ::RegisterWindowMessageW(kShowMessageName);
             MSG message{};
             for (const DWORD begin = ::GetTickCount(); !asked && ::GetTickCount() - begin < 15000;) {
                 if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -221,10 +220,10 @@ struct LateCopy {
 TEST(InstanceMark, ASecondStartReachesACopyWhoseWindowComesLate) {
     {
         LateCopy late("TolvaneLateCopyTest", 400);
-        EXPECT_TRUE(ShowRunningCopy("TolvaneLateCopyTest"));
+        EXPECT_TRUE(ShowRunningCopy(L"TolvaneLateCopyTest"));
         late.thread.join();
         EXPECT_TRUE(late.asked) << "the request waited for the window";
     }
     // With no window ever appearing, the second start gives up in time.
-    EXPECT_FALSE(ShowRunningCopy("TolvaneNoCopyTest", 200));
+    EXPECT_FALSE(ShowRunningCopy(L"TolvaneNoCopyTest", 200));
 }

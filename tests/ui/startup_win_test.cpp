@@ -22,7 +22,7 @@ TEST(Startup, RunsHiddenKeepsOneCopyAndQuitsAfterConfirmation) {
     ProgramProcess first;
     ASSERT_TRUE(first.start(kProgram, L"-h"));
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = ::FindWindowA(kMainWindowClass, nullptr)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (main = ::FindWindowW(kMainWindowClass, nullptr)) != nullptr; }));
     ::Sleep(300);
     EXPECT_FALSE(::IsWindowVisible(main));
 

@@ -67,7 +67,7 @@ protected:
 
 TEST_F(RowActions, AFailedStartShowsTheBalloonAndLeavesItsHistoryLine) {
     const std::string missing = scratch_.path() + "\\weg\\nicht-da.exe";
-    app_.model.programStart.append({"F\xE4hlt", "x.exe", "", "", missing});
+    app_.model.programStart.append({"Fählt", "x.exe", "", "", missing});
     app_.commitEntries();
     window_->actions.startNow(ListKind::ProgramStart, 0);
     ASSERT_TRUE(PumpUntil([this] { return !balloons_.empty(); }));
@@ -153,7 +153,7 @@ TEST_F(RowActions, CheckingShowsAWaitingTimeWaitingAFileThatExistsHoldingAndAMis
     std::ofstream(present) << "x";
     const std::string missing = scratch_.path() + "\\fehlt.txt";
     app_.clock.start(::GetTickCount());
-    app_.model.systemStart.append({"Pr\xFC" "fen", "Wartezeit von ...{600};Datei ... existiert{" + present +
+    app_.model.systemStart.append({"Prüfen", "Wartezeit von ...{600};Datei ... existiert{" + present +
                                                       "};Datei ... existiert{" + missing + "};",
                                    "", "", "C:\\nie.exe"},
                                   1);  // still to be started in this run

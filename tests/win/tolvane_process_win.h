@@ -73,8 +73,8 @@ inline std::wstring BoxText(HWND box) {
 }
 
 inline HWND MainWindowOf(DWORD process) {
-    for (HWND w = ::FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr); w;
-         w = ::FindWindowExA(nullptr, w, kMainWindowClass, nullptr)) {
+    for (HWND w = ::FindWindowExW(nullptr, nullptr, kMainWindowClass, nullptr); w;
+         w = ::FindWindowExW(nullptr, w, kMainWindowClass, nullptr)) {
         DWORD owner = 0;
         ::GetWindowThreadProcessId(w, &owner);
         if (owner == process) return w;

@@ -65,7 +65,7 @@ private:
 
 EntryModel Sample() {
     EntryModel model;
-    model.systemStart.append(StartEntry{"Gr\xFC\xDF" "e", "Wartezeit von ...{30};", "-a b", "X", "C:\\A B\\x.exe"});
+    model.systemStart.append(StartEntry{"Grüße", "Wartezeit von ...{30};", "-a b", "X", "C:\\A B\\x.exe"});
     model.programStart.append(StartEntry{"p", "notepad.exe", "", "", "C:\\y.txt"});
     return model;
 }

@@ -184,9 +184,9 @@ TEST(ConditionEditor, LoadsStoredRowsInTheEditSection) {
     editor.load(text);
     HWND list = FindControl(frame.window(), kIdConditionList);
     ASSERT_EQ(ListView_GetItemCount(list), 3);
-    char value[64] = {};
-    ListView_GetItemText(list, 1, 1, value, sizeof(value));
-    EXPECT_STREQ(value, "anna");
+    wchar_t value[64] = {};
+    ListView_GetItemText(list, 1, 1, value, 64);
+    EXPECT_STREQ(value, L"anna");
     EXPECT_EQ(editor.encode(), text);
 }
 

@@ -17,8 +17,8 @@ FieldFault FaultOf(const std::string& text) { return CheckFieldText(text).fault;
 }  // namespace
 
 TEST(FieldCheck, TextWindows1252HoldsIsConvertedByteForByte) {
-    EXPECT_EQ(CheckFieldText(kGreeting).text, "Gr\xFC\xDF" "e");
-    EXPECT_EQ(CheckFieldText(kEuroDash).text, "\x80 \x96 \x9C");
+    EXPECT_EQ(CheckFieldText(kGreeting).text, kGreeting);
+    EXPECT_EQ(CheckFieldText(kEuroDash).text, kEuroDash);
     EXPECT_EQ(CheckFieldText("C:\\Tools\\a b.exe").text, "C:\\Tools\\a b.exe");
     EXPECT_EQ(CheckFieldText("a\tb").fault, FieldFault::None) << "a tab splits no row";
     EXPECT_EQ(CheckFieldText("").fault, FieldFault::None);
@@ -45,13 +45,13 @@ TEST(FieldCheck, LineBreaksAndControlBytesTheStoreSplitsOnAreRefusedNotCut) {
 
 TEST(FieldCheck, TheMessageNamesTheField) {
     EXPECT_EQ(FieldFaultMessage(Field::Name, FieldFault::OutsideCodePage),
-              "Der Name enth\xE4lt Zeichen, die Tolvane nicht speichern kann.");
+              "Der Name enthält Zeichen, die Tolvane nicht speichern kann.");
     EXPECT_EQ(FieldFaultMessage(Field::Parameters, FieldFault::OutsideCodePage),
               "Die Parameter enthalten Zeichen, die Tolvane nicht speichern kann.");
     EXPECT_EQ(FieldFaultMessage(Field::Path, FieldFault::LineBreak),
-              "Der Pfad enth\xE4lt einen Zeilenumbruch, den Tolvane nicht speichern kann.");
+              "Der Pfad enthält einen Zeilenumbruch, den Tolvane nicht speichern kann.");
     const std::string picked = FieldFaultMessage(Field::PickedFile, FieldFault::OutsideCodePage);
-    EXPECT_EQ(picked.rfind("Der Pfad der gew\xE4hlten Datei enth\xE4lt Zeichen, die Tolvane nicht speichern kann.", 0),
+    EXPECT_EQ(picked.rfind("Der Pfad der gewählten Datei enthält Zeichen, die Tolvane nicht speichern kann.", 0),
               0u)
         << picked;
     // Every field has its own subject, so the user knows where to look.
@@ -70,7 +70,7 @@ TEST(StorableEntry, ConvertsEveryFieldOrNamesTheFirstOneItCannotHold) {
     const auto ok = StorableEntry(texts, Field::Trigger);
     ASSERT_TRUE(std::holds_alternative<StartEntry>(ok));
     EXPECT_EQ(std::get<StartEntry>(ok),
-              (StartEntry{"Gr\xFC\xDF" "e", "notepad.exe", "-x \x80", "X", "C:\\Gr\xFC\xDF" "e.exe"}));
+              (StartEntry{kGreeting, "notepad.exe", "-x \xE2\x82\xAC", "X", "C:\\" + kGreeting + ".exe"}));
 
     auto refusal = [](const EntryTexts& t, Field condition) {
         const auto result = StorableEntry(t, condition);

@@ -62,7 +62,7 @@ TEST_F(UnstorableText, ANameOutsideTheCodePageIsToldAndNotCommittedThenTheCorrec
     Paste(window, kIdName, kForeign);
     Click(window, kIdApply);
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], "Der Name enth\xE4lt Zeichen, die Tolvane nicht speichern kann.");
+    EXPECT_EQ(warnings[0], "Der Name enthält Zeichen, die Tolvane nicht speichern kann.");
     EXPECT_FALSE(edit.frame().ended()) << "the dialog stays open for correction";
     EXPECT_EQ(app.model.systemStart[0].entry.name, "alt");
     EXPECT_FALSE(store_.exists()) << "nothing was saved";
@@ -71,8 +71,8 @@ TEST_F(UnstorableText, ANameOutsideTheCodePageIsToldAndNotCommittedThenTheCorrec
     Click(window, kIdApply);
     EXPECT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(edit.frame().ended());
-    EXPECT_EQ(app.model.systemStart[0].entry.name, "Gr\xFC\xDF" "e \x80");
-    EXPECT_EQ(store_.stored().systemStart[0].entry.name, "Gr\xFC\xDF" "e \x80");
+    EXPECT_EQ(app.model.systemStart[0].entry.name, "Grüße €");
+    EXPECT_EQ(store_.stored().systemStart[0].entry.name, "Grüße €");
 }
 
 TEST_F(UnstorableText, ATypedCharacterOutsideTheCodePageReachesTheFieldAsItIs) {
@@ -110,13 +110,13 @@ TEST_F(UnstorableText, APickedFileOutsideTheCodePageLeavesThePathAsItWasAndATrig
     HWND window = edit.frame().window();
     Click(window, kIdPathChooser);
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0].rfind("Der Pfad der gew\xE4hlten Datei enth\xE4lt Zeichen", 0), 0u) << warnings[0];
+    EXPECT_EQ(warnings[0].rfind("Der Pfad der gewählten Datei enthält Zeichen", 0), 0u) << warnings[0];
     EXPECT_EQ(FieldText(window, kIdPath), "C:\\p.exe") << "not replaced by a look-alike";
 
     Paste(window, kIdTrigger, L"\x4E2D\x6587.exe");
     Click(window, kIdApply);
     ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_EQ(warnings[1], "Das ausl\xF6sende Programm enth\xE4lt Zeichen, die Tolvane nicht speichern kann.");
+    EXPECT_EQ(warnings[1], "Das auslösende Programm enthält Zeichen, die Tolvane nicht speichern kann.");
     EXPECT_EQ(app.model.programStart[0].entry.condition, "notepad.exe");
 }
 
@@ -135,7 +135,7 @@ TEST_F(UnstorableText, APreconditionValueOutsideTheCodePageIsNotAdded) {
     Paste(window, kIdTextField, L"C:\\\x03A9.txt");
     Click(window, kIdAddOk);
     ASSERT_EQ(conditionWarnings.size(), 2u);
-    EXPECT_EQ(conditionWarnings[1], "Der Wert enth\xE4lt Zeichen, die Tolvane nicht speichern kann.");
+    EXPECT_EQ(conditionWarnings[1], "Der Wert enthält Zeichen, die Tolvane nicht speichern kann.");
     EXPECT_FALSE(dialog.result().has_value());
     EXPECT_FALSE(dialog.frame().ended());
 }
@@ -155,11 +155,11 @@ TEST_F(UnstorableText, EachWizardStepTellsAtWeiterWhichFieldItCannotKeepAndStays
     };
     const std::wstring path(file.begin(), file.end());
     const Step steps[] = {
-        {1, kIdName, kForeign, L"Gr\x00FC\x00DF" L"e", "Der Name enth\xE4lt Zeichen, die Tolvane nicht speichern kann."},
+        {1, kIdName, kForeign, L"Gr\x00FC\x00DF" L"e", "Der Name enthält Zeichen, die Tolvane nicht speichern kann."},
         {2, kIdPath, path + L"\r\n", path,
-         "Der Pfad enth\xE4lt einen Zeilenumbruch, den Tolvane nicht speichern kann."},
+         "Der Pfad enthält einen Zeilenumbruch, den Tolvane nicht speichern kann."},
         {3, kIdTrigger, L"\x03A9.exe", L"notepad.exe",
-         "Das ausl\xF6sende Programm enth\xE4lt Zeichen, die Tolvane nicht speichern kann."},
+         "Das auslösende Programm enthält Zeichen, die Tolvane nicht speichern kann."},
     };
     for (const Step& step : steps) {
         ASSERT_EQ(wizard.page(), step.page);
@@ -179,7 +179,7 @@ TEST_F(UnstorableText, EachWizardStepTellsAtWeiterWhichFieldItCannotKeepAndStays
     EXPECT_EQ(wizard.page(), 4);
     Click(window, NavigationRightId(4));
     ASSERT_EQ(app.model.programStart.size(), 2u);
-    EXPECT_EQ(app.model.programStart[1].entry.name, "Gr\xFC\xDF" "e");
+    EXPECT_EQ(app.model.programStart[1].entry.name, "Grüße");
     EXPECT_EQ(app.model.programStart[1].entry.condition, "notepad.exe");
     ::DeleteFileA(file.c_str());
 }
@@ -197,7 +197,7 @@ TEST_F(UnstorableText, TheAddDialogJudgesOnlyTheShownFieldAndFocusesTheOneAtFaul
         const wchar_t* digits;
         std::string message;
     } refused[] = {
-        {L"5\r\n", "Der Wert enth\xE4lt einen Zeilenumbruch, den Tolvane nicht speichern kann."},
+        {L"5\r\n", "Der Wert enthält einen Zeilenumbruch, den Tolvane nicht speichern kann."},
         {L"1.5", "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein."},
     };
     for (const auto& value : refused) {

@@ -61,7 +61,7 @@ TEST_F(WizardTest, StepOneNeedsANameOrTheAutomaticName) {
     ASSERT_TRUE(wizard.create());
     HWND window = wizard.frame().window();
     EXPECT_FALSE(::IsWindowEnabled(owner));
-    EXPECT_EQ(::GetWindowTextLengthA(window), static_cast<int>(GetText(Text::NewSystemStartWizard).size()));
+    EXPECT_EQ(ControlText(window), GetText(Text::NewSystemStartWizard));
 
     Click(window, NavigationRightId(0));
     EXPECT_EQ(wizard.page(), 1);

@@ -22,7 +22,7 @@ HWND MakeOwner(int x, int y, int width, int height) {
 }
 
 HWND AddEdit(HWND parent, int x, int y, int width, int height, int id) {
-    return AddControl(parent, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, x, y, width, height, id);
+    return AddControl(parent, L"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, x, y, width, height, id);
 }
 
 }  // namespace

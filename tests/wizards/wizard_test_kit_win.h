@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/wide_text_win.h"
 #include "wizards/condition_editor_win.h"
 #include "wizards/wizard_frame_win.h"
 
@@ -39,10 +40,10 @@ inline void Click(HWND frame, int id) { ::SendMessageA(FindControl(frame, id), B
 inline bool Enabled(HWND frame, int id) { return ::IsWindowEnabled(FindControl(frame, id)) != FALSE; }
 inline std::string FieldText(HWND frame, int id) { return ControlText(FindControl(frame, id)); }
 
-// Types into an edit field: text, then EN_CHANGE.
+// Types UTF-8 text into an edit field, then EN_CHANGE.
 inline void Type(HWND frame, int id, const std::string& text) {
     HWND field = FindControl(frame, id);
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideOfUtf8(text).c_str()));
     ::SendMessageA(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
 }
 
