@@ -4,11 +4,40 @@
 
 TOLVANE_ROOT=${TOLVANE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 TOLVANE_BUILD=${TOLVANE_BUILD:-$TOLVANE_ROOT/build}
+
+# Some virtual machines execute only 64-bit code, and there 32-bit Wine
+# cannot start at all. On such a host the Windows side is built for 64-bit
+# Windows (build/win64) and run in 64-bit prefixes, every `wine` going to the
+# 64-bit loader; everything else stays as it is.
+tolvane_host_runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+if [ -z "${TOLVANE_WIN_FLAVOUR:-}" ]; then
+  if tolvane_host_runs_32bit; then TOLVANE_WIN_FLAVOUR=win; else TOLVANE_WIN_FLAVOUR=win64; fi
+fi
+export TOLVANE_WIN_FLAVOUR
+export TOLVANE_WIN_DIR=$TOLVANE_BUILD/$TOLVANE_WIN_FLAVOUR
+if [ "$TOLVANE_WIN_FLAVOUR" = win64 ]; then
+  TOLVANE_ARCH=win64
+  tolvane_loader64="$TOLVANE_BUILD/wine64-loader"
+  mkdir -p "$tolvane_loader64"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' \
+      >"$tolvane_loader64/$name"
+    chmod +x "$tolvane_loader64/$name"
+  done
+  export PATH="$tolvane_loader64:$PATH"
+else
+  TOLVANE_ARCH=win32
+fi
+
 # The prefixes are the scripts' own, never an inherited WINEPREFIX: they are
 # made, remade and configured here. TOLVANE_WINEPREFIX puts them elsewhere.
-TOLVANE_WINEPREFIX=${TOLVANE_WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
+if [ "$TOLVANE_WIN_FLAVOUR" = win64 ]; then
+  TOLVANE_WINEPREFIX=${TOLVANE_WINEPREFIX:-$TOLVANE_BUILD/wine-prefix-win64}
+else
+  TOLVANE_WINEPREFIX=${TOLVANE_WINEPREFIX:-$TOLVANE_BUILD/wine-prefix}
+fi
 export WINEPREFIX=$TOLVANE_WINEPREFIX
-export WINEARCH=win32
+export WINEARCH=$TOLVANE_ARCH
 TOLVANE_PREFIX32=$TOLVANE_WINEPREFIX
 TOLVANE_PREFIX64=${TOLVANE_WINEPREFIX}64
 TOLVANE_PREFIX144=${TOLVANE_WINEPREFIX}-144dpi
@@ -82,7 +111,7 @@ tolvane_start_wineserver() {
 # The first program that touches windows starts Wine's desktop process; it
 # must not inherit a test runner's output pipe.
 tolvane_prime_display() {
-  local prime="$TOLVANE_BUILD/win/tests/win/tolvane_prime_display.exe"
+  local prime="$TOLVANE_WIN_DIR/tests/win/tolvane_prime_display.exe"
   if [ -f "$prime" ]; then wine "$prime" >/dev/null 2>&1 </dev/null || true; fi
 }
 
@@ -92,7 +121,7 @@ tolvane_use_prefix64() {
   export WINEPREFIX=$TOLVANE_PREFIX64 WINEARCH=win64
 }
 tolvane_use_prefix32() {
-  export WINEPREFIX=$TOLVANE_PREFIX32 WINEARCH=win32
+  export WINEPREFIX=$TOLVANE_PREFIX32 WINEARCH=$TOLVANE_ARCH
 }
 
 # A copy of the ready 32-bit prefix whose display has 144 DPI (150 %), made
@@ -107,7 +136,7 @@ tolvane_make_prefix144() {
   WINEPREFIX=$TOLVANE_PREFIX144 wineserver -w
 }
 tolvane_use_prefix144() {
-  export WINEPREFIX=$TOLVANE_PREFIX144 WINEARCH=win32
+  export WINEPREFIX=$TOLVANE_PREFIX144 WINEARCH=$TOLVANE_ARCH
 }
 
 tolvane_stop_wine() {

@@ -23,7 +23,7 @@ os.environ["LC_ALL"] = "C.UTF-8"
 
 BUILD = os.environ["TOLVANE_BUILD"]
 PREFIX = os.environ["WINEPREFIX"]
-WIN = os.path.join(BUILD, "win")
+WIN = os.environ.get("TOLVANE_WIN_DIR", os.path.join(BUILD, "win"))
 TOLVANE = os.path.join(WIN, "Tolvane.exe")
 PROBE = os.path.join(WIN, "tests", "journeys", "journey_probe.exe")
 MARKER_HELPER = os.path.join(WIN, "tests", "engine", "tolvane_marker_helper.exe")
@@ -479,7 +479,7 @@ def store_change(what, before):
 def marker_lines():
     if not os.path.exists(MARKER):
         return []
-    with open(MARKER, encoding="cp1252") as f:
+    with open(MARKER, encoding="utf-8") as f:
         return [line.rstrip("\r\n").split("|") for line in f if line.strip()]
 
 

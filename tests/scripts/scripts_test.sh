@@ -26,10 +26,10 @@ stub wine 'exit 0'
 stub wineserver 'exit 0'
 
 # Runs one of wine-env.sh's functions in a clean shell; arguments before the
-# function name are the environment.
+# function name are the environment. The 32-bit flavour, whatever this host runs.
 in_env() {
   env -u WINEPREFIX -u TOLVANE_WINEPREFIX -u WINEARCH PATH="$work/bin:$PATH" STUB_LOG="$work/log" \
-    TOLVANE_BUILD="$work/build" "$@" >/dev/null 2>&1
+    TOLVANE_BUILD="$work/build" TOLVANE_WIN_FLAVOUR=win "$@" >/dev/null 2>&1
 }
 run_wine_env() {  # environment..., function...
   local vars=()
