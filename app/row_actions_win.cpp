@@ -7,7 +7,7 @@ namespace tolvane {
 
 void WireRowActions(App& app, MainWindow& window, EngineLink& engine) {
     app.notify.balloon = [&window](const std::string& title, const std::string& text) {
-        return window.showBalloon(title, text, false);
+        return window.tray().showBalloon(title, text, false);
     };
     window.actions.startNow = [&engine](ListKind kind, std::size_t row) { engine.startNow(kind, row); };
     window.actions.checkPreconditions = [&window, &engine](std::size_t row) { engine.check(row, window.window()); };

@@ -133,7 +133,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     // The quit was confirmed: nothing starts from here on.
     engine.stop();
     app.entriesCommitted = nullptr;
-    window.removeTrayIcon();
+    window.tray().remove();
     app.notify.balloon = nullptr;  // it shows through the window, which goes first
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "ui/control_kit_win.h"
 
-#include "core/wide_text_win.h"
+#include <commctrl.h>
 
+#include "core/wide_text_win.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 
@@ -61,6 +62,16 @@ HWND FindControl(HWND frame, int id) {
     ControlSearch search{id, nullptr};
     ::EnumChildWindows(frame, &MatchControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+void AddListColumn(HWND list, int index, std::string_view title, int width) {
+    std::wstring text = WideOfUtf8(title);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = text.data();
+    column.cx = Scale(width);
+    column.iSubItem = index;
+    ::SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 std::string ControlText(HWND control) {

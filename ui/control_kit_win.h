@@ -33,6 +33,9 @@ void StackLabels(const std::vector<HWND>& labels);
 
 // Control helpers by id inside a frame window (controls sit on panels).
 HWND FindControl(HWND frame, int id);
+// Appends a column to a report list view, its width designed for 96 DPI.
+void AddListColumn(HWND list, int index, std::string_view title, int width);
+
 std::string ControlText(HWND control);
 void SetControlText(HWND control, std::string_view text);
 bool IsChecked(HWND checkBox);

@@ -4,13 +4,12 @@
 namespace tolvane {
 
 void MainWindow::watchRows(ListKind kind) {
-    RowInput& input = rowInput_[Index(kind)];
+    RowInput& input = views_[Index(kind)].input();
     input.contextMenu = [this, kind](POINT screen, bool byKeyboard) { openRowMenu(kind, screen, byKeyboard); };
     input.key = [this, kind](RowCommand command) {
         const int row = selectedRow(kind);
         if (row >= 0) runRowCommand(kind, command, static_cast<std::size_t>(row));
     };
-    WatchRowInput(list(kind), &input);
 }
 
 void MainWindow::openRowMenu(ListKind kind, POINT screen, bool byKeyboard) {
@@ -31,10 +30,7 @@ void MainWindow::openRowMenu(ListKind kind, POINT screen, bool byKeyboard) {
     if (!row) return;
     if (selectedRow(kind) != *row) {
         // The menu acts on the row it was opened on, and shows which.
-        LVITEMW state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageW(view, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
+        views_[Index(kind)].select(*row);
     }
     POINT at = screen;
     if (byKeyboard) {

@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 #include "core/startup_trace_win.h"
@@ -11,10 +10,7 @@
 #include "core/wide_text_win.h"
 #include "res/resource_ids.h"
 #include "ui/dpi_win.h"
-#include "ui/file_icons_win.h"
 #include "ui/guarded_procedure_win.h"
-#include "ui/row_find.h"
-#include "ui/shell_rules.h"
 
 namespace tolvane {
 
@@ -28,7 +24,6 @@ struct LinkPlace {
     Text text;
 };
 constexpr LinkPlace kLinks[3] = {{10, 120, Text::LinkAdd}, {150, 150, Text::LinkRemove}, {320, 100, Text::LinkEdit}};
-constexpr int kColumnWidths[5] = {100, 155, 70, 26, 130};
 
 std::wstring Wide(std::string_view text) { return WideOfUtf8(text); }
 
@@ -61,8 +56,11 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : ask(DefaultAsk), app_(app), images_(images) {
-    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden)
+    : ask(DefaultAsk),
+      app_(app),
+      images_(images),
+      views_{{EntryListView(app.model.systemStart), EntryListView(app.model.programStart)}} {
     showRequest_ = ::RegisterWindowMessageW(kShowMessageName);
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterMainClass(instance, Procedure);
@@ -81,7 +79,8 @@ MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : as
     if (!window_) return;
     // The tray icon first: it is all a start at logon shows. A click on it
     // waits in the queue until the menus and lists below exist.
-    addTrayIcon();
+    tray_.attach(window(), images_.icon(kImageApp));
+    tray_.add();
     TraceStartupMilestone("tray-icon");
     if (HICON small = images_.icon(kImageApp))
         ::SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
@@ -95,7 +94,7 @@ MainWindow::MainWindow(EntryBook& app, const ImageSet& images, bool hidden) : as
 }
 
 MainWindow::~MainWindow() {
-    removeTrayIcon();
+    tray_.remove();
     if (window_) ::SetWindowLongPtrW(window(), GWLP_USERDATA, 0);
     window_.reset();
 }
@@ -132,8 +131,8 @@ void MainWindow::buildMenus() {
                     {FVIRTKEY | FCONTROL, 'A', kCommandAbout}};
     accelerators_.reset(::CreateAcceleratorTableW(keys, 3));
 
-    trayMenu_.reset(::CreatePopupMenu());
-    HMENU tray = trayMenu_.get();
+    UniqueMenu trayMenu(::CreatePopupMenu());
+    HMENU tray = trayMenu.get();
     ::AppendMenuW(tray, MF_STRING, kCommandShow, Wide(GetText(Text::ShowTolvane)).c_str());
     ::AppendMenuW(tray, MF_STRING, kCommandShowHistory, history.c_str());
     ::AppendMenuW(tray, MF_SEPARATOR, 0, nullptr);
@@ -146,6 +145,7 @@ void MainWindow::buildMenus() {
     MakeIconMenuItem(menuItems_, tray, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
     MakeIconMenuItem(menuItems_, tray, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
     MakeIconMenuItem(menuItems_, tray, kCommandQuit, images_.icon(kImageQuit), font);
+    tray_.setMenu(std::move(trayMenu));
     rowMenus_.build(images_, menuItems_);
 }
 
@@ -190,30 +190,13 @@ void MainWindow::buildContents() {
     for (int tab = 0; tab < 2; ++tab) {
         const int listWidth = Scale(kDesignWidth - 14);
         const int listHeight = Scale(kDesignHeight - 60);
-        HWND list = ::CreateWindowExW(
-            WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-            // Owner data: the list holds only a row count and asks the model
-            // for what it draws, so any number of entries costs the same.
-            WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA |
-                (tab == 0 ? WS_VISIBLE : 0),
-            page.left, page.top, listWidth, listHeight, tabs_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdList + tab)), instance, nullptr);
-        lists_[tab] = list;
+        const std::string titles[kEntryFieldCount] = {
+            std::string(fixed_text::kColumnName), std::string(GetText(triggerColumn[tab])),
+            std::string(GetText(Text::ColumnParameters)), std::string(GetText(Text::ColumnHidden)),
+            std::string(GetText(Text::ColumnPath))};
+        const RECT place{page.left, page.top, page.left + listWidth, page.top + listHeight};
+        views_[tab].create(tabs_, kIdList + tab, place, tab == 0, titles);
         watchRows(tab == 0 ? ListKind::SystemStart : ListKind::ProgramStart);
-        ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        ::SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL,
-                       reinterpret_cast<LPARAM>(::ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 8, 8)));
-        const std::wstring titles[5] = {Wide(fixed_text::kColumnName), Wide(GetText(triggerColumn[tab])),
-                                       Wide(GetText(Text::ColumnParameters)), Wide(GetText(Text::ColumnHidden)),
-                                       Wide(GetText(Text::ColumnPath))};
-        for (int column = 0; column < 5; ++column) {
-            LVCOLUMNW info{};
-            info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-            info.pszText = const_cast<wchar_t*>(titles[column].c_str());
-            info.cx = Scale(kColumnWidths[column]);
-            info.iSubItem = column;
-            ::SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-        }
         listMargins_[tab] = {page.left, page.top, tabClient.right - (page.left + listWidth),
                              tabClient.bottom - (page.top + listHeight)};
         for (int which = 0; which < 3; ++which) {
@@ -240,8 +223,8 @@ void MainWindow::layout() {
     ::GetClientRect(tabs_, &tab);
     for (int index = 0; index < 2; ++index) {
         const RECT& m = listMargins_[index];
-        if (lists_[index])
-            ::MoveWindow(lists_[index], m.left, m.top, tab.right - m.left - m.right, tab.bottom - m.top - m.bottom, TRUE);
+        if (HWND view = views_[index].window())
+            ::MoveWindow(view, m.left, m.top, tab.right - m.left - m.right, tab.bottom - m.top - m.bottom, TRUE);
         for (int which = 0; which < 3; ++which) {
             if (!links_[index][which]) continue;
             const POINT at = linkFromBottomLeft_[index][which];
@@ -254,29 +237,12 @@ void MainWindow::layout() {
 void MainWindow::showTab(int tab) {
     for (int index = 0; index < 2; ++index) {
         const int show = index == tab ? SW_SHOW : SW_HIDE;
-        if (lists_[index]) ::ShowWindow(lists_[index], show);
+        if (HWND view = views_[index].window()) ::ShowWindow(view, show);
         for (HWND link : links_[index])
             if (link) ::ShowWindow(link, show);
     }
     lastFocus_ = nullptr;
     if (::GetActiveWindow() == window()) restoreFocus();
-}
-
-void MainWindow::keepFocusedRow(HWND view) {
-    // Without a focused row Enter, Delete and Shift+F10 have nothing to act on.
-    const auto next = [view](UINT which) {
-        return static_cast<int>(::SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
-    };
-    const int focused = next(LVNI_FOCUSED), selected = next(LVNI_SELECTED);
-    // Without a selection the top row on screen: focusing one out of view
-    // would scroll the list away from where the user was.
-    const int row = selected >= 0 ? selected : static_cast<int>(::SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
-    if (focused == row || (selected < 0 && focused >= 0)) return;
-    if (row >= static_cast<int>(::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0))) return;
-    LVITEMW state{};
-    state.stateMask = LVIS_FOCUSED;
-    state.state = LVIS_FOCUSED;
-    ::SendMessageW(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
 }
 
 int MainWindow::currentTab() const {
@@ -287,40 +253,18 @@ void MainWindow::restoreFocus() {
     HWND target = lastFocus_;
     // The control may be gone, hidden with its tab or disabled meanwhile.
     if (!target || !::IsChild(window(), target) || !::IsWindowVisible(target) || !::IsWindowEnabled(target))
-        target = lists_[currentTab()];
+        target = views_[currentTab()].window();
     if (!target) return;
-    if (target == lists_[currentTab()]) keepFocusedRow(target);
+    if (target == views_[currentTab()].window()) views_[currentTab()].keepFocusedRow();
     ::SetFocus(target);
 }
 
 void MainWindow::entriesChanged(ListKind kind) {
-    HWND view = list(kind);
-    if (!view) return;
-    const int count = static_cast<int>(app_.model.list(kind).size());
-    const int oldCount = static_cast<int>(::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
-    if (count != oldCount) {
-        // Only the selected and the focused row are cleared: clearing "all
-        // rows" would visit every one of them.
-        LVITEMW clear{};
-        clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
-            const int row = static_cast<int>(::SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
-            if (row >= 0) ::SendMessageW(view, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&clear));
-        }
-        ::SendMessageW(view, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
-        if (::GetFocus() == view) keepFocusedRow(view);
-    }
-    // Which row changed is not known here; the rows on screen are all a
-    // redraw asks for, whatever the list holds.
-    ::InvalidateRect(view, nullptr, FALSE);
+    views_[Index(kind)].rowsChanged();
     updateLinks(kind);
 }
 
-int MainWindow::selectedRow(ListKind kind) const {
-    HWND view = list(kind);
-    if (!view) return -1;
-    return static_cast<int>(::SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
+int MainWindow::selectedRow(ListKind kind) const { return views_[Index(kind)].selectedRow(); }
 
 void MainWindow::updateLinks(ListKind kind) {
     const bool any = selectedRow(kind) >= 0;
@@ -371,44 +315,6 @@ void MainWindow::showAbout() {
     ask(text, std::string(fixed_text::kAboutTitle), MB_OK | MB_USERICON);
 }
 
-void MainWindow::addTrayIcon() {
-    if (!window_ || !images_.icon(kImageApp)) return;
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    data.hWnd = window();
-    data.uID = 0;
-    data.uFlags = NIF_ICON | NIF_MESSAGE;
-    data.uCallbackMessage = kTrayMessage;
-    data.hIcon = images_.icon(kImageApp);
-    trayAdded_ = ::Shell_NotifyIconW(NIM_ADD, &data);
-    if (!trayAdded_) return;
-    data.uFlags = NIF_TIP;
-    const std::wstring tip = Wide(fixed_text::kAppName).substr(0, std::size(data.szTip) - 1);
-    tip.copy(data.szTip, tip.size());
-    data.szTip[tip.size()] = L'\0';
-    ::Shell_NotifyIconW(NIM_MODIFY, &data);
-}
-
-void MainWindow::removeTrayIcon() {
-    if (!trayAdded_) return;
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    data.hWnd = window();
-    data.uID = 0;
-    ::Shell_NotifyIconW(NIM_DELETE, &data);
-    trayAdded_ = false;
-}
-
-void MainWindow::showTrayMenu() {
-    POINT pointer{};
-    ::GetCursorPos(&pointer);
-    // Without this the menu stays open when the user clicks elsewhere.
-    ::SetForegroundWindow(window());
-    ::TrackPopupMenu(trayMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, pointer.x - 1,
-                     pointer.y - 1, 0, window(), nullptr);
-    ::PostMessageW(window(), WM_NULL, 0, 0);
-}
-
 bool MainWindow::translateShortcut(MSG& msg) {
     if (!accelerators_ || !window_ || ::GetActiveWindow() != window()) return false;
     return ::TranslateAcceleratorW(window(), accelerators_.get(), &msg) != 0;
@@ -439,48 +345,6 @@ void MainWindow::onCommand(UINT id) {
     }
 }
 
-void MainWindow::fillDisplayInfo(ListKind kind, LVITEMW& item) {
-    EntryList& rows = app_.model.list(kind);
-    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows.size()) return;
-    EntryRow& row = rows[static_cast<std::size_t>(item.iItem)];
-    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 && item.iSubItem >= 0 &&
-        item.iSubItem < kEntryFieldCount) {
-        const std::wstring text = WideOfUtf8(EntryField(row.entry, item.iSubItem));
-        // Cut to the list's buffer, never between the halves of a surrogate pair.
-        std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-        if (length < text.size() && length > 0 && IS_HIGH_SURROGATE(text[length - 1])) --length;
-        text.copy(item.pszText, length);
-        item.pszText[length] = L'\0';
-    }
-    if (item.mask & LVIF_IMAGE) item.iImage = rowImage(kind, row.entry.path);
-}
-
-int MainWindow::rowImage(ListKind kind, const std::string& targetPath) {
-    // Icons are read when a row is first drawn and kept by what they show,
-    // so an edit or a removal keeps every other row's icon.
-    IconSlots& slots = rowIcons_[Index(kind)];
-    const std::string key = RowIconKey(targetPath);
-    if (const auto held = slots.find(key)) return *held;
-    auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(list(kind), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    if (!images) return -1;
-    HICON icon = IconForRow(targetPath);
-    if (!icon) return -1;
-    const int slot = slots.claim(key);
-    const int stored = slot < ::ImageList_GetImageCount(images) ? ::ImageList_ReplaceIcon(images, slot, icon)
-                                                                : ::ImageList_AddIcon(images, icon);
-    ::DestroyIcon(icon);
-    if (stored == slot) return slot;
-    slots.forget(key);
-    return -1;
-}
-
-int MainWindow::findRow(ListKind kind, UINT flags, const wchar_t* text, int start) const {
-    // Rows are found by their name, the text of the first column.
-    if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || !text) return -1;
-    const std::string name = Utf8OfWide(text);
-    return FindRow(app_.model.list(kind), {name, (flags & LVFI_PARTIAL) != 0, (flags & LVFI_WRAP) != 0, start});
-}
-
 LRESULT MainWindow::onNotify(NMHDR& header) {
     if (header.idFrom == kIdTabs && header.code == TCN_SELCHANGE) {
         showTab(static_cast<int>(::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
@@ -488,15 +352,8 @@ LRESULT MainWindow::onNotify(NMHDR& header) {
     }
     if (header.idFrom != kIdList && header.idFrom != kIdList + 1) return 0;
     const ListKind kind = header.idFrom == kIdList ? ListKind::SystemStart : ListKind::ProgramStart;
+    if (LRESULT answer = 0; views_[Index(kind)].onNotify(header, answer)) return answer;
     switch (header.code) {
-    case LVN_GETDISPINFOW:
-        fillDisplayInfo(kind, reinterpret_cast<NMLVDISPINFOW&>(header).item);
-        break;
-    case LVN_ODFINDITEMW: {
-        // Typing the first letters of a name selects its row.
-        const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
-        return findRow(kind, find.lvfi.flags, find.lvfi.psz, find.iStart);
-    }
     case NM_CLICK:
     case NM_RCLICK:
     case NM_RDBLCLK:
@@ -575,16 +432,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // A wizard or message box is open: its nested loop owns the program
             // until it ends, so the click only brings it forward; a second wizard
             // or a quit from under it would be opened otherwise.
-            if (!bringModalForward()) showTrayMenu();
+            if (!bringModalForward()) tray_.showMenu();
         }
         return 0;
     }
-    if (message == taskbarCreated_ && message != 0) {
-        // The notification area was recreated: our icon is gone with it.
-        trayAdded_ = false;
-        addTrayIcon();
-        return 0;
-    }
+    if (tray_.onTaskbarCreated(message)) return 0;
     if (message == showRequest_ && message != 0) {
         if (!bringModalForward()) showFromTray();
         return 0;

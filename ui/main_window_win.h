@@ -1,5 +1,6 @@
-// The main window: two tabs with the entry lists and their action links,
-// the menu bar, the keyboard shortcuts, the tray icon and its popup menu.
+// The main window's frame: the menu bar and keyboard shortcuts, two tabs
+// with an entry list each (entry_list_view_win.h) and their action links,
+// and the tray icon (tray_icon_win.h) with its popup menu.
 #pragma once
 
 #include <windows.h>
@@ -14,12 +15,13 @@
 #include "core/entry_book.h"
 #include "core/start_entry.h"
 #include "core/unique_handle_win.h"
+#include "ui/entry_list_view_win.h"
 #include "ui/icon_menu_win.h"
-#include "ui/icon_slots.h"
 #include "ui/image_set_win.h"
 #include "ui/link_control_win.h"
-#include "ui/row_menu_win.h"
 #include "ui/message_box_win.h"
+#include "ui/row_menu_win.h"
+#include "ui/tray_icon_win.h"
 
 namespace tolvane {
 
@@ -42,11 +44,6 @@ enum ControlId : int {
     kIdLinkEdit = 140,  // + tab
 };
 
-// Row icons kept per list: far more than a screen of rows, few enough that
-// scrolling through thousands of programs keeps memory flat.
-inline constexpr std::size_t kRowIconSlots = 256;
-
-inline constexpr UINT kTrayMessage = WM_APP + 1;
 // Posted by the engine's threads when they have events for the windows.
 inline constexpr UINT kEngineMessage = WM_APP + 2;
 inline constexpr wchar_t kMainWindowClass[] = L"TolvaneMainWindow";
@@ -70,9 +67,6 @@ struct MainWindowActions {
     std::function<void()> sessionEnding;
 };
 
-// The shell's tray call; tests put a recorder in its place.
-using NotifyIconCall = std::function<BOOL(DWORD message, NOTIFYICONDATAW* data)>;
-
 class MainWindow {
 public:
     // Creates the window (hidden when asked), its menus, contents and the
@@ -84,10 +78,9 @@ public:
 
     HWND window() const { return window_.get(); }
     HACCEL accelerators() const { return accelerators_.get(); }
-    HWND list(ListKind kind) const { return lists_[Index(kind)]; }
+    HWND list(ListKind kind) const { return views_[Index(kind)].window(); }
     HWND link(ListKind kind, int which) const { return links_[Index(kind)][which]; }  // 0 add, 1 remove, 2 edit
     HWND tabs() const { return tabs_; }
-    HMENU trayMenu() const { return trayMenu_.get(); }
     const IconMenuItems& iconMenuItems() const { return menuItems_; }
 
     MainWindowActions actions;
@@ -103,14 +96,8 @@ public:
     void removeSelected(ListKind kind);
     void showFromTray();
     void confirmQuit();
-    void addTrayIcon();
-    void removeTrayIcon();
-    bool trayIconAdded() const { return trayAdded_; }
     void showAbout();
-    // A balloon at the tray icon naming what went wrong (texts in UTF-8);
-    // false when there is no tray icon or the shell refused it.
-    bool showBalloon(const std::string& title, const std::string& text, bool warning = false);
-    NotifyIconCall notifyBalloon = ::Shell_NotifyIconW;
+    TrayIcon& tray() { return tray_; }
     RowMenus& rowMenus() { return rowMenus_; }
     // Translates the shortcuts while the main window is active.
     bool translateShortcut(MSG& msg);
@@ -127,13 +114,8 @@ private:
     // the current tab's list, on a row.
     void restoreFocus();
     int currentTab() const;
-    void keepFocusedRow(HWND view);
     void onCommand(UINT id);
     LRESULT onNotify(NMHDR& header);
-    void fillDisplayInfo(ListKind kind, LVITEMW& item);
-    int rowImage(ListKind kind, const std::string& targetPath);
-    int findRow(ListKind kind, UINT flags, const wchar_t* text, int start) const;
-    void showTrayMenu();
     // True when a modal window of the program disables this one; that window
     // is then brought forward.
     bool bringModalForward();
@@ -145,21 +127,16 @@ private:
     EntryBook& app_;
     const ImageSet& images_;
     UniqueWindow window_;
+    TrayIcon tray_;
     HWND tabs_ = nullptr;
-    std::array<HWND, 2> lists_{};
+    std::array<EntryListView, 2> views_;
     std::array<std::array<HWND, 3>, 2> links_{};
-    UniqueMenu trayMenu_;
     UniqueAccelerators accelerators_;
     IconMenuItems menuItems_;
     RowMenus rowMenus_;
-    std::array<RowInput, 2> rowInput_;
     UniqueImageList tabImages_;
-    // Which icons each list's image list holds, by what they show.
-    std::array<IconSlots, 2> rowIcons_{IconSlots(kRowIconSlots), IconSlots(kRowIconSlots)};
-    bool trayAdded_ = false;
     // The control that had the keyboard when the window was last deactivated.
     HWND lastFocus_ = nullptr;
-    UINT taskbarCreated_ = 0;
     UINT showRequest_ = 0;
     // Distances measured at creation, kept on resize.
     RECT tabMargins_{};

@@ -4,6 +4,7 @@
 
 #include "core/texts.h"
 #include "core/wide_text_win.h"
+#include "ui/control_kit_win.h"
 #include "ui/dpi_win.h"
 #include "ui/guarded_procedure_win.h"
 #include "ui/modal_loop_win.h"
@@ -28,16 +29,6 @@ HWND AddChild(HWND parent, const wchar_t* windowClass, const std::wstring& text,
                                      nullptr);
     if (control) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
-}
-
-void AddColumn(HWND list, int index, std::string_view utf8Title) {
-    std::wstring title = WideOfUtf8(utf8Title);
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = title.data();
-    column.cx = Scale(kColumnWidths[index]);
-    column.iSubItem = index;
-    ::SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 void AddLine(HWND list, int row, const CheckLine& line) {
@@ -77,9 +68,9 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                      WS_EX_CLIENTEDGE, ScaleRect(10, 10, kWidth - 20, kHeight - 56), 1);
     ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    AddColumn(list_, 0, GetText(Text::ColumnCondition));
-    AddColumn(list_, 1, fixed_text::kColumnMeasured);
-    AddColumn(list_, 2, fixed_text::kColumnState);
+    AddListColumn(list_, 0, GetText(Text::ColumnCondition), kColumnWidths[0]);
+    AddListColumn(list_, 1, fixed_text::kColumnMeasured, kColumnWidths[1]);
+    AddListColumn(list_, 2, fixed_text::kColumnState, kColumnWidths[2]);
     showLines(lines);
 
     button_ = AddChild(window_, L"BUTTON", WideOfUtf8(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,

@@ -132,15 +132,8 @@ void ConditionEditor::build(HWND panel, Place place) {
                                   ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     ListView_SetExtendedListViewStyle(listView_, LVS_EX_FULLROWSELECT);
-    const std::wstring titles[] = {WideOfUtf8(GetText(Text::ColumnCondition)), WideOfUtf8(GetText(Text::ColumnValue))};
-    const int widths[] = {165, 64};
-    for (int column = 0; column < 2; ++column) {
-        LVCOLUMNW header{};
-        header.mask = LVCF_TEXT | LVCF_WIDTH;
-        header.cx = Scale(widths[column]);
-        header.pszText = const_cast<wchar_t*>(titles[column].c_str());
-        ::SendMessageW(listView_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&header));
-    }
+    AddListColumn(listView_, 0, GetText(Text::ColumnCondition), 165);
+    AddListColumn(listView_, 1, GetText(Text::ColumnValue), 64);
     if (page) {
         AddButton(panel, GetText(Text::AddCondition), 10, 148, 80, 24, kIdAddCondition);
         remove_ = AddButton(panel, GetText(Text::RemoveCondition), 100, 148, 80, 24, kIdRemoveCondition);

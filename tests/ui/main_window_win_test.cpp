@@ -292,11 +292,11 @@ TEST_F(MainWindowTest, ResizingMovesLinksDownAndGrowsLists) {
 }
 
 TEST_F(MainWindowTest, TrayIconComesBackWithTheNotificationArea) {
-    EXPECT_TRUE(window_->trayIconAdded());
-    window_->removeTrayIcon();
-    EXPECT_FALSE(window_->trayIconAdded());
+    EXPECT_TRUE(window_->tray().added());
+    window_->tray().remove();
+    EXPECT_FALSE(window_->tray().added());
     ::SendMessageA(window_->window(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(window_->trayIconAdded());
+    EXPECT_TRUE(window_->tray().added());
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;
     data.hWnd = window_->window();
@@ -383,7 +383,7 @@ TEST_F(MainWindowTest, MenusCarryIconItemsWithTheirTexts) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_DATA;
-    ASSERT_TRUE(::GetMenuItemInfoA(window_->trayMenu(), kCommandQuit, FALSE, &info));
+    ASSERT_TRUE(::GetMenuItemInfoA(window_->tray().menu(), kCommandQuit, FALSE, &info));
     EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
     EXPECT_EQ(reinterpret_cast<const IconMenuItem*>(info.dwItemData), &items[9]);
 }

@@ -294,7 +294,7 @@ TEST_F(RowsTest, HistoryItemsInTheFileMenuAndTheTrayMenu) {
     char text[128] = {};
     ASSERT_GT(::GetMenuStringA(file, kCommandShowHistory, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_EQ(text, history);
-    ASSERT_GT(::GetMenuStringA(window_->trayMenu(), kCommandShowHistory, text, sizeof text, MF_BYCOMMAND), 0);
+    ASSERT_GT(::GetMenuStringA(window_->tray().menu(), kCommandShowHistory, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_EQ(text, history);
     int iconItems = 0;
     for (const IconMenuItem& item : window_->iconMenuItems()) {
@@ -316,12 +316,12 @@ struct Notified {
 
 TEST_F(RowsTest, BalloonAtTheTrayIconCarriesTitleTextAndIcon) {
     std::vector<Notified> seen;
-    window_->notifyBalloon = [&](DWORD message, NOTIFYICONDATAW* data) {
+    window_->tray().notifyBalloon = [&](DWORD message, NOTIFYICONDATAW* data) {
         seen.push_back({message, *data});
         return TRUE;
     };
-    ASSERT_TRUE(window_->trayIconAdded());
-    EXPECT_TRUE(window_->showBalloon("\"B\xC3\xA4r\" wurde nicht gestartet", "Datei nicht gefunden (Fehler 2)"));
+    ASSERT_TRUE(window_->tray().added());
+    EXPECT_TRUE(window_->tray().showBalloon("\"B\xC3\xA4r\" wurde nicht gestartet", "Datei nicht gefunden (Fehler 2)"));
     ASSERT_EQ(seen.size(), 1u);
     const NOTIFYICONDATAW& data = seen[0].data;
     EXPECT_EQ(seen[0].message, DWORD(NIM_MODIFY));
@@ -333,26 +333,26 @@ TEST_F(RowsTest, BalloonAtTheTrayIconCarriesTitleTextAndIcon) {
     EXPECT_EQ(std::wstring(data.szInfoTitle), L"\"B\u00E4r\" wurde nicht gestartet");
     EXPECT_EQ(std::wstring(data.szInfo), L"Datei nicht gefunden (Fehler 2)");
 
-    EXPECT_TRUE(window_->showBalloon("Startverlauf anzeigen", std::string(400, 'x'), true));
+    EXPECT_TRUE(window_->tray().showBalloon("Startverlauf anzeigen", std::string(400, 'x'), true));
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].data.dwInfoFlags, DWORD(NIIF_WARNING));
     EXPECT_EQ(std::wstring(seen[1].data.szInfo), std::wstring(252, L'x') + L"...");
 
     // The shell's own answer under the test display.
-    window_->notifyBalloon = ::Shell_NotifyIconW;
-    EXPECT_TRUE(window_->showBalloon("Titel", "Text"));
+    window_->tray().notifyBalloon = ::Shell_NotifyIconW;
+    EXPECT_TRUE(window_->tray().showBalloon("Titel", "Text"));
 }
 
 TEST_F(RowsTest, BalloonWithoutATrayIconTriesToAddItFirst) {
     std::vector<DWORD> seen;
-    window_->notifyBalloon = [&](DWORD message, NOTIFYICONDATAW*) {
+    window_->tray().notifyBalloon = [&](DWORD message, NOTIFYICONDATAW*) {
         seen.push_back(message);
         return TRUE;
     };
-    window_->removeTrayIcon();
-    ASSERT_FALSE(window_->trayIconAdded());
-    EXPECT_TRUE(window_->showBalloon("Titel", "Text"));
-    EXPECT_TRUE(window_->trayIconAdded());
+    window_->tray().remove();
+    ASSERT_FALSE(window_->tray().added());
+    EXPECT_TRUE(window_->tray().showBalloon("Titel", "Text"));
+    EXPECT_TRUE(window_->tray().added());
     EXPECT_EQ(seen, std::vector<DWORD>{NIM_MODIFY});
 }
 

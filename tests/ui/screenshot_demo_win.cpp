@@ -28,7 +28,7 @@ void CALLBACK OpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
         RECT r{};
         ::GetWindowRect(main, &r);
         ::SetForegroundWindow(main);
-        ::TrackPopupMenu(g_window->trayMenu(), TPM_LEFTALIGN | TPM_TOPALIGN, r.left + 60, r.top + 90, 0, main,
+        ::TrackPopupMenu(g_window->tray().menu(), TPM_LEFTALIGN | TPM_TOPALIGN, r.left + 60, r.top + 90, 0, main,
                          nullptr);
     }
 }

@@ -45,12 +45,12 @@ protected:
         app_.clock.start(::GetTickCount());
         window_ = std::make_unique<MainWindow>(app_, images_, true);
         ASSERT_TRUE(window_->window());
-        ASSERT_TRUE(window_->trayIconAdded());
+        ASSERT_TRUE(window_->tray().added());
         engine_ = std::make_unique<EngineLink>(app_, window_->window());
         app_.entriesCommitted = [this] { engine_->handEntries(); };
         WireRowActions(app_, *window_, *engine_);
         engine_->start();
-        window_->notifyBalloon = [this](DWORD, NOTIFYICONDATAW* data) {
+        window_->tray().notifyBalloon = [this](DWORD, NOTIFYICONDATAW* data) {
             balloons_.push_back({data->szInfoTitle, data->szInfo, data->dwInfoFlags});
             return TRUE;
         };
