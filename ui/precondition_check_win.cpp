@@ -6,8 +6,6 @@
 #include "core/wide_text_win.h"
 #include "ui/control_kit_win.h"
 #include "ui/dpi_win.h"
-#include "ui/guarded_procedure_win.h"
-#include "ui/modal_loop_win.h"
 #include "ui/modal_window_win.h"
 
 namespace tolvane {
@@ -49,22 +47,8 @@ void AddLine(HWND list, int row, const CheckLine& line) {
 }  // namespace
 
 bool PreconditionCheckView::create(HWND owner, const std::string& title, const std::vector<CheckLine>& lines) {
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSW type{};
-    if (!::GetClassInfoW(instance, kClass, &type)) {
-        type.lpfnWndProc = Procedure;
-        type.hInstance = instance;
-        type.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        type.lpszClassName = kClass;
-        ::RegisterClassW(&type);
-    }
-    const RECT place = PlaceOverOwner(owner, kWidth, kHeight, kStyle, kExStyle);
-    window_ = ::CreateWindowExW(kExStyle, kClass, WideOfUtf8(title).c_str(), kStyle, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, owner, nullptr, instance, this);
-    if (!window_) return false;
-
-    list_ = AddChild(window_, WC_LISTVIEWW, L"",
+    if (!createWindow(owner, kClass, title, kWidth, kHeight, kStyle, kExStyle)) return false;
+    list_ = AddChild(window(), WC_LISTVIEWW, L"",
                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                      WS_EX_CLIENTEDGE, ScaleRect(10, 10, kWidth - 20, kHeight - 56), 1);
     ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
@@ -73,12 +57,10 @@ bool PreconditionCheckView::create(HWND owner, const std::string& title, const s
     AddListColumn(list_, 2, fixed_text::kColumnState, kColumnWidths[2]);
     showLines(lines);
 
-    button_ = AddChild(window_, L"BUTTON", WideOfUtf8(GetText(Text::Ok)), WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
-                       ScaleRect(kWidth - 90, kHeight - 36, 80, 24), IDOK);
+    button_ = AddDefaultButton(window(), GetText(Text::Ok), kWidth - 90, kHeight - 36, 80, 24, IDOK);
 
-    owner_.hold(owner);
-    ::ShowWindow(window_, SW_SHOW);
-    ::SetForegroundWindow(window_);
+    ::ShowWindow(window(), SW_SHOW);
+    ::SetForegroundWindow(window());
     ::SetFocus(list_);
     return true;
 }
@@ -99,55 +81,22 @@ void PreconditionCheckView::showLines(const std::vector<CheckLine>& lines) {
     ::InvalidateRect(list_, nullptr, TRUE);
 }
 
-void PreconditionCheckView::runModal() {
-    RunModalLoop(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
-    close();
-}
-
-void PreconditionCheckView::pump() {
-    PumpWaitingMessages(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
-}
-
-void PreconditionCheckView::deliver(MSG& message) {
-    const bool ours = message.hwnd == window_ || ::IsChild(window_, message.hwnd);
+bool PreconditionCheckView::takeKey(MSG& message) {
     // Enter and Escape close wherever the keyboard is in this window; the
     // view has nothing to confirm or to cancel.
-    if (ours && message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-        ended_ = true;
-        return;
-    }
-    if (ours && ::IsDialogMessageW(window_, &message)) return;  // Tab between list and button
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    const bool ours = message.hwnd == window() || ::IsChild(window(), message.hwnd);
+    if (!ours || message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE))
+        return false;
+    end();
+    return true;
 }
 
-void PreconditionCheckView::close() {
-    ended_ = true;
-    list_ = button_ = nullptr;
-    owner_.close(window_);
-}
-
-LRESULT CALLBACK PreconditionCheckView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<PreconditionCheckView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PreconditionCheckView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    return GuardedProcedure(window, message, wParam, lParam,
-                            [&] { return self->handle(window, message, wParam, lParam); });
-}
-
-LRESULT PreconditionCheckView::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ended_ = true;
-        return 0;
-    case WM_CLOSE:
-        ended_ = true;
+LRESULT PreconditionCheckView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        end();
         return 0;
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+    return ModalWindow::handle(message, wParam, lParam);
 }
 
 void ShowPreconditionCheck(HWND owner, std::string_view entryName, const std::vector<CheckLine>& lines,

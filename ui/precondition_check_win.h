@@ -15,40 +15,25 @@
 
 namespace tolvane {
 
-class PreconditionCheckView {
+class PreconditionCheckView : public ModalWindow {
 public:
-    PreconditionCheckView() = default;
-    PreconditionCheckView(const PreconditionCheckView&) = delete;
-    PreconditionCheckView& operator=(const PreconditionCheckView&) = delete;
-    ~PreconditionCheckView() { close(); }
-
     // Builds and shows the window over `owner` (disabled while it is open),
     // the keyboard in the list. Texts in UTF-8. False if it could not be made.
+    // runModal() then runs until "OK", Enter, Escape or the close box.
     bool create(HWND owner, const std::string& title, const std::vector<CheckLine>& lines);
     // Shows these lines in place of the ones shown, as a check answers.
     void showLines(const std::vector<CheckLine>& lines);
-    // Runs until "OK", Enter, Escape or the close box, then closes.
-    void runModal();
-    // Handles the messages waiting now as the loop does, without waiting.
-    void pump();
-    bool ended() const { return ended_; }
-    // Re-enables the owner, then destroys the window.
-    void close();
 
-    HWND window() const { return window_; }
     HWND list() const { return list_; }
     HWND button() const { return button_; }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void deliver(MSG& message);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool takeKey(MSG& message) override;
+    void closing() override { list_ = button_ = nullptr; }
 
-    HWND window_ = nullptr;
     HWND list_ = nullptr;
     HWND button_ = nullptr;
-    ModalOwner owner_;
-    bool ended_ = false;
 };
 
 // Shows the check view of the entry named `entryName` and returns once the

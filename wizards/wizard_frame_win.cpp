@@ -1,11 +1,9 @@
 #include "wizards/wizard_frame_win.h"
 
 #include "core/texts.h"
-#include "core/wide_text_win.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 #include "ui/guarded_procedure_win.h"
-#include "ui/modal_loop_win.h"
 #include "ui/modal_window_win.h"
 #include "wizards/dialog_focus_win.h"
 #include "wizards/dialog_keys.h"
@@ -37,17 +35,12 @@ void PaintBand(HDC dc, const WizardBand& band) {
 
 LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
-void RegisterClasses(HINSTANCE instance, WNDPROC frameProcedure) {
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
+void RegisterPanelClass(HINSTANCE instance) {
     WNDCLASSW type{};
+    if (::GetClassInfoW(instance, kPanelClass, &type)) return;
     type.hInstance = instance;
     type.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpfnWndProc = frameProcedure;
-    type.lpszClassName = kFrameClass;
-    ::RegisterClassW(&type);
     type.lpfnWndProc = &PanelProcedure;
     type.lpszClassName = kPanelClass;
     ::RegisterClassW(&type);
@@ -81,66 +74,43 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 bool WizardFrame::create(HWND owner, std::string_view title, int width, int height) {
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    RegisterClasses(instance, &WizardFrame::Procedure);
-    const RECT place = PlaceOverOwner(owner, width, height, kFrameStyle, kFrameExStyle);
-    const std::wstring caption = WideOfUtf8(title);
-    window_ = ::CreateWindowExW(kFrameExStyle, kFrameClass, caption.c_str(), kFrameStyle, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, owner, nullptr, instance, nullptr);
-    if (!window_) return false;
-    ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    owner_.hold(owner);
-    return true;
+    RegisterPanelClass(::GetModuleHandleW(nullptr));
+    return createWindow(owner, kFrameClass, title, width, height, kFrameStyle, kFrameExStyle);
 }
 
 HWND WizardFrame::addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons) {
     bands_.push_back(std::make_unique<WizardBand>(WizardBand{&images, std::move(icons)}));
     const RECT place = ScaleRect(x, y, width, height);
     HWND panel = ::CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                   place.left, place.top, place.right - place.left, place.bottom - place.top, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                                   place.left, place.top, place.right - place.left, place.bottom - place.top,
+                                   window(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (panel) ::SetWindowLongPtrW(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bands_.back().get()));
     return panel;
 }
 
 void WizardFrame::show() {
-    ::ShowWindow(window_, SW_SHOW);
-    ::SetForegroundWindow(window_);
+    ::ShowWindow(window(), SW_SHOW);
+    ::SetForegroundWindow(window());
     focusFirst();
 }
 
 HWND WizardFrame::defaultControl() const {
-    return defaultButton ? FindControl(window_, defaultButton()) : nullptr;
+    return defaultButton ? FindControl(window(), defaultButton()) : nullptr;
 }
 
 void WizardFrame::focusFirst() {
-    if (window_ && ::IsWindowVisible(window_)) FocusFirstControl(window_, defaultControl());
-}
-
-void WizardFrame::runModal() {
-    RunModalLoop(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
-    close();
-}
-
-void WizardFrame::pump() {
-    PumpWaitingMessages(window_, [this] { return ended_; }, [this](MSG& message) { deliver(message); });
-}
-
-void WizardFrame::deliver(MSG& message) {
-    if (handleKeyboard(message)) return;
-    if (::IsDialogMessageW(window_, &message)) return;
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    if (window() && ::IsWindowVisible(window())) FocusFirstControl(window(), defaultControl());
 }
 
 // Keys for this window reach the dialog manager only while the focus is on
 // a control that can hold it, and Enter presses the default button (the
 // dialog manager finds no default in controls that sit on panels).
-bool WizardFrame::handleKeyboard(MSG& message) {
+bool WizardFrame::takeKey(MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
-    if (message.hwnd != window_ && !::IsChild(window_, message.hwnd)) return false;
-    if (!CanHoldFocus(window_, ::GetFocus())) focusFirst();
+    if (message.hwnd != window() && !::IsChild(window(), message.hwnd)) return false;
+    if (!CanHoldFocus(window(), ::GetFocus())) focusFirst();
     HWND focus = ::GetFocus();
-    if (!CanHoldFocus(window_, focus)) return true;  // nothing to type into
+    if (!CanHoldFocus(window(), focus)) return true;  // nothing to type into
     message.hwnd = focus;  // where the key would have gone had the focus been there
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
     const LRESULT code = ::SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
@@ -157,26 +127,12 @@ bool WizardFrame::handleKeyboard(MSG& message) {
 }
 
 void WizardFrame::pressButton(HWND button) {
-    ::SendMessageW(window_, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+    ::SendMessageW(window(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
                    reinterpret_cast<LPARAM>(button));
-}
-
-void WizardFrame::close() {
-    ended_ = true;
-    owner_.close(window_);
-}
-
-LRESULT CALLBACK WizardFrame::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* frame = reinterpret_cast<WizardFrame*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!frame) return ::DefWindowProcW(window, message, wParam, lParam);
-    return GuardedProcedure(window, message, wParam, lParam, [&] { return frame->handle(message, wParam, lParam); });
 }
 
 LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CLOSE:
-        end();
-        return 0;
     case WM_COMMAND:
         // Escape comes from the dialog keys as a cancel without a control:
         // it ends the window like its close box.
@@ -184,14 +140,14 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             end();
         } else if (lParam != 0 && onCommand) {
             HWND focus = ::GetFocus();
-            const bool held = CanHoldFocus(window_, focus);
+            const bool held = CanHoldFocus(window(), focus);
             if (held) lastFocus_ = focus;  // a sub-dialog opened here takes the focus away
             onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             // A control that disabled or hid itself ("Entfernen") hands the
             // focus on instead of leaving the window without one.
-            if (held && window_ && !ended_ && ::GetActiveWindow() == window_ && !CanHoldFocus(window_, ::GetFocus())) {
-                HandOffFocus(window_, focus);
-            }
+            HWND self = window();
+            if (held && self && !ended() && ::GetActiveWindow() == self && !CanHoldFocus(self, ::GetFocus()))
+                HandOffFocus(self, focus);
         }
         return 0;
     case WM_ACTIVATE:
@@ -199,9 +155,9 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // sub-dialog or a message box, instead of resting on the window itself.
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = ::GetFocus();
-            if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
+            if (focus && ::IsChild(window(), focus)) lastFocus_ = focus;
         } else if (!HIWORD(wParam)) {
-            if (CanHoldFocus(window_, lastFocus_)) {
+            if (CanHoldFocus(window(), lastFocus_)) {
                 ::SetFocus(lastFocus_);
             } else {
                 focusFirst();
@@ -212,7 +168,7 @@ LRESULT WizardFrame::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onNotify && lParam != 0) onNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
     default:
-        return ::DefWindowProcW(window_, message, wParam, lParam);
+        return ModalWindow::handle(message, wParam, lParam);
     }
 }
 

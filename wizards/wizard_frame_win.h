@@ -29,7 +29,7 @@ struct WizardBand {
     std::vector<BandIcon> icons;
 };
 
-class WizardFrame {
+class WizardFrame : public ModalWindow {
 public:
     // id and notification code of a control event; the control's handle.
     std::function<void(int id, int code, HWND control)> onCommand;
@@ -38,11 +38,6 @@ public:
     // Enter does nothing while it is disabled.
     std::function<int()> defaultButton;
 
-    WizardFrame() = default;
-    WizardFrame(const WizardFrame&) = delete;
-    WizardFrame& operator=(const WizardFrame&) = delete;
-    ~WizardFrame() { close(); }
-
     // Builds the window hidden over `owner` (which it disables) with the given
     // client size. False if the window could not be made. Here and in every
     // helper below, positions and sizes are given for 96 DPI and scaled to
@@ -50,34 +45,17 @@ public:
     bool create(HWND owner, std::string_view title, int width, int height);
     // A borderless panel at (x, y) with the header band and its icons.
     HWND addPanel(const ImageSet& images, int x, int y, int width, int height, std::vector<BandIcon> icons);
-
     // Shows the window with the focus on its first field.
     void show();
     // Focuses the first field of what is shown now (after a page switch).
     void focusFirst();
-    // Runs the modal loop until end() or the close box, then closes.
-    void runModal();
-    // Handles the messages waiting now as the loop does, without waiting.
-    void pump();
-    // Asks the loop to stop; the window itself goes in close().
-    void end() { ended_ = true; }
-    bool ended() const { return ended_; }
-    // Re-enables the owner, then destroys the window.
-    void close();
-
-    HWND window() const { return window_; }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void deliver(MSG& message);
-    bool handleKeyboard(MSG& message);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool takeKey(MSG& message) override;
     void pressButton(HWND button);
     HWND defaultControl() const;
 
-    HWND window_ = nullptr;
-    ModalOwner owner_;
-    bool ended_ = false;
     HWND lastFocus_ = nullptr;  // restored when the window is activated again
     std::vector<std::unique_ptr<WizardBand>> bands_;
 };
