@@ -15,6 +15,7 @@
 #include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
+using tolvane::testing::ListCellText;
 using tolvane::testing::Pump;
 
 namespace {
@@ -49,15 +50,7 @@ protected:
         state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
         ::SendMessageA(list(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
     }
-    std::string text(int row, int column = 0) const {
-        wchar_t buffer[128] = {};
-        LVITEMW cell{};
-        cell.iSubItem = column;
-        cell.pszText = buffer;
-        cell.cchTextMax = 128;
-        ::SendMessageW(list(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
-        return Utf8OfWide(buffer);
-    }
+    std::string text(int row, int column = 0) const { return Utf8OfWide(ListCellText(list(), row, column)); }
     int image(int row) const {
         LVITEMA item{};
         item.mask = LVIF_IMAGE;

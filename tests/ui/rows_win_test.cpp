@@ -17,6 +17,7 @@
 #include "tests/win/message_pump_win.h"
 
 using namespace tolvane;
+using tolvane::testing::ListCellText;
 using tolvane::testing::Pump;
 
 namespace {
@@ -356,16 +357,6 @@ TEST_F(RowsTest, BalloonWithoutATrayIconTriesToAddItFirst) {
     EXPECT_EQ(seen, std::vector<DWORD>{NIM_MODIFY});
 }
 
-std::wstring Cell(HWND list, int row, int column) {
-    wchar_t text[256] = {};
-    LVITEMW cell{};
-    cell.iSubItem = column;
-    cell.pszText = text;
-    cell.cchTextMax = 256;
-    ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
-    return text;
-}
-
 class CheckViewTest : public RowsTest {
 protected:
     const std::vector<CheckLine> lines_{
@@ -388,12 +379,12 @@ TEST_F(CheckViewTest, ShowsOneLinePerPreconditionWithTheKeyboardInTheList) {
     HWND header = reinterpret_cast<HWND>(::SendMessageW(view.list(), LVM_GETHEADER, 0, 0));
     EXPECT_EQ(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
     ASSERT_EQ(::SendMessageW(view.list(), LVM_GETITEMCOUNT, 0, 0), 3);
-    EXPECT_EQ(Cell(view.list(), 0, 0), L"Wartezeit von ...: 60");
-    EXPECT_EQ(Cell(view.list(), 0, 2), L"wartet noch 48 s");
-    EXPECT_EQ(Cell(view.list(), 1, 2), L"erf\u00FCllt");
-    EXPECT_EQ(Cell(view.list(), 2, 0), L"Freier Festplattenspeicher gr\u00F6\u00DFer als ...: 5000");
-    EXPECT_EQ(Cell(view.list(), 2, 1), L"4211 MB");
-    EXPECT_EQ(Cell(view.list(), 2, 2), L"nicht erf\u00FCllt");
+    EXPECT_EQ(ListCellText(view.list(), 0, 0), L"Wartezeit von ...: 60");
+    EXPECT_EQ(ListCellText(view.list(), 0, 2), L"wartet noch 48 s");
+    EXPECT_EQ(ListCellText(view.list(), 1, 2), L"erf\u00FCllt");
+    EXPECT_EQ(ListCellText(view.list(), 2, 0), L"Freier Festplattenspeicher gr\u00F6\u00DFer als ...: 5000");
+    EXPECT_EQ(ListCellText(view.list(), 2, 1), L"4211 MB");
+    EXPECT_EQ(ListCellText(view.list(), 2, 2), L"nicht erf\u00FCllt");
     wchar_t button[32] = {};
     ::GetWindowTextW(view.button(), button, 32);
     EXPECT_EQ(std::wstring(button), L"OK");
@@ -422,7 +413,7 @@ TEST_F(CheckViewTest, EnterTheButtonAndTheCloseBoxCloseIt) {
     PreconditionCheckView empty;
     ASSERT_TRUE(empty.create(window_->window(), "Titel", {}));
     ASSERT_EQ(::SendMessageW(empty.list(), LVM_GETITEMCOUNT, 0, 0), 1);
-    EXPECT_EQ(Cell(empty.list(), 0, 0), L"Keine Vorraussetzungen");
+    EXPECT_EQ(ListCellText(empty.list(), 0, 0), L"Keine Vorraussetzungen");
 }
 
 // Where the keyboard is after each way of leaving the main window and

@@ -13,14 +13,9 @@
 #include "app/app_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
+#include "tests/win/window_reading_win.h"
 
 namespace tolvane::testing {
-
-inline std::string TempPath(const char* name) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
 
 struct Question {
     std::string text, title;

@@ -22,6 +22,7 @@
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
 #include "tests/win/message_pump_win.h"
+#include "tests/win/window_reading_win.h"
 
 using namespace tolvane;
 using tolvane::testing::PumpUntil;
@@ -126,15 +127,7 @@ void CALLBACK ReadCheckView(HWND, UINT, UINT_PTR timer, DWORD) {
     g_shown.clear();
     for (int row = 0; row < rows; ++row) {
         std::vector<std::wstring> cells;
-        for (int column = 0; column < 3; ++column) {
-            wchar_t text[256] = {};
-            LVITEMW item{};
-            item.iSubItem = column;
-            item.pszText = text;
-            item.cchTextMax = 256;
-            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-            cells.push_back(text);
-        }
+        for (int column = 0; column < 3; ++column) cells.push_back(tolvane::testing::ListCellText(list, row, column));
         g_shown.push_back(cells);
     }
     ++g_looks;

@@ -25,6 +25,7 @@
 using namespace tolvane;
 using tolvane::testing::MainWindowFixture;
 using tolvane::testing::CopyMarkerHelper;
+using tolvane::testing::ListCellText;
 using tolvane::testing::ScratchFolder;
 using tolvane::testing::UseMarkerFile;
 using tolvane::testing::WaitForMarkers;
@@ -39,16 +40,6 @@ constexpr char kStoredName[] = "\xBC \xBD \xA5 Gr\xF6\xDF" "e";
 std::string StoredRows(const std::string& path) {
     const FileRead file = HostFiles().read(path);
     return std::string(OpenSeal(Unscramble(file.bytes)).rows);
-}
-
-std::wstring CellText(HWND list, int row) {
-    wchar_t text[256] = {};
-    LVITEMW item{};
-    item.iSubItem = 0;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-    return text;
 }
 
 class TextLocale : public MainWindowFixture {
@@ -80,8 +71,8 @@ TEST_F(TextLocale, AnEntryNameShowsAsItIsInBothListsAndTheEditDialogs) {
     ASSERT_EQ(app_.model.systemStart[0].entry.name, kName);
     openWindow();
     fillLists();
-    EXPECT_EQ(CellText(window_->list(ListKind::SystemStart), 0), kWideName);
-    EXPECT_EQ(CellText(window_->list(ListKind::ProgramStart), 0), kWideName);
+    EXPECT_EQ(ListCellText(window_->list(ListKind::SystemStart), 0), kWideName);
+    EXPECT_EQ(ListCellText(window_->list(ListKind::ProgramStart), 0), kWideName);
 
     WizardHost host{app_, window_->window(), images_, [](ListKind) {}, [] { return std::vector<std::string>(); }};
     SystemStartEdit systemEdit(host, 0, NoDialogs());

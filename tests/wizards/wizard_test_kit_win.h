@@ -7,21 +7,18 @@
 #include <string>
 
 #include "core/wide_text_win.h"
+#include "tests/win/window_reading_win.h"
 #include "wizards/condition_editor_win.h"
 #include "wizards/wizard_frame_win.h"
 
 namespace tolvane {
 
-inline std::string TempPath(const char* name) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
+using testing::TempPath;
 
 // Creates (or empties) a file in the temporary folder and gives its path; empty on failure.
 inline std::string MakeEmptyTempFile(const char* name) {
     const std::string path = TempPath(name);
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = ::CreateFileW(WideOfUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     ::CloseHandle(file);
     return path;
