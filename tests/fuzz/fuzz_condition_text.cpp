@@ -1,6 +1,7 @@
-// Arbitrary precondition texts: decoding never fails, items whose parts hold
-// no "{", "}" or ";" encode and decode back unchanged, the pass and the check
-// view agree on every text, and what they tell is well-formed UTF-8.
+// Arbitrary precondition texts as a store holds them (any bytes, read as
+// Windows-1252): decoding never fails, items whose parts hold no "{", "}" or
+// ";" encode and decode back unchanged, the pass and the check view agree on
+// every text, and what they tell is well-formed UTF-8.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -20,7 +21,7 @@ struct FixedMeasures : SystemMeasures {
     std::uint32_t tickCount() override { return 30000; }
     DiskFigures diskC() override { return {4000ll << 20, 9000ll << 20}; }
     MemoryFigures memory() override { return {2000ull << 20, 8000ull << 20}; }
-    std::string userName() override { return "J\xFCrgen"; }
+    std::string userName() override { return "Jürgen"; }
     PathKind probePath(std::string_view path) override {
         return path.empty() ? PathKind::Missing : path.size() % 2 ? PathKind::File : PathKind::Directory;
     }
@@ -34,7 +35,8 @@ void MustBeUtf8(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // What the program holds once the store's bytes are loaded.
+    const std::string text = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
     const auto items = DecodeConditions(text);
     for (const auto& item : items) {
         FindConditionKind(item.label);
@@ -56,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     if (verdict.outcome != expected || verdict.deciding.has_value() != (expected != EntryOutcome::Start)) std::abort();
-    const StartEntry entry{std::string(text), std::string(text), {}, {}, std::string(text)};
+    const StartEntry entry{text, text, {}, {}, text};
     for (const ItemReading& reading : readings) {
         const CheckLine line = CheckLineOf(reading);
         MustBeUtf8(line.precondition);
