@@ -33,7 +33,7 @@ MenuItemParts SplitMenuItemText(std::string_view text) {
 
 std::string UpperExtension(std::string_view path) {
     std::string result(ExtensionOf(path));
-    // Only ASCII letters change: the code page's upper half stays as it is.
+    // Only ASCII letters change; every other character stays as it is.
     for (char& c : result)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return result;
