@@ -54,6 +54,7 @@ protected:
         written.systemStart.append({kName, "Wartezeit von ...{0};", "", "", target_});
         written.programStart.append({kName, "notepad.exe", "", "", target_});
         ASSERT_TRUE(app_.store->save(written).saved());
+        storedFile_ = HostFiles().read(storePath_).bytes;
         storedRows_ = StoredRows(storePath_);
         ASSERT_NE(storedRows_.find(kStoredName), storedRows_.rfind(kStoredName)) << "in each list's row";
         app_.store->load(app_.model, false);
@@ -62,7 +63,7 @@ protected:
 
     ScratchFolder scratch_{"tolvane-text-locale"};
     std::string target_ = scratch_.path() + "\\" + kName + ".exe";
-    std::string storedRows_;
+    std::string storedFile_, storedRows_;
 };
 
 }  // namespace
@@ -85,7 +86,9 @@ TEST_F(TextLocale, AnEntryNameShowsAsItIsInBothListsAndTheEditDialogs) {
     EXPECT_EQ(ControlText(FindControl(programEdit.frame().window(), kIdName)), kName);
     Click(programEdit.frame().window(), kIdApply);
 
-    // Applied unchanged, each row is written back to the very same bytes.
+    // Applied unchanged, each row is written back to the very same bytes
+    // (the file itself is new: every save scrambles afresh).
+    EXPECT_NE(HostFiles().read(storePath_).bytes, storedFile_);
     EXPECT_EQ(StoredRows(storePath_), storedRows_);
 }
 
