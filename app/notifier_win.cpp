@@ -33,6 +33,12 @@ void Notifier::shortcutFailed(const std::string& reason) {
     if (!logonRun) box(ShortcutFailedText(reason), MB_OK | MB_ICONWARNING);
 }
 
+void Notifier::shortcutNotRemoved(const std::string& linkPath) {
+    box(ShortcutNotRemovedText(linkPath), MB_OK | MB_ICONWARNING);
+}
+
+void Notifier::autostartChoiceNotSaved() { box(kAutostartChoiceNotSaved, MB_OK | MB_ICONWARNING); }
+
 void Notifier::storeDamaged(const std::string& storePath, const std::string& backupPath) {
     const std::string text = DamagedStoreText(storePath, backupPath, logonRun);
     // At logon a box would wait unseen; the balloon tells it when the user comes.

@@ -30,6 +30,9 @@ struct Notifier {
     void startsFailed(const FailureNotice& notice);
     // The autostart shortcut could not be written.
     void shortcutFailed(const std::string& reason);
+    // "Beim Anmelden starten" was switched, but not all of it took effect.
+    void shortcutNotRemoved(const std::string& linkPath);
+    void autostartChoiceNotSaved();
     // The store did not read as Tolvane writes it and was kept aside; the
     // history line is already written.
     void storeDamaged(const std::string& storePath, const std::string& backupPath);

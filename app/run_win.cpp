@@ -5,9 +5,9 @@
 #include <memory>
 #include <utility>
 
+#include "app/autostart_switch_win.h"
 #include "app/engine_link_win.h"
 #include "app/row_actions_win.h"
-#include "ui/autostart_shortcut_win.h"
 #include "ui/com_scope_win.h"
 #include "ui/image_set_win.h"
 #include "ui/main_window_win.h"
@@ -18,7 +18,6 @@
 #include "app/app_win.h"
 #include "core/command_line.h"
 #include "app/event_loop_win.h"
-#include "core/notice_texts.h"
 #include "core/startup_trace_win.h"
 #include "core/store_leftovers_win.h"
 #include "core/store_location_win.h"
@@ -98,9 +97,7 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     window.actions.newProgramStart = [&host] { RunNewProgramStartWizard(host); };
     window.actions.editProgramStart = [&host](std::size_t row) { RunProgramStartEdit(host, row); };
 
-    const std::string programPath = ProgramPath();
-    const bool shortcutWritten =
-        !programPath.empty() && !WriteAutostartShortcut(ResolveStartupFolders(), programPath).empty();
+    const AutostartPlaces autostart{ResolveStartupFolders(), {}, ProgramPath()};
 
     const LoadResult loaded = LoadEntries(app);
     TraceStartupMilestone("store-loaded");
@@ -127,7 +124,13 @@ int RunTolvane(HINSTANCE instance, const char* commandLine) {
     TraceStartupMilestone("engine-started");
     // Told once the engine runs: a message box must not hold up a start.
     if (loaded == LoadResult::LoadedDamaged) app.notify.storeDamaged(app.store->path(), app.store->backupPath());
-    if (!shortcutWritten) app.notify.shortcutFailed(programPath.empty() ? kProgramPathUnknown : kNoStartupFolder);
+    // The shortcut is written again at each start, so that a moved program is still found.
+    window.showStartAtLogon(KeepAutostart(autostart, app.notify));
+    window.actions.switchStartAtLogon = [&window, &app, &autostart] {
+        const bool on = !AutostartChosen(autostart.setting);
+        SwitchAutostart(on, autostart, app.notify);
+        window.showStartAtLogon(on);
+    };
     const auto shortcut = [&window](MSG& msg) { return window.translateShortcut(msg); };
     while (HandleNextMessage(MsUntilNextLook(app), shortcut)) LookAtLockedStore(app, window);
     // The quit was confirmed: nothing starts from here on.

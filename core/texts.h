@@ -106,6 +106,7 @@ inline constexpr std::string_view kNotWholeNumber = "Bitte geben Sie eine ganze 
 inline constexpr std::string_view kStartNow = "Jetzt starten";
 inline constexpr std::string_view kCheckPreconditions = "Vorraussetzungen prüfen";
 inline constexpr std::string_view kShowHistory = "Startverlauf anzeigen";
+inline constexpr std::string_view kStartAtLogon = "Beim Anmelden starten";
 inline constexpr std::string_view kCheckTitle = "Vorraussetzungen prüfen: %FILE%";
 inline constexpr std::string_view kColumnMeasured = "Jetzt gemessen";
 inline constexpr std::string_view kColumnState = "Zustand";

@@ -96,6 +96,11 @@ struct ImageList {
     static Type kInvalid() { return nullptr; }
     static void close(Type h) { ::ImageList_Destroy(h); }
 };
+struct RegistryKey {
+    using Type = HKEY;
+    static Type kInvalid() { return nullptr; }
+    static void close(Type h) { ::RegCloseKey(h); }
+};
 }  // namespace handle_traits
 
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
@@ -107,6 +112,7 @@ using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
 using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+using UniqueRegistryKey = UniqueHandle<handle_traits::RegistryKey>;
 using UniqueModule = UniqueHandle<handle_traits::Module>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueHook = UniqueHandle<handle_traits::Hook>;

@@ -139,4 +139,15 @@ std::string WriteAutostartShortcut(const StartupFolders& folders, const std::str
     return {};
 }
 
+std::string RemoveAutostartShortcut(const StartupFolders& folders) {
+    const std::string fileName(fixed_text::kShortcutFileName);
+    for (const std::string& folder : {folders.user, folders.common}) {
+        if (folder.empty()) continue;
+        const std::wstring link = WideOfUtf8(folder + fileName);
+        if (!::DeleteFileW(link.c_str()) && ::GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return folder + fileName;
+    }
+    return {};
+}
+
 }  // namespace tolvane

@@ -32,5 +32,8 @@ StartupFolders ResolveStartupFolders();
 // one cannot be written, and removes the other copy so that exactly one
 // starts Tolvane. Returns the written link's path, empty when none.
 std::string WriteAutostartShortcut(const StartupFolders& folders, const std::string& programPath);
+// Removes Tolvane.lnk from both folders. Returns the path of a link that is
+// still there (the common one needs administrator rights), empty when none.
+std::string RemoveAutostartShortcut(const StartupFolders& folders);
 
 }  // namespace tolvane

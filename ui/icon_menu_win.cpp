@@ -2,12 +2,29 @@
 
 #include <iterator>
 
+#include "core/unique_handle_win.h"
 #include "core/wide_text_win.h"
 #include "ui/device_context_win.h"
 #include "ui/dpi_win.h"
 #include "ui/shell_rules.h"
 
 namespace tolvane {
+
+namespace {
+
+// The menu's own check mark: the glyph the system draws it with.
+void DrawCheckMark(HDC dc, RECT box, COLORREF colour) {
+    const UniqueFont marlett(::CreateFontW(-(box.bottom - box.top), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                           SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett"));
+    const Selection font(dc, marlett.get());
+    const COLORREF oldColour = ::SetTextColor(dc, colour);
+    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    ::DrawTextW(dc, L"a", 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ::SetBkMode(dc, oldMode);
+    ::SetTextColor(dc, oldColour);
+}
+
+}  // namespace
 
 void MakeIconMenuItem(IconMenuItems& items, HMENU menu, UINT command, HICON icon, HFONT font) {
     wchar_t text[256] = {};
@@ -31,7 +48,7 @@ SIZE MeasureIconMenuItem(const IconMenuItem& item) {
     return {extent.cx + Scale(16), extent.cy + Scale(4)};
 }
 
-void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected) {
+void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected, bool checked) {
     const Selection font(dc, item.font);
     const COLORREF oldText = ::GetTextColor(dc);
     const COLORREF oldBack = ::GetBkColor(dc);
@@ -55,6 +72,9 @@ void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool s
     if (item.icon)
         ::DrawIconEx(dc, area.left + Scale(2), area.top + Scale(1), item.icon, Scale(16), Scale(16), 0, nullptr,
                      DI_NORMAL);
+    else if (checked)
+        DrawCheckMark(dc, {area.left + Scale(2), area.top + Scale(1), area.left + Scale(18), area.top + Scale(17)},
+                      selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0));
     ::SetTextAlign(dc, TA_LEFT | TA_TOP);
     ::SetTextColor(dc, oldText);
     ::SetBkColor(dc, oldBack);

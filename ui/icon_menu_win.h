@@ -1,5 +1,6 @@
-// Owner-drawn menu items: a 16 x 16 icon, the label, and the shortcut text
-// right-aligned in dark blue.
+// Owner-drawn menu items: a 16 x 16 icon (or a check mark for a checked
+// item without one), the label, and the shortcut text right-aligned in dark
+// blue.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,6 @@ using IconMenuItems = std::deque<IconMenuItem>;
 void MakeIconMenuItem(IconMenuItems& items, HMENU menu, UINT command, HICON icon, HFONT font);
 
 SIZE MeasureIconMenuItem(const IconMenuItem& item);
-void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected);
+void DrawIconMenuItem(const IconMenuItem& item, HDC dc, const RECT& area, bool selected, bool checked = false);
 
 }  // namespace tolvane

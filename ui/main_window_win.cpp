@@ -103,6 +103,7 @@ void MainWindow::buildMenus() {
     HFONT font = images_.menuFont();
     HMENU bar = ::CreateMenu();
     HMENU file = ::CreatePopupMenu();
+    fileMenu_ = file;
     HMENU help = ::CreatePopupMenu();
     const std::wstring newSystem = Wide(GetText(Text::NewSystemStartWizard));
     const std::wstring newProgram = Wide(GetText(Text::NewProgramStartWizard));
@@ -113,6 +114,8 @@ void MainWindow::buildMenus() {
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     const std::wstring history = Wide(fixed_text::kShowHistory);
     ::AppendMenuW(file, MF_STRING, kCommandShowHistory, history.c_str());
+    const std::wstring startAtLogon = Wide(fixed_text::kStartAtLogon);
+    ::AppendMenuW(file, MF_STRING, kCommandStartAtLogon, startAtLogon.c_str());
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(file, MF_STRING, kCommandQuit, (quit + Wide(fixed_text::kSuffixQuit)).c_str());
     ::AppendMenuW(help, MF_STRING, kCommandAbout,
@@ -122,6 +125,7 @@ void MainWindow::buildMenus() {
     MakeIconMenuItem(menuItems_, file, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
     MakeIconMenuItem(menuItems_, file, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
     MakeIconMenuItem(menuItems_, file, kCommandShowHistory, images_.icon(kImageHistory), font);
+    MakeIconMenuItem(menuItems_, file, kCommandStartAtLogon, nullptr, font);
     MakeIconMenuItem(menuItems_, file, kCommandQuit, images_.icon(kImageQuit), font);
     MakeIconMenuItem(menuItems_, help, kCommandAbout, images_.icon(kImageApp), font);
     ::SetMenu(window(), bar);
@@ -135,6 +139,7 @@ void MainWindow::buildMenus() {
     HMENU tray = trayMenu.get();
     ::AppendMenuW(tray, MF_STRING, kCommandShow, Wide(GetText(Text::ShowTolvane)).c_str());
     ::AppendMenuW(tray, MF_STRING, kCommandShowHistory, history.c_str());
+    ::AppendMenuW(tray, MF_STRING, kCommandStartAtLogon, startAtLogon.c_str());
     ::AppendMenuW(tray, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(tray, MF_STRING, kCommandNewSystemStart, newSystem.c_str());
     ::AppendMenuW(tray, MF_STRING, kCommandNewProgramStart, newProgram.c_str());
@@ -142,6 +147,7 @@ void MainWindow::buildMenus() {
     ::AppendMenuW(tray, MF_STRING, kCommandQuit, quit.c_str());
     MakeIconMenuItem(menuItems_, tray, kCommandShow, images_.icon(kImageApp), font);
     MakeIconMenuItem(menuItems_, tray, kCommandShowHistory, images_.icon(kImageHistory), font);
+    MakeIconMenuItem(menuItems_, tray, kCommandStartAtLogon, nullptr, font);
     MakeIconMenuItem(menuItems_, tray, kCommandNewSystemStart, images_.icon(kImageSystemStart), font);
     MakeIconMenuItem(menuItems_, tray, kCommandNewProgramStart, images_.icon(kImageProgramStart), font);
     MakeIconMenuItem(menuItems_, tray, kCommandQuit, images_.icon(kImageQuit), font);
@@ -245,6 +251,12 @@ void MainWindow::showTab(int tab) {
     if (::GetActiveWindow() == window()) restoreFocus();
 }
 
+void MainWindow::showStartAtLogon(bool on) {
+    const UINT state = MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
+    if (fileMenu_) ::CheckMenuItem(fileMenu_, kCommandStartAtLogon, state);
+    if (tray_.menu()) ::CheckMenuItem(tray_.menu(), kCommandStartAtLogon, state);
+}
+
 int MainWindow::currentTab() const {
     return tabs_ && ::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0) == 1 ? 1 : 0;
 }
@@ -329,6 +341,7 @@ void MainWindow::onCommand(UINT id) {
     case kCommandQuit: confirmQuit(); return;
     case kCommandAbout: showAbout(); return;
     case kCommandShowHistory: if (actions.showHistory) actions.showHistory(); return;
+    case kCommandStartAtLogon: if (actions.switchStartAtLogon) actions.switchStartAtLogon(); return;
     }
     if (id == kIdLinkAdd || id == kIdLinkAdd + 1) {
         onCommand(kindOf(id) == ListKind::SystemStart ? kCommandNewSystemStart : kCommandNewProgramStart);
@@ -414,7 +427,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (draw->CtlType != ODT_MENU || !draw->itemData) break;
         DrawIconMenuItem(*reinterpret_cast<const IconMenuItem*>(draw->itemData), draw->hDC, draw->rcItem,
-                         draw->itemState & ODS_SELECTED);
+                         draw->itemState & ODS_SELECTED, draw->itemState & ODS_CHECKED);
         return TRUE;
     }
     case kEngineMessage:

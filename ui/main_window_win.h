@@ -33,6 +33,7 @@ enum Command : UINT {
     kCommandQuit = 4,
     kCommandAbout = 5,
     kCommandShowHistory = 6,
+    kCommandStartAtLogon = 7,
 };
 
 // Control ids: per tab, list + three links.
@@ -59,6 +60,8 @@ struct MainWindowActions {
     std::function<void(ListKind kind, std::size_t row)> startNow;
     std::function<void(std::size_t row)> checkPreconditions;  // system-start rows
     std::function<void()> showHistory;
+    // "Beim Anmelden starten" was chosen; the item shows the state it had.
+    std::function<void()> switchStartAtLogon;
     // The engine has events for the windows.
     std::function<void()> engineEvents;
     // The quit is decided; the loop ends at the next message.
@@ -98,6 +101,9 @@ public:
     void confirmQuit();
     void showAbout();
     TrayIcon& tray() { return tray_; }
+    // Checks or clears "Beim Anmelden starten" in the file and the tray menu.
+    void showStartAtLogon(bool on);
+    HMENU fileMenu() const { return fileMenu_; }
     RowMenus& rowMenus() { return rowMenus_; }
     // Translates the shortcuts while the main window is active.
     bool translateShortcut(MSG& msg);
@@ -131,6 +137,7 @@ private:
     HWND tabs_ = nullptr;
     std::array<EntryListView, 2> views_;
     std::array<std::array<HWND, 3>, 2> links_{};
+    HMENU fileMenu_ = nullptr;  // owned by the menu bar
     UniqueAccelerators accelerators_;
     IconMenuItems menuItems_;
     RowMenus rowMenus_;

@@ -359,7 +359,8 @@ def tray_icon_centre():
 # Vertical offsets of the tray menu's items from the click that opens it: the
 # menu opens at the pointer, and its owner-drawn items are font-high + 4.
 # Wine's popup menus cannot be asked for their items from another process.
-TRAY_SHOW, TRAY_SHOW_HISTORY, TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 11, 28, 54, 71, 97
+TRAY_SHOW, TRAY_SHOW_HISTORY, TRAY_START_AT_LOGON = 11, 28, 45
+TRAY_NEW_SYSTEM_START, TRAY_NEW_PROGRAM_START, TRAY_QUIT = 71, 88, 114
 
 
 def menu_open():

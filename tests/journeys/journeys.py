@@ -434,5 +434,22 @@ def row_menu_starts_now_and_keys_edit_and_remove(runs):
     check(probe("shownrows", MAIN_TITLE)[1] == "1", "the list does not show one row")
 
 
+
+@journey
+def start_at_logon_switched_off_and_on_from_the_tray(runs):
+    run = Tolvane("-h")
+    runs.append(run)
+    wait_for("the tray icon", lambda: probe("tray", MAIN_TITLE)[1] == "1")
+    links = [os.path.join(folder, "Tolvane.lnk") for folder in (COMMON_STARTUP, USER_STARTUP)]
+
+    def written():
+        return [link for link in links if os.path.exists(link)]
+
+    wait_for("the autostart shortcut", written)
+    tray_command(TRAY_START_AT_LOGON, "the shortcut to go", lambda: not written())
+    check(alive(run), "switching the autostart off ended the program")
+    tray_command(TRAY_START_AT_LOGON, "the shortcut to come back", written)
+
+
 if __name__ == "__main__":
     sys.exit(main())

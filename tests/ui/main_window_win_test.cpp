@@ -373,19 +373,39 @@ TEST_F(MainWindowTest, WhileAWizardIsOpenTheTrayAndASecondStartBringItForward) {
 TEST_F(MainWindowTest, MenusCarryIconItemsWithTheirTexts) {
     const IconMenuItems& items = window_->iconMenuItems();
     // Menu bar, tray menu, then the two row menus.
-    ASSERT_EQ(items.size(), 17u);
+    ASSERT_EQ(items.size(), 19u);
     EXPECT_EQ(items[0].text, std::string(GetText(Text::NewSystemStartWizard)) + "\tStrg+S");
-    EXPECT_EQ(items[4].text, std::string(GetText(Text::AboutWord)) + " Tolvane...\tStrg+A");
-    EXPECT_EQ(items[5].text, GetText(Text::ShowTolvane));
-    EXPECT_EQ(items[5].command, UINT(kCommandShow));
-    EXPECT_EQ(items[9].command, UINT(kCommandQuit));
-    for (std::size_t index = 0; index < 10; ++index) EXPECT_NE(items[index].icon, nullptr) << items[index].text;
+    EXPECT_EQ(items[5].text, std::string(GetText(Text::AboutWord)) + " Tolvane...\tStrg+A");
+    EXPECT_EQ(items[6].text, GetText(Text::ShowTolvane));
+    EXPECT_EQ(items[6].command, UINT(kCommandShow));
+    EXPECT_EQ(items[11].command, UINT(kCommandQuit));
+    // "Beim Anmelden starten" has a check mark where the others have an icon.
+    for (std::size_t index = 0; index < 12; ++index) {
+        const bool checkItem = items[index].command == kCommandStartAtLogon;
+        EXPECT_EQ(items[index].icon == nullptr, checkItem) << items[index].text;
+        if (checkItem) EXPECT_EQ(items[index].text, "Beim Anmelden starten");
+    }
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_DATA;
     ASSERT_TRUE(::GetMenuItemInfoA(window_->tray().menu(), kCommandQuit, FALSE, &info));
     EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
-    EXPECT_EQ(reinterpret_cast<const IconMenuItem*>(info.dwItemData), &items[9]);
+    EXPECT_EQ(reinterpret_cast<const IconMenuItem*>(info.dwItemData), &items[11]);
+}
+
+TEST_F(MainWindowTest, StartAtLogonIsCheckedInBothMenusAndItsCommandSwitchesIt) {
+    int switched = 0;
+    window_->actions.switchStartAtLogon = [&switched] { ++switched; };
+    const auto checked = [](HMENU menu) {
+        return (::GetMenuState(menu, kCommandStartAtLogon, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    for (bool on : {true, false}) {
+        window_->showStartAtLogon(on);
+        EXPECT_EQ(checked(window_->fileMenu()), on);
+        EXPECT_EQ(checked(window_->tray().menu()), on);
+    }
+    ::SendMessageW(window_->window(), WM_COMMAND, kCommandStartAtLogon, 0);
+    EXPECT_EQ(switched, 1);
 }
 
 TEST_F(MainWindowTest, LinkCapturesTheMouseWhileOverIt) {

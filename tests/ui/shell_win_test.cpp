@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "core/texts.h"
+#include "ui/autostart_choice_win.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/file_icons_win.h"
 #include "ui/main_window_win.h"
@@ -163,6 +164,31 @@ TEST(AutostartShortcut, KeepsExactlyOneLink) {
     const StartupFolders real = ResolveStartupFolders();
     EXPECT_FALSE(real.common.empty());
     EXPECT_FALSE(real.user.empty());
+}
+
+TEST(AutostartShortcut, RemovalTakesBothLinksAndNamesOneThatStays) {
+    const std::string common = TempFolder("tolvane-lnk-all"), user = TempFolder("tolvane-lnk-user");
+    const std::string commonLink = common + "\\Tolvane.lnk", userLink = user + "\\Tolvane.lnk";
+    ASSERT_FALSE(WriteAutostartShortcut({common, ""}, OwnPath()).empty());
+    ASSERT_FALSE(WriteAutostartShortcut({"", user}, OwnPath()).empty());
+    EXPECT_EQ(RemoveAutostartShortcut({common, user}), "");
+    EXPECT_FALSE(Exists(commonLink) || Exists(userLink));
+    EXPECT_EQ(RemoveAutostartShortcut({common, user}), "") << "nothing to remove is no failure";
+    // Something of that name that cannot be deleted stays, and is named.
+    ASSERT_TRUE(::CreateDirectoryA(commonLink.c_str(), nullptr));
+    EXPECT_EQ(RemoveAutostartShortcut({common, user}), commonLink);
+    ::RemoveDirectoryA(commonLink.c_str());
+}
+
+TEST(AutostartChoice, UnsetIsYesAndAChoiceIsKept) {
+    const AutostartSetting setting{HKEY_CURRENT_USER, L"Software\\Tolvane-Test"};
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, setting.key);
+    EXPECT_TRUE(AutostartChosen(setting));
+    for (bool on : {false, true, false}) {
+        ASSERT_TRUE(ChooseAutostart(on, setting));
+        EXPECT_EQ(AutostartChosen(setting), on);
+    }
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, setting.key);
 }
 
 TEST(SingleInstance, SecondClaimInTheSessionIsRefused) {

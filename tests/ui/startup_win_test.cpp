@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/wide_text_win.h"
+#include "ui/autostart_choice_win.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/main_window_win.h"
 #include "win/tolvane_process_win.h"
@@ -66,6 +67,38 @@ TEST(Startup, LookAlikesOfTheLogonSwitchShowTheWindow) {
         EXPECT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != 0; }));
         EXPECT_TRUE(QuitAfterConfirmation(program, main));
     }
+}
+
+// "Beim Anmelden starten" unchecked removes the shortcut and a restart
+// leaves it out; checked, it is written at once. The choice is the prefix's
+// own, so the test ends with it checked, as it began.
+TEST(Startup, UncheckingStartAtLogonRemovesTheShortcutUntilItIsCheckedAgain) {
+    const StartupFolders folders = ResolveStartupFolders();
+    const auto linked = [&folders] {
+        return ::GetFileAttributesW(WideOfUtf8(folders.common + "\\Tolvane.lnk").c_str()) != INVALID_FILE_ATTRIBUTES ||
+               ::GetFileAttributesW(WideOfUtf8(folders.user + "\\Tolvane.lnk").c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    ProgramProcess first;
+    ASSERT_TRUE(first.start(kProgram, L"-h"));
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindowOf(first.info.dwProcessId)) != nullptr; }));
+    ASSERT_TRUE(WaitFor(linked));
+    ::PostMessageW(main, WM_COMMAND, kCommandStartAtLogon, 0);
+    EXPECT_TRUE(WaitFor([&] { return !linked(); }));
+    EXPECT_FALSE(AutostartChosen());
+    EXPECT_TRUE(QuitAfterConfirmation(first, main));
+
+    ProgramProcess again;
+    ASSERT_TRUE(again.start(kProgram, L"-h"));
+    ASSERT_TRUE(WaitFor([&] { return (main = MainWindowOf(again.info.dwProcessId)) != nullptr; }));
+    // Answered only once the program's own loop runs, after its start-up.
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored));
+    EXPECT_FALSE(linked()) << "a start while the choice is off writes no shortcut";
+    ::PostMessageW(main, WM_COMMAND, kCommandStartAtLogon, 0);
+    EXPECT_TRUE(WaitFor(linked));
+    EXPECT_TRUE(AutostartChosen());
+    EXPECT_TRUE(QuitAfterConfirmation(again, main));
 }
 
 }  // namespace
