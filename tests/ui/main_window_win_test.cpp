@@ -383,7 +383,9 @@ TEST_F(MainWindowTest, MenusCarryIconItemsWithTheirTexts) {
     for (std::size_t index = 0; index < 12; ++index) {
         const bool checkItem = items[index].command == kCommandStartAtLogon;
         EXPECT_EQ(items[index].icon == nullptr, checkItem) << items[index].text;
-        if (checkItem) EXPECT_EQ(items[index].text, "Beim Anmelden starten");
+        if (checkItem) {
+            EXPECT_EQ(items[index].text, "Beim Anmelden starten");
+        }
     }
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
