@@ -51,7 +51,10 @@ std::optional<CapturedRun> RunAndCapture(const std::string& program, std::string
     PROCESS_INFORMATION info{};
     const std::wstring programPath = WideOfUtf8(program);
     std::wstring wideLine = WideOfUtf8(commandLine);
-    if (!::CreateProcessW(programPath.c_str(), wideLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+    // Detached: a console program needs no console to write into a pipe, and
+    // none is made for it (no console host process for each run, none left
+    // behind when it is ended).
+    if (!::CreateProcessW(programPath.c_str(), wideLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
                           nullptr, &startup, &info))
         return std::nullopt;
     UniqueKernelHandle process(info.hProcess), thread(info.hThread);
