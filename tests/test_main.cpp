@@ -7,8 +7,8 @@
 int main(int argc, char** argv) {
 #ifdef _WIN32
     // The runner reads the test's output until every holder of the pipe has
-    // closed it. Wine's console host for a console child started here (the
-    // stub ping) may outlive the test, and would hold an inherited pipe open.
+    // closed it: a child a test starts (a helper, or a console host Wine
+    // makes for one) must not keep it open after the test has ended.
     for (DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE})
         ::SetHandleInformation(::GetStdHandle(which), HANDLE_FLAG_INHERIT, 0);
 #endif
