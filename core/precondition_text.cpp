@@ -34,9 +34,13 @@ std::optional<int> FindConditionKind(std::string_view label) {
     return std::nullopt;
 }
 
-bool KindTakesNumber(int kind) { return kind == kWaitSeconds || (kind >= kDiskFreeBelow && kind <= kMemoryUsedAbove); }
+bool KindTakesNumber(int kind) {
+    return kind == kWaitSeconds || (kind >= kDiskFreeBelow && kind <= kMemoryUsedAbove) || kind == kProcessorLoadBelow;
+}
 
-bool KindTakesText(int kind) { return kind >= kFileExists && kind <= kUserNameIs; }
+bool KindTakesText(int kind) { return (kind >= kFileExists && kind <= kUserNameIs) || kind == kProgramRunning; }
+
+std::uint32_t LargestNumberOf(int kind) { return kind == kProcessorLoadBelow ? 100u : kLargestPlainNumber; }
 
 ValueProblem CheckConditionValue(std::string_view value) {
     if (value.find_first_of("{}") != std::string_view::npos) return ValueProblem::Brace;
@@ -54,10 +58,16 @@ bool IsPlainNumber(std::string_view value) {
     return true;
 }
 
+bool IsNumberOf(int kind, std::string_view value) {
+    // A plain number is never negative.
+    return IsPlainNumber(value) && static_cast<std::uint32_t>(ReadLenientNumber(value)) <= LargestNumberOf(kind);
+}
+
 ConditionTextCheck CheckConditionText(std::string_view text, std::size_t longestValue) {
     std::size_t at = 0;
     for (std::size_t item = 0; at < text.size(); ++item) {
-        auto fault = [item](ConditionTextFault f) { return ConditionTextCheck{f, item}; };
+        std::optional<int> kind;
+        auto fault = [item, &kind](ConditionTextFault f) { return ConditionTextCheck{f, item, kind.value_or(-1)}; };
         // label "{" value "};": the label runs to the first "{", the value to the first "}".
         const std::size_t open = text.find('{', at);
         const std::size_t firstSemicolon = text.find(';', at);
@@ -72,9 +82,9 @@ ConditionTextCheck CheckConditionText(std::string_view text, std::size_t longest
             const bool goesOn = text.find(';', close) != std::string_view::npos;
             return fault(goesOn ? ConditionTextFault::Brace : ConditionTextFault::NotClosed);
         }
-        const std::optional<int> kind = FindConditionKind(text.substr(at, open - at));
+        kind = FindConditionKind(text.substr(at, open - at));
         if (!kind) return fault(ConditionTextFault::UnknownKind);
-        if (KindTakesNumber(*kind) && !IsPlainNumber(value)) return fault(ConditionTextFault::NotPlainNumber);
+        if (KindTakesNumber(*kind) && !IsNumberOf(*kind, value)) return fault(ConditionTextFault::NotPlainNumber);
         if (!KindTakesNumber(*kind) && !KindTakesText(*kind) && !value.empty())
             return fault(ConditionTextFault::UnexpectedValue);
         if (value.size() > longestValue) return fault(ConditionTextFault::TooLong);

@@ -27,6 +27,8 @@ enum ConditionKind : int {
     kDirectoryExists = 13,
     kDirectoryMissing = 14,
     kUserNameIs = 15,
+    kProcessorLoadBelow = 16,
+    kProgramRunning = 17,
 };
 
 // One decoded item, exactly as stored: the label need not be a known kind.
@@ -45,9 +47,11 @@ std::string EncodeConditions(const std::vector<ConditionItem>& items);
 // Kind whose label equals `label` byte for byte, if any.
 std::optional<int> FindConditionKind(std::string_view label);
 
-// Kinds 1 and 2 carry no value; 0 and 3..10 a number; 11..15 a text.
+// Kinds 1 and 2 carry no value; 0, 3..10 and 16 a number; 11..15 and 17 a text.
 bool KindTakesNumber(int kind);
 bool KindTakesText(int kind);
+// The largest number a kind that takes one holds: a load is a percentage.
+std::uint32_t LargestNumberOf(int kind);
 
 // Characters a value may not hold: "{" and "}" end the value early, and a ";"
 // would split the item when the text is read back.
@@ -59,6 +63,8 @@ inline constexpr std::uint32_t kLargestPlainNumber = 2147483647u;
 // Digits only (or nothing, read as 0), at most kLargestPlainNumber: a number
 // as the editor takes it, read back as the same number.
 bool IsPlainNumber(std::string_view value);
+// A plain number no larger than the kind holds.
+bool IsNumberOf(int kind, std::string_view value);
 
 // The first way a precondition text differs from what the editor writes.
 enum class ConditionTextFault {
@@ -67,13 +73,14 @@ enum class ConditionTextFault {
     UnknownKind,    // a label that is none of the known kinds
     Brace,          // a "{" or "}" inside a value
     Semicolon,      // a ";" inside a value
-    NotPlainNumber, // a number value beyond IsPlainNumber
+    NotPlainNumber, // a number value beyond IsPlainNumber or the kind's largest
     UnexpectedValue,// a value for a kind that takes none
     TooLong,        // a value longer than an entry field holds
 };
 struct ConditionTextCheck {
     ConditionTextFault fault = ConditionTextFault::None;
     std::size_t item = 0;  // 0-based item the fault is in
+    int kind = -1;         // the item's kind, once it is known
 };
 // `longestValue` is what one of the editor's fields can hold.
 ConditionTextCheck CheckConditionText(std::string_view text, std::size_t longestValue);

@@ -83,6 +83,8 @@ constexpr std::array<std::string_view, static_cast<int>(Text::Count)> kTexts = {
     "Verzeichnis ... existiert",
     "Verzeichnis ... existiert nicht",
     "Angemeldeter User heisst ...",
+    "Prozessorauslastung kleiner als ...",
+    "Programm ... läuft",
 };
 
 }  // namespace

@@ -69,14 +69,14 @@ enum class Text {
     Apply,
     // Precondition kind labels follow, in kind order
     FirstKindLabel,
-    LastKindLabel = FirstKindLabel + 15,
+    LastKindLabel = FirstKindLabel + 17,
     Count
 };
 
-inline constexpr int kConditionKindCount = 16;
+inline constexpr int kConditionKindCount = 18;
 
 std::string_view GetText(Text id);
-// Label of precondition kind 0..15; also its identity in the stored text.
+// Label of precondition kind 0..17; also its identity in the stored text.
 std::string_view KindLabel(int kind);
 
 // Replaces every "%FILE%" by the entry name in double quotes.
@@ -99,9 +99,11 @@ inline constexpr std::string_view kAboutTitle = "About Tolvane";
 inline constexpr std::string_view kChooserButton = "...";
 inline constexpr std::string_view kUnitSeconds = "Sekunden";
 inline constexpr std::string_view kUnitMegabyte = "Megabyte";
+inline constexpr std::string_view kUnitPercent = "Prozent";
 inline constexpr std::string_view kTriggerApplication = "Anwendung";
 inline constexpr std::string_view kTriggerProcessName = "Prozessname";
 inline constexpr std::string_view kNotWholeNumber = "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.";
+inline constexpr std::string_view kNotPercent = "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.";
 // Trying and checking an entry, the start history.
 inline constexpr std::string_view kStartNow = "Jetzt starten";
 inline constexpr std::string_view kCheckPreconditions = "Vorraussetzungen prüfen";

@@ -17,6 +17,7 @@ std::string StateText(const ItemReading& reading) {
         return "erfüllt";
     case ItemOutcome::NotYet:
         if (reading.measuring) return kMeasuringText;
+        if (reading.kind != kWaitSeconds) return "wartet";
         return "wartet (noch " + std::to_string(reading.secondsLeft) + " s)";
     case ItemOutcome::Fails:
         break;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/pass_clock.h"
+#include "core/precondition_text.h"
 #include "engine/start_pass.h"
 
 namespace tolvane {
@@ -19,9 +20,9 @@ bool AnyPending(const EntryList& rows) {
     return false;
 }
 
-bool AnyMeasuring(const std::vector<ItemReading>& readings) {
+bool AnyMeasuring(const std::vector<ItemReading>& readings, bool loadOnly = false) {
     for (const ItemReading& reading : readings)
-        if (reading.measuring) return true;
+        if (reading.measuring && (!loadOnly || reading.kind == kProcessorLoadBelow)) return true;
     return false;
 }
 
@@ -194,8 +195,12 @@ void EngineRunner::syncRows(ListKind kind) {
 }
 
 bool EngineRunner::systemPass() {
+    // The load is read afresh at each pass, so a check that waits for it
+    // asks again until the readings span the window.
+    if (anyCheckAwaitsLoad()) recheckOpenChecks();
+    const bool checksWait = anyCheckAwaitsLoad();
     syncRows(ListKind::SystemStart);
-    if (!systemStartMode_ || !AnyPending(systemRows_)) return false;
+    if (!systemStartMode_ || !AnyPending(systemRows_)) return checksWait;
     // One answer serves every item of the pass; without a fresh one, the
     // items that need it wait and the test runs beside.
     passMeasures_.answer.reset();
@@ -206,7 +211,7 @@ bool EngineRunner::systemPass() {
         passAnswerUsed_ = newest->sequence;
     }
     RunSystemStartHalf(systemRows_, programStartTime_, passMeasures_, parts_.launcher, *this, *this);
-    return AnyPending(systemRows_);
+    return AnyPending(systemRows_) || checksWait;
 }
 
 bool EngineRunner::watcherPass() {
@@ -236,8 +241,16 @@ void EngineRunner::runCheck(OpenCheck check) {
     event.check = check.id;
     event.readings = CheckPreconditions(check.entry.condition, programStartTime_, measures);
     event.checkDone = !AnyMeasuring(event.readings);
+    check.awaitsLoad = AnyMeasuring(event.readings, true);
+    if (check.awaitsLoad) systemWorker_.wake();
     if (!event.checkDone) openChecks_.push_back(std::move(check));
     push(std::move(event));
+}
+
+bool EngineRunner::anyCheckAwaitsLoad() const {
+    for (const OpenCheck& check : openChecks_)
+        if (check.awaitsLoad) return true;
+    return false;
 }
 
 void EngineRunner::recheckOpenChecks() {

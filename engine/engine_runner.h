@@ -93,11 +93,15 @@ private:
         std::string userName() override { return live->userName(); }
         PathKind probePath(std::string_view path) override { return live->probePath(path); }
         std::optional<bool> internetConnected() override;
+        std::optional<int> processorLoad() override { return live->processorLoad(); }
+        std::string runningProgram(std::string_view trigger) override { return live->runningProgram(trigger); }
     };
     struct OpenCheck {
         std::uint32_t id = 0;
         StartEntry entry;
         std::uint64_t answersFrom = 0;  // the first answer that came after the request
+        // The load is still being measured: the passes, not an answer, bring it.
+        bool awaitsLoad = false;
     };
 
     bool mayStart(ListKind kind, const EntryRow& row) override;
@@ -114,6 +118,7 @@ private:
     void startRowNow(ListKind kind, std::uint64_t rowId);
     void runCheck(OpenCheck check);
     void recheckOpenChecks();
+    bool anyCheckAwaitsLoad() const;
 
     EngineParts parts_;
     const bool systemStartMode_;

@@ -56,7 +56,32 @@ const char* PathText(PathKind kind) {
     return "nicht vorhanden";
 }
 
+void ProcessorLoad(ItemReading& reading, SystemMeasures& measures) {
+    const std::optional<int> load = measures.processorLoad();
+    if (!load) {
+        reading.measured = kMeasuringText;
+        reading.outcome = ItemOutcome::NotYet;
+        reading.measuring = true;
+        return;
+    }
+    reading.measured = std::to_string(*load) + " % ausgelastet";
+    // Below the threshold holds; anything else waits for the load to fall.
+    if (*load >= ReadLenientNumber(reading.value)) reading.outcome = ItemOutcome::NotYet;
+}
+
+void ProgramRunning(ItemReading& reading, SystemMeasures& measures) {
+    const std::string path = measures.runningProgram(reading.value);
+    if (path.empty()) {
+        reading.measured = "läuft nicht";
+        reading.outcome = ItemOutcome::NotYet;
+        return;
+    }
+    reading.measured = "läuft: " + path;
+}
+
 }  // namespace
+
+bool KindWaitsForChange(int kind) { return kind == kProcessorLoadBelow || kind == kProgramRunning; }
 
 ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t programStartTime,
                           SystemMeasures& measures) {
@@ -113,6 +138,12 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
         reading.outcome = HoldsWhen(name == value);
         break;
     }
+    case kProcessorLoadBelow:
+        ProcessorLoad(reading, measures);
+        break;
+    case kProgramRunning:
+        ProgramRunning(reading, measures);
+        break;
     default:
         break;
     }
@@ -121,12 +152,14 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
 
 EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32_t programStartTime,
                                      SystemMeasures& measures) {
+    std::vector<ItemReading> waitedFor;
     for (const ConditionItem& item : DecodeConditions(conditionText)) {
         const std::optional<int> kind = FindConditionKind(item.label);
         if (!kind) continue;
         ItemReading reading = ReadCondition(*kind, item.value, programStartTime, measures);
         switch (reading.outcome) {
         case ItemOutcome::Holds:
+            if (KindWaitsForChange(*kind)) waitedFor.push_back(std::move(reading));
             break;
         case ItemOutcome::NotYet:
             return {EntryOutcome::Waiting, std::move(reading)};
@@ -134,7 +167,7 @@ EntryVerdict JudgeEntryPreconditions(std::string_view conditionText, std::uint32
             return {EntryOutcome::Failed, std::move(reading)};
         }
     }
-    return {EntryOutcome::Start, std::nullopt};
+    return {EntryOutcome::Start, std::nullopt, std::move(waitedFor)};
 }
 
 std::vector<ItemReading> CheckPreconditions(std::string_view conditionText, std::uint32_t programStartTime,

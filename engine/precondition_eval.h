@@ -36,6 +36,12 @@ struct SystemMeasures {
     // True only when an echo reply came back; nothing while the answer is
     // still awaited (the test runs beside the engine, which never waits).
     virtual std::optional<bool> internetConnected() = 0;
+    // Busy share of all processors over the last ten seconds in whole
+    // percent; nothing while the readings do not span them yet.
+    virtual std::optional<int> processorLoad() = 0;
+    // The path of a running process the trigger names (a file name or a full
+    // path, as a program-start trigger); empty when none runs.
+    virtual std::string runningProgram(std::string_view trigger) = 0;
 };
 
 enum class ItemOutcome { Holds, NotYet, Fails };
@@ -50,7 +56,8 @@ struct ItemReading {
     std::string value;  // as the entry holds it
     ItemOutcome outcome = ItemOutcome::Holds;
     // The figure read now, as short German UTF-8 text: "4211 MB frei",
-    // "verbunden", "Datei vorhanden", the user's name, "seit 12 s".
+    // "verbunden", "Datei vorhanden", the user's name, "seit 12 s",
+    // "12 % ausgelastet", "läuft: C:\VPN\vpnclient.exe".
     std::string measured;
     // Seconds until a waiting time has passed; 0 unless the outcome is NotYet.
     std::int32_t secondsLeft = 0;
@@ -61,7 +68,11 @@ struct ItemReading {
 
 inline constexpr char kMeasuringText[] = "wird geprüft";
 
-// One item of a known kind (0..15) with its value text.
+// Kinds whose item waits until what it measures changes, instead of ruling
+// the entry out: the processor load and a running program.
+bool KindWaitsForChange(int kind);
+
+// One item of a known kind (0..17) with its value text.
 ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t programStartTime,
                           SystemMeasures& measures);
 
@@ -70,6 +81,9 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
 struct EntryVerdict {
     EntryOutcome outcome = EntryOutcome::Start;
     std::optional<ItemReading> deciding;
+    // Start: the readings of the items of kinds that wait for a change, for
+    // the history to tell what was measured when the entry started.
+    std::vector<ItemReading> waitedFor;
 };
 
 // Walks the items in stored order and stops at the first that does not hold.

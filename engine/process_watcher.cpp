@@ -44,6 +44,12 @@ void ProcessWatcher::refresh(ProcessSource& source, std::vector<std::string>* fr
     }
 }
 
+std::string ProcessWatcher::findRunning(std::string_view trigger) const {
+    for (const auto& [path, count] : running_)
+        if (TriggerMatches(trigger, path)) return path;
+    return {};
+}
+
 void ProcessWatcher::takeFirstSnapshot(ProcessSource& source) {
     byIdentity_.clear();
     running_.clear();

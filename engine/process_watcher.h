@@ -56,6 +56,11 @@ public:
     void watchProgramStarts(ProcessSource& source, const EntryList& programStart, Launcher& launcher,
                             StartEvents& events = NoStartEvents(), StartGate& gate = OpenStartGate());
 
+    // Brings the running processes up to date without starting anything.
+    void update(ProcessSource& source) { refresh(source, nullptr); }
+    // The path of a running process the trigger matches; empty when none.
+    std::string findRunning(std::string_view trigger) const;
+
     bool isKnown(std::string_view path) const { return running_.count(std::string(path)) != 0; }
     std::size_t knownPathCount() const { return running_.size(); }
 

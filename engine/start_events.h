@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/start_entry.h"
 #include "engine/precondition_eval.h"
@@ -21,6 +22,8 @@ struct StartReport {
     std::string commandLine;  // as BuildCommandLine makes it
     std::string triggerPath;  // the program that fired a program-start entry
     std::int32_t msSinceStart = 0;  // of Tolvane, for system-start entries
+    // System start: what the items that waited for a change measured.
+    std::vector<ItemReading> waitedFor;
 };
 
 struct StartEvents {

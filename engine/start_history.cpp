@@ -1,6 +1,7 @@
 #include "engine/start_history.h"
 
 #include "core/history_file.h"
+#include "core/precondition_text.h"
 #include "engine/check_lines.h"
 
 namespace tolvane {
@@ -29,6 +30,14 @@ std::string Subject(const StartReport& report) {
 
 std::string Item(const ItemReading& item) { return CappedText(ItemText(item.kind, item.value), kPartLimit); }
 
+// " (gemessen: 12 % ausgelastet; läuft: C:\VPN\vpn.exe)", or nothing.
+std::string Measured(const std::vector<ItemReading>& readings) {
+    std::string text;
+    for (const ItemReading& reading : readings)
+        text.append(text.empty() ? " (gemessen: " : "; ").append(CappedText(reading.measured, kPartLimit));
+    return text.empty() ? text : text + ")";
+}
+
 }  // namespace
 
 std::string StartedText(const StartReport& report) {
@@ -36,7 +45,7 @@ std::string StartedText(const StartReport& report) {
     switch (report.cause) {
     case StartCause::SystemStart:
         return Subject(report) + " gestartet, " + std::to_string(report.msSinceStart / 1000) +
-               " s nach dem Start von Tolvane: " + line;
+               " s nach dem Start von Tolvane" + Measured(report.waitedFor) + ": " + line;
     case StartCause::Trigger:
         return Subject(report) + " gestartet, ausgelöst durch " + Part(report.triggerPath) + ": " + line;
     case StartCause::Manual:
@@ -51,9 +60,9 @@ std::string StartFailedText(const StartReport& report, std::string_view reason) 
 }
 
 std::string WaitingText(const StartEntry& entry, const ItemReading& item) {
-    // Only a waiting time waits; every other item holds or fails.
-    return "Systemstart " + Name(entry) + " wartet auf „" + Item(item) + "“ (noch " +
-           std::to_string(item.secondsLeft) + " s)";
+    const std::string what = item.kind == kWaitSeconds ? "noch " + std::to_string(item.secondsLeft) + " s"
+                                                       : "gemessen: " + CappedText(item.measured, kPartLimit);
+    return "Systemstart " + Name(entry) + " wartet auf „" + Item(item) + "“ (" + what + ")";
 }
 
 std::string RuledOutText(const StartEntry& entry, const ItemReading& item) {

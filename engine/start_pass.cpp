@@ -30,6 +30,7 @@ void RunSystemStartHalf(EntryList& systemStart, std::uint32_t programStartTime, 
             if (!gate.mayStart(ListKind::SystemStart, systemStart[row])) break;
             StartReport report{StartCause::SystemStart, entry, {}, {}, 0};
             report.msSinceStart = TickDifference(measures.tickCount(), programStartTime);
+            report.waitedFor = std::move(verdict.waitedFor);
             LaunchEntry(std::move(report), launcher, events);
             break;
         }

@@ -42,6 +42,23 @@ std::string WinSystemMeasures::userName() {
 
 PathKind WinSystemMeasures::probePath(std::string_view path) { return ProbePath(path); }
 
+std::optional<int> WinSystemMeasures::processorLoad() {
+    FILETIME idle{}, kernel{}, user{};
+    if (::GetSystemTimes(&idle, &kernel, &user)) {
+        auto count = [](const FILETIME& time) {
+            return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+        };
+        // Kernel time holds the idle time.
+        load_.add(tickCount(), {count(idle), count(kernel) + count(user)});
+    }
+    return load_.percent();
+}
+
+std::string WinSystemMeasures::runningProgram(std::string_view trigger) {
+    if (!processes_) processes_.emplace();
+    return programs_.find(*processes_, tickCount(), trigger);
+}
+
 bool WinSystemMeasures::pingConnected(const std::atomic<bool>* cancelled) {
     if (pingProgram.empty()) return false;
     const auto run = RunAndCapture(pingProgram, PingCommandLine(pingProgram, pingTarget), pingTimeoutMs,

@@ -42,7 +42,7 @@ std::string ConditionFaultReason(const ConditionTextCheck& check) {
     case ConditionTextFault::Semicolon:
         return item + " holds a \";\" in its value";
     case ConditionTextFault::NotPlainNumber:
-        return item + " must have a whole number from 0 to " + std::to_string(kLargestPlainNumber) +
+        return item + " must have a whole number from 0 to " + std::to_string(LargestNumberOf(check.kind)) +
                " as its value, digits only";
     case ConditionTextFault::UnexpectedValue:
         return item + " takes no value";

@@ -104,7 +104,7 @@ void AddConditionDialog::onCommand(int id, int code) {
         const AddDecision decision =
             DecideAdd(kind, CheckFieldText(digitsUtf8).text, CheckFieldText(textUtf8).text);
         if (decision.problem != ValueProblem::None) {
-            if (dialogs_.warn) dialogs_.warn(window, ValueProblemMessage(decision.problem));
+            if (dialogs_.warn) dialogs_.warn(window, ValueProblemMessage(decision.problem, kind));
             focusField(FieldAtFault(kind, decision.problem));
             break;
         }

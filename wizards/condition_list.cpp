@@ -11,11 +11,13 @@ KindControls ControlsForKind(int kind) {
     if (KindTakesNumber(kind)) {
         shown.digits = true;
         shown.seconds = kind == kWaitSeconds;
-        shown.megabyte = kind != kWaitSeconds;
+        shown.percent = kind == kProcessorLoadBelow;
+        shown.megabyte = !shown.seconds && !shown.percent;
     } else if (KindTakesText(kind)) {
         shown.text = true;
         shown.chooser = kind != kUserNameIs;
         shown.folderChooser = kind == kDirectoryExists || kind == kDirectoryMissing;
+        shown.processChooser = kind == kProgramRunning;
     }
     return shown;
 }
@@ -26,7 +28,7 @@ AddDecision DecideAdd(int kind, std::string_view digitsField, std::string_view t
     if (KindTakesNumber(kind)) {
         // The field takes only digits when typed into, but a paste can bring
         // others; what is stored must be the number the user sees.
-        if (!IsPlainNumber(digitsField)) {
+        if (!IsNumberOf(kind, digitsField)) {
             decision.problem = ValueProblem::NotWholeNumber;
             return decision;
         }
@@ -64,8 +66,9 @@ ValueField FieldAtFault(int kind, ValueProblem problem) {
     return shown == ValueField::Text ? shown : ValueField::None;
 }
 
-std::string ValueProblemMessage(ValueProblem problem) {
-    if (problem == ValueProblem::NotWholeNumber) return std::string(fixed_text::kNotWholeNumber);
+std::string ValueProblemMessage(ValueProblem problem, int kind) {
+    if (problem == ValueProblem::NotWholeNumber)
+        return std::string(LargestNumberOf(kind) == 100 ? fixed_text::kNotPercent : fixed_text::kNotWholeNumber);
     std::string message(GetText(Text::BraceMessage));
     if (problem == ValueProblem::Semicolon) {
         const auto braces = message.rfind("{ }");

@@ -20,8 +20,10 @@ struct KindControls {
     bool text = false;
     bool chooser = false;
     bool folderChooser = false;  // the chooser picks a folder, not a file
+    bool processChooser = false;  // the chooser offers the running processes
     bool seconds = false;
     bool megabyte = false;
+    bool percent = false;
 };
 KindControls ControlsForKind(int kind);
 
@@ -47,8 +49,8 @@ ValueFieldFault ShownFieldFault(int kind, std::string_view digitsUtf8, std::stri
 // None (the kind selector) when that field is hidden.
 ValueField FieldAtFault(int kind, ValueProblem problem);
 
-// The message shown for a refused value.
-std::string ValueProblemMessage(ValueProblem problem);
+// The message shown for a refused value of this kind.
+std::string ValueProblemMessage(ValueProblem problem, int kind);
 
 class ConditionList {
 public:

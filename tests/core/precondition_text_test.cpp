@@ -66,6 +66,9 @@ TEST(ConditionText, ValueKindsFollowTheTable) {
     EXPECT_FALSE(KindTakesNumber(kInternetOffline) || KindTakesText(kInternetOffline));
     for (int kind = kDiskFreeBelow; kind <= kMemoryUsedAbove; ++kind) EXPECT_TRUE(KindTakesNumber(kind));
     for (int kind = kFileExists; kind <= kUserNameIs; ++kind) EXPECT_TRUE(KindTakesText(kind));
+    EXPECT_TRUE(KindTakesNumber(kProcessorLoadBelow) && KindTakesText(kProgramRunning));
+    EXPECT_EQ(LargestNumberOf(kProcessorLoadBelow), 100u);
+    EXPECT_EQ(LargestNumberOf(kMemoryUsedAbove), kLargestPlainNumber);
 }
 
 TEST(ConditionText, ValuesWithBracesOrSemicolonsAreRefused) {
@@ -96,7 +99,8 @@ TEST(LenientNumber, ReadsLikeTheUserExpects) {
 TEST(ConditionText, AcceptsExactlyWhatTheEditorWrites) {
     std::string all;
     for (int kind = 0; kind < kConditionKindCount; ++kind)
-        all += EncodeConditions({{Label(kind), KindTakesNumber(kind) ? "2147483647" : KindTakesText(kind) ? "C:\\x" : ""}});
+        all += EncodeConditions(
+            {{Label(kind), KindTakesNumber(kind) ? std::to_string(LargestNumberOf(kind)) : KindTakesText(kind) ? "C:\\x" : ""}});
     for (const std::string& text : {std::string(), all, Label(0) + "{};", Label(15) + "{" + std::string(50, 'u') + "};"})
         EXPECT_EQ(CheckConditionText(text, 50).fault, ConditionTextFault::None) << text;
 }
@@ -128,6 +132,7 @@ TEST(ConditionText, NamesTheFirstItemThatNoEditorCouldHaveWritten) {
         {user + "{a}b};", ConditionTextFault::Brace, 0},
         {user + "{a;b};", ConditionTextFault::Semicolon, 0},
         {user + "{" + std::string(51, 'u') + "};", ConditionTextFault::TooLong, 0},
+        {wait + "{1};" + Label(kProcessorLoadBelow) + "{101};", ConditionTextFault::NotPlainNumber, 1},
     };
     for (const auto& [text, fault, item] : cases) {
         const ConditionTextCheck check = CheckConditionText(text, 50);

@@ -61,6 +61,13 @@ struct SlowMeasures : SystemMeasures {
         return PathKind::File;
     }
     std::optional<bool> internetConnected() override { return true; }
+    // The load answers from this reading on, as a filled window would.
+    std::atomic<int> loadReadings{0};
+    int loadFrom = 0;
+    std::optional<int> processorLoad() override {
+        return ++loadReadings >= loadFrom ? std::optional<int>(7) : std::nullopt;
+    }
+    std::string runningProgram(std::string_view) override { return {}; }
 };
 
 struct SafeLauncher : Launcher {
@@ -249,6 +256,18 @@ TEST_F(EngineFixture, ACheckAnswersAtOnceAndFillsInTheInternetWhenItComes) {
     EXPECT_EQ(events.back().readings[1].measured, "verbunden");
     EXPECT_EQ(events.back().readings[1].outcome, ItemOutcome::Fails);
     EXPECT_EQ(launcher.countOf("c.exe"), 0u);  // a check starts nothing, even outside a logon run
+}
+
+TEST_F(EngineFixture, ACheckWaitingForTheLoadIsAnsweredByThePassesThatFollow) {
+    measures.loadFrom = 4;
+    const std::uint64_t id = model.systemStart.append({"l", Condition(kProcessorLoadBelow, "20"), "", "", "l.exe"}).id;
+    startEngine(false);  // no pending entries: only the check asks for passes
+    engine->check(id);
+    const auto events = eventsUntil([](const auto& all) { return !all.empty() && all.back().checkDone; });
+    ASSERT_FALSE(events.empty());
+    EXPECT_TRUE(events.front().readings[0].measuring);
+    EXPECT_EQ(events.back().readings[0].measured, "7 % ausgelastet");
+    EXPECT_EQ(measures.loadReadings.load(), 4);
 }
 
 TEST_F(EngineFixture, NoStartAfterStopReturns) {

@@ -20,6 +20,8 @@ struct FakeMeasures : SystemMeasures {
     std::string user = "anna";
     std::map<std::string, PathKind> paths;  // anything else is missing
     bool connected = true;
+    std::optional<int> load = 0;
+    std::vector<std::string> running;  // paths of the running processes
     int internetTests = 0;
     int readings = 0;
 
@@ -33,6 +35,13 @@ struct FakeMeasures : SystemMeasures {
         return it == paths.end() ? PathKind::Missing : it->second;
     }
     std::optional<bool> internetConnected() override { return ++readings, ++internetTests, connected; }
+    std::optional<int> processorLoad() override { return ++readings, load; }
+    std::string runningProgram(std::string_view trigger) override {
+        ++readings;
+        for (const std::string& path : running)
+            if (TriggerMatches(trigger, path)) return path;
+        return {};
+    }
 };
 
 struct Start {

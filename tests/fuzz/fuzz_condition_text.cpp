@@ -26,6 +26,10 @@ struct FixedMeasures : SystemMeasures {
         return path.empty() ? PathKind::Missing : path.size() % 2 ? PathKind::File : PathKind::Directory;
     }
     std::optional<bool> internetConnected() override { return true; }
+    std::optional<int> processorLoad() override { return 40; }
+    std::string runningProgram(std::string_view trigger) override {
+        return trigger.size() % 2 ? "C:\\Programme\\" + std::string(trigger) : std::string();
+    }
 };
 
 void MustBeUtf8(const std::string& text) {

@@ -41,7 +41,7 @@ protected:
 const std::string kLines =
     R"({"list":"program","name":"Editor","condition":"notepad.exe","parameters":"","hidden":"","path":"C:\\Windows\\notepad.exe"})"
     "\n"
-    R"({"list":"system","name":"Grüße","condition":"Wartezeit von ...{30};","parameters":"-a \"b\"","hidden":"X","path":"C:\\A B\\x.exe"})"
+    R"({"list":"system","name":"Grüße","condition":"Wartezeit von ...{30};Prozessorauslastung kleiner als ...{20};Programm ... läuft{vpnclient.exe};","parameters":"-a \"b\"","hidden":"X","path":"C:\\A B\\x.exe"})"
     "\n\n";
 
 }  // namespace
@@ -51,7 +51,7 @@ TEST_F(StoreTool, PackThenDumpGivesTheRowsBackSystemListFirst) {
     ASSERT_EQ(run({"pack", path("in.jsonl"), path("tolvane.boot")}), 0) << err_.str();
     ASSERT_EQ(run({"dump", path("tolvane.boot")}), 0) << err_.str();
     EXPECT_EQ(out_.str(),
-              R"({"list":"system","name":"Grüße","condition":"Wartezeit von ...{30};","parameters":"-a \"b\"","hidden":"X","path":"C:\\A B\\x.exe"})"
+              R"({"list":"system","name":"Grüße","condition":"Wartezeit von ...{30};Prozessorauslastung kleiner als ...{20};Programm ... läuft{vpnclient.exe};","parameters":"-a \"b\"","hidden":"X","path":"C:\\A B\\x.exe"})"
               "\n"
               R"({"list":"program","name":"Editor","condition":"notepad.exe","parameters":"","hidden":"","path":"C:\\Windows\\notepad.exe"})"
               "\n");
@@ -66,7 +66,7 @@ TEST_F(StoreTool, PackWritesWhatTheProgramLoads) {
     EXPECT_EQ(store.load(model, false), LoadResult::Loaded);
     ASSERT_EQ(model.systemStart.size(), 1u);
     EXPECT_EQ(model.systemStart[0].entry,
-              (StartEntry{"Grüße", "Wartezeit von ...{30};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
+              (StartEntry{"Grüße", "Wartezeit von ...{30};Prozessorauslastung kleiner als ...{20};Programm ... läuft{vpnclient.exe};", "-a \"b\"", "X", "C:\\A B\\x.exe"}));
     EXPECT_EQ(model.programStart[0].entry.condition, "notepad.exe");
     EXPECT_EQ(OpenSeal(Unscramble(HostFiles().read(path("tolvane.boot")).bytes)).seal, StoreSeal::Matches);
 }
@@ -142,6 +142,8 @@ TEST_F(StoreTool, PackRefusesWhatTheProgramWouldNeverWrite) {
         {Line("condition", R"("Unbekannt{1};")"), "\"condition\": item 1 is not one of Tolvane's preconditions"},
         {Line("condition", R"("{-5};")"), "\"condition\": item 1 is not one of Tolvane's preconditions"},
         {Line("condition", R"("Verbindung mit Internet{ja};")"), "\"condition\": item 1 takes no value"},
+        {Line("condition", R"("Prozessorauslastung kleiner als ...{101};")"),
+         "\"condition\": item 1 must have a whole number from 0 to 100"},
         {Line("condition", "\"Angemeldeter User heisst ...{" + std::string(kLongestField + 1, 'u') + "};\""),
          "\"condition\": item 1 has a value longer than the 32767 characters"},
         {Line("name", "\"" + std::string(kLongestField + 1, 'n') + "\""), "\"name\": is 32768 characters long"},

@@ -144,6 +144,22 @@ TEST(ConditionKinds, EachKindShowsItsControls) {
     EXPECT_TRUE(ControlsForKind(kDirectoryMissing).folderChooser);
     const KindControls user = ControlsForKind(kUserNameIs);
     EXPECT_TRUE(user.text && !user.chooser && !user.digits);
+    const KindControls load = ControlsForKind(kProcessorLoadBelow);
+    EXPECT_TRUE(load.digits && load.percent && !load.megabyte && !load.seconds && !load.text);
+    const KindControls program = ControlsForKind(kProgramRunning);
+    EXPECT_TRUE(program.text && program.chooser && program.processChooser && !program.folderChooser);
+    EXPECT_FALSE(ControlsForKind(kFileExists).processChooser);
+}
+
+TEST(ConditionAdd, TakesALoadOnlyAsAPercentage) {
+    EXPECT_EQ(DecideAdd(kProcessorLoadBelow, "20", "").item,
+              (ConditionItem{"Prozessorauslastung kleiner als ...", "20"}));
+    EXPECT_EQ(DecideAdd(kProcessorLoadBelow, "100", "").problem, ValueProblem::None);
+    EXPECT_EQ(DecideAdd(kProcessorLoadBelow, "101", "").problem, ValueProblem::NotWholeNumber);
+    EXPECT_EQ(ValueProblemMessage(ValueProblem::NotWholeNumber, kProcessorLoadBelow),
+              "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.");
+    EXPECT_EQ(DecideAdd(kProgramRunning, "", "vpnclient.exe").item,
+              (ConditionItem{"Programm ... läuft", "vpnclient.exe"}));
 }
 
 TEST(ConditionAdd, TakesTheValueOfTheKind) {
@@ -164,7 +180,7 @@ TEST(ConditionAdd, RefusesANumberFieldThatIsNotThePlainNumberItShows) {
     EXPECT_EQ(DecideAdd(kWaitSeconds, "00000000042", "").item.value, "00000000042") << "leading zeros read as shown";
     // A text kind does not look at the hidden number field.
     EXPECT_EQ(DecideAdd(kUserNameIs, "1.5", "bob").problem, ValueProblem::None);
-    EXPECT_EQ(ValueProblemMessage(ValueProblem::NotWholeNumber),
+    EXPECT_EQ(ValueProblemMessage(ValueProblem::NotWholeNumber, kWaitSeconds),
               "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.");
 }
 
@@ -177,8 +193,8 @@ TEST(ConditionAdd, RefusesBracesEvenInAHiddenTextFieldAndSemicolonsInTheValue) {
     // What the kind does not store cannot break the stored text.
     EXPECT_EQ(DecideAdd(kInternetOffline, "", "a;b").problem, ValueProblem::None);
     EXPECT_EQ(DecideAdd(kWaitSeconds, "5", "C:\\a;b").problem, ValueProblem::None);
-    EXPECT_EQ(ValueProblemMessage(ValueProblem::Brace), GetText(Text::BraceMessage));
-    EXPECT_EQ(ValueProblemMessage(ValueProblem::Semicolon),
+    EXPECT_EQ(ValueProblemMessage(ValueProblem::Brace, kFileExists), GetText(Text::BraceMessage));
+    EXPECT_EQ(ValueProblemMessage(ValueProblem::Semicolon, kFileExists),
               "Die Vorraussetzung darf folgende Zeichen nicht enthalten: ;");
 }
 
