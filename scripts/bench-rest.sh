@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Cost at rest: Tolvane with 20 program-start entries whose triggers never
-# start, left alone after it settled, beside a minimal tray program that lists
+# start, left alone after it settled (then again at logon, "-h", with one
+# system-start entry more that waits an hour, and with one that waits for a
+# processor load it never reaches, which reads the load at every pass),
+# beside a minimal tray program that lists
 # the processes twice a second (one NtQuerySystemInformation listing each
 # time) and does nothing else; both built as the release is. For each, over the same
 # idle window (60 s unless given) under Wine on a private Xvfb: wake-ups per
@@ -44,11 +47,11 @@ counters() {
   echo "$switches $ns"
 }
 
-# Starts one program, lets it settle, and prints
+# Starts one program (with the arguments given), lets it settle, and prints
 # "<wake-ups/s> <cpu ms/min> <server cpu ms/min>" over the idle window.
 measure() {
   local server before after sbefore safter
-  bench_traced_start "$1" tray-icon
+  bench_traced_start "$1" tray-icon "${@:2}"
   sleep "$settle"
   server=$(server_pid)
   before=$(counters "$bench_pid"); sbefore=$(counters "$server")
@@ -69,6 +72,15 @@ row "minimal watcher" "$mw" "$mc" "$ms"
 read -r tw tc ts < <(measure "$bench_build/Tolvane.exe")
 row "Tolvane" "$tw" "$tc" "$ts"
 row "Tolvane / minimal" "$(ratio "$tw" "$mw")" "$(ratio "$tc" "$mc")" "$(ratio "$ts" "$ms")"
+bench_fill_store wait 20
+read -r ww wc ws < <(measure "$bench_build/Tolvane.exe" -h)
+row "-h, waiting an hour" "$ww" "$wc" "$ws"
+row "  / minimal" "$(ratio "$ww" "$mw")" "$(ratio "$wc" "$mc")" "$(ratio "$ws" "$ms")"
+bench_fill_store load 20
+read -r lw lc ls < <(measure "$bench_build/Tolvane.exe" -h)
+row "-h, waiting for load" "$lw" "$lc" "$ls"
+row "  / minimal" "$(ratio "$lw" "$mw")" "$(ratio "$lc" "$mc")" "$(ratio "$ls" "$ms")"
+row "  / waiting an hour" "$(ratio "$lw" "$ww")" "$(ratio "$lc" "$wc")" "$(ratio "$ls" "$ws")"
 if [ -n "$other_exe" ]; then
   read -r ow oc os < <(measure "$other_exe")
   row "$(basename "$other_exe")" "$ow" "$oc" "$os"

@@ -8,14 +8,18 @@
 #include "wizards/choosers_win.h"
 #include "wizards/field_check.h"
 #include "wizards/field_text_win.h"
+#include "wizards/process_chooser_win.h"
 
 namespace tolvane {
 
-ConditionDialogs SystemConditionDialogs() {
+ConditionDialogs SystemConditionDialogs(WizardHost& host) {
     ConditionDialogs dialogs;
     dialogs.chooseFile = &ChooseAnyFile;
     dialogs.chooseFolder = &ChooseFolder;
     dialogs.warn = &ShowFieldWarning;
+    dialogs.chooseProcess = [&host](HWND owner) {
+        return ChooseRunningProcess(host.images, host.runningProcessNames, owner);
+    };
     return dialogs;
 }
 
@@ -34,6 +38,7 @@ bool AddConditionDialog::create(HWND owner) {
     AddButton(panel, fixed_text::kChooserButton, 250, 90, 30, 20, kIdValueChooser);
     AddControl(panel, L"STATIC", fixed_text::kUnitSeconds, SS_LEFT, 110, 93, 100, 20, kIdUnitSeconds);
     AddControl(panel, L"STATIC", fixed_text::kUnitMegabyte, SS_LEFT, 110, 93, 100, 20, kIdUnitMegabyte);
+    AddControl(panel, L"STATIC", fixed_text::kUnitPercent, SS_LEFT, 110, 93, 100, 20, kIdUnitPercent);
     AddDefaultButton(panel, GetText(Text::Ok), 100, 124, 80, 24, kIdAddOk);
     AddButton(panel, GetText(Text::Cancel), 200, 124, 80, 24, kIdAddCancel);
     showKindControls();
@@ -58,6 +63,7 @@ void AddConditionDialog::showKindControls() {
     show(kIdValueChooser, shown.chooser);
     show(kIdUnitSeconds, shown.seconds);
     show(kIdUnitMegabyte, shown.megabyte);
+    show(kIdUnitPercent, shown.percent);
 }
 
 void AddConditionDialog::focusField(ValueField field) {
@@ -76,6 +82,12 @@ void AddConditionDialog::onCommand(int id, int code) {
         break;
     case kIdValueChooser: {
         if (code != BN_CLICKED) break;
+        if (ControlsForKind(selectedKind()).processChooser) {
+            // Shown as it is, as for a trigger: "OK" tells of a name the store cannot hold.
+            const std::optional<std::string> name = dialogs_.chooseProcess ? dialogs_.chooseProcess(window) : std::nullopt;
+            if (name) SetControlText(FindControl(window, kIdTextField), *name);
+            break;
+        }
         const bool folder = ControlsForKind(selectedKind()).folderChooser;
         const auto& choose = folder ? dialogs_.chooseFolder : dialogs_.chooseFile;
         const std::string path = choose ? choose(window) : std::string();

@@ -14,6 +14,7 @@
 #include "ui/image_set_win.h"
 #include "wizards/condition_list.h"
 #include "wizards/wizard_frame_win.h"
+#include "wizards/wizards_win.h"
 
 namespace tolvane {
 
@@ -22,8 +23,10 @@ struct ConditionDialogs {
     std::function<std::string(HWND owner)> chooseFile;
     std::function<std::string(HWND owner)> chooseFolder;
     std::function<void(HWND owner, const std::string& text)> warn;
+    // A running process's name; none when cancelled.
+    std::function<std::optional<std::string>(HWND owner)> chooseProcess;
 };
-ConditionDialogs SystemConditionDialogs();
+ConditionDialogs SystemConditionDialogs(WizardHost& host);
 
 enum ConditionControlId : int {
     kIdConditionList = 300,
@@ -35,6 +38,7 @@ enum ConditionControlId : int {
     kIdValueChooser,
     kIdUnitSeconds,
     kIdUnitMegabyte,
+    kIdUnitPercent,
     kIdAddOk = IDOK,
     kIdAddCancel = IDCANCEL,
 };

@@ -2,8 +2,18 @@
 
 #include "core/texts.h"
 #include "core/wide_text_win.h"
+#include "wizards/wizard_rules.h"
 
 namespace tolvane {
+
+std::optional<std::string> ChooseRunningProcess(const ImageSet& images,
+                                                const std::function<std::vector<std::string>()>& runningNames,
+                                                HWND owner) {
+    ProcessChooser chooser(images, runningNames ? ChooserProcessNames(runningNames()) : std::vector<std::string>());
+    if (!chooser.create(owner)) return std::nullopt;
+    chooser.run();
+    return chooser.result();
+}
 
 bool ProcessChooser::create(HWND owner) {
     if (!frame_.create(owner, GetText(Text::ChooseProcess), 300, 130)) return false;

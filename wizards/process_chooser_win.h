@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,12 @@
 namespace tolvane {
 
 inline constexpr int kIdProcessList = 500;
+
+// Opens the chooser over `owner` with the names `runningNames` gives, filtered
+// as the list shows them; the name taken, or none after cancelling.
+std::optional<std::string> ChooseRunningProcess(const ImageSet& images,
+                                                const std::function<std::vector<std::string>()>& runningNames,
+                                                HWND owner);
 
 class ProcessChooser {
 public:

@@ -53,13 +53,8 @@ TriggerDialogs SystemTriggerDialogs(WizardHost& host) {
     TriggerDialogs dialogs;
     dialogs.chooseFile = &ChooseProgramFile;
     dialogs.chooseApplication = &ChooseApplicationFile;
-    dialogs.chooseProcess = [&host](HWND owner) -> std::optional<std::string> {
-        std::vector<std::string> names;
-        if (host.runningProcessNames) names = ChooserProcessNames(host.runningProcessNames());
-        ProcessChooser chooser(host.images, std::move(names));
-        if (!chooser.create(owner)) return std::nullopt;
-        chooser.run();
-        return chooser.result();
+    dialogs.chooseProcess = [&host](HWND owner) {
+        return ChooseRunningProcess(host.images, host.runningProcessNames, owner);
     };
     return dialogs;
 }

@@ -19,7 +19,8 @@ namespace tolvane {
 
 class SystemStartWizard {
 public:
-    explicit SystemStartWizard(WizardHost& host, ConditionDialogs dialogs = SystemConditionDialogs());
+    SystemStartWizard(WizardHost& host, ConditionDialogs dialogs);
+    explicit SystemStartWizard(WizardHost& host) : SystemStartWizard(host, SystemConditionDialogs(host)) {}
     // The "..." of step 2; replaceable in tests.
     std::function<std::string(HWND owner)> chooseFile;
 
@@ -42,7 +43,8 @@ private:
 
 class SystemStartEdit {
 public:
-    SystemStartEdit(WizardHost& host, std::size_t row, ConditionDialogs dialogs = SystemConditionDialogs());
+    SystemStartEdit(WizardHost& host, std::size_t row, ConditionDialogs dialogs);
+    SystemStartEdit(WizardHost& host, std::size_t row) : SystemStartEdit(host, row, SystemConditionDialogs(host)) {}
     std::function<std::string(HWND owner)> chooseFile;
 
     // False when the row does not exist or the window cannot be made.

@@ -427,6 +427,72 @@ TEST_F(HistoryOfARun, EachOutcomeIsOneLineNamingItsEntryAndASecondRunAppends) {
     EXPECT_EQ(Count(both, "Start fehlgeschlagen"), 2u);
 }
 
+// The kinds that wait for a change, in a logon run: the entry waits while
+// the figure says no, that is told once, and it starts once the figure says yes.
+class WaitingRun : public HistoryOfARun {
+protected:
+    void prepare(const StartEntry& entry) {
+        EntryModel prepared;
+        prepared.systemStart.append(entry);
+        ASSERT_TRUE(EntryStore(HostFiles(), storePath, MakeRandomByteSource()).save(prepared).saved());
+    }
+    // The first history line holding `part`, once there; empty after the time.
+    std::string awaitLine(const std::string& part, DWORD timeoutMs) {
+        for (const DWORD begin = ::GetTickCount(); ::GetTickCount() - begin < timeoutMs; ::Sleep(50))
+            for (const std::string& line : historyLines())
+                if (line.find(part) != std::string::npos) return line;
+        return {};
+    }
+    static int MeasuredPercent(const std::string& line) {
+        const std::size_t at = line.find("(gemessen: ");
+        return at == std::string::npos ? -1 : std::atoi(line.c_str() + at + 11);
+    }
+};
+
+TEST_F(WaitingRun, ABusyProcessorKeepsALoadEntryWaitingUntilTheBusyProgramEnds) {
+    prepare({"Ruhe", Condition(kProcessorLoadBelow, "50"), "ruhig", "", target});
+    const std::string busy = scratch.subfolder("busy") + "\\busy_tool.exe";
+    ASSERT_TRUE(CopyMarkerHelper(busy));
+    running.push_back(Spawn(busy, "--spin=300000"));
+    UniqueKernelHandle& spinning = running.back();
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(spinning && tolvane);
+
+    // Told once the readings span ten seconds of the busy processors.
+    const std::string waiting =
+        awaitLine("Systemstart „Ruhe“ wartet auf „Prozessorauslastung kleiner als ... 50“ (gemessen: ", 30000);
+    ASSERT_FALSE(waiting.empty());
+    EXPECT_GE(MeasuredPercent(waiting), 50) << waiting;
+    EXPECT_EQ(targetsStarted(0), Started{});
+
+    EndProcess(spinning);
+    const std::string started = awaitLine("Systemstart „Ruhe“ gestartet", 60000);
+    ASSERT_FALSE(started.empty()) << "the load fell below 50 % once the busy program ended";
+    std::printf("%s\n%s\n", waiting.c_str(), started.c_str());
+    EXPECT_LT(MeasuredPercent(started), 50) << started;
+    EXPECT_EQ(targetsStarted(1), Started{"ruhig"});
+    EXPECT_EQ(Count(historyLines(), "Systemstart „Ruhe“ wartet"), 1u);
+}
+
+TEST_F(WaitingRun, AnEntryForARunningProgramStartsWithinAPassOfItsStart) {
+    prepare({"VPN", Condition(kProgramRunning, "other_tool.exe"), "verbunden", "", target});
+    tolvane = Spawn(TolvaneExe(), "-h");
+    ASSERT_TRUE(tolvane);
+    EXPECT_FALSE(awaitLine("„VPN“ wartet auf „Programm ... läuft other_tool.exe“ (gemessen: läuft nicht)", 15000).empty());
+    EXPECT_EQ(targetsStarted(0), Started{});
+
+    const DWORD spawned = ::GetTickCount();
+    spawn(other);
+    const std::string started = awaitLine("Systemstart „VPN“ gestartet", 5000);
+    const DWORD took = ::GetTickCount() - spawned;
+    ASSERT_FALSE(started.empty());
+    std::printf("started %lu ms after the program it waited for\n", static_cast<unsigned long>(took));
+    // One pass comes every half second; the rest is Wine making both processes.
+    EXPECT_LT(took, 3000u);
+    EXPECT_NE(started.find("(gemessen: läuft: " + other + ")"), std::string::npos) << started;
+    EXPECT_EQ(targetsStarted(1), Started{"verbunden"});
+}
+
 // Watching never pauses: not for a modal window, not for a slow answer.
 namespace {
 

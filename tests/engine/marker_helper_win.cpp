@@ -1,7 +1,8 @@
 // Test helper used as target and as trigger program: records each start as
 // one line "pid|creation time|module path|current folder|command line" in
 // the file named by TOLVANE_MARKER_FILE, then stays alive for the
-// milliseconds given as "--sleep=N". Paths and the command line in UTF-8.
+// milliseconds given as "--sleep=N", or keeps every processor busy for those
+// of "--spin=N". Paths and the command line in UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -47,12 +48,30 @@ void Record(const wchar_t* file) {
     }
 }
 
+DWORD WINAPI Spin(void* milliseconds) {
+    const DWORD begin = ::GetTickCount();
+    const DWORD length = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(milliseconds));
+    for (volatile unsigned counter = 0; ::GetTickCount() - begin < length;) counter = counter + 1;
+    return 0;
+}
+
+void SpinOnEveryProcessor(DWORD milliseconds) {
+    SYSTEM_INFO system{};
+    ::GetSystemInfo(&system);
+    void* argument = reinterpret_cast<void*>(static_cast<UINT_PTR>(milliseconds));
+    for (DWORD other = 1; other < system.dwNumberOfProcessors; ++other)
+        if (HANDLE thread = ::CreateThread(nullptr, 0, Spin, argument, 0, nullptr)) ::CloseHandle(thread);
+    Spin(argument);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     wchar_t file[MAX_PATH] = {};
     if (::GetEnvironmentVariableW(L"TOLVANE_MARKER_FILE", file, MAX_PATH) > 0) Record(file);
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--sleep=", 8) == 0) ::Sleep(static_cast<DWORD>(std::atol(argv[i] + 8)));
+        if (std::strncmp(argv[i], "--spin=", 7) == 0) SpinOnEveryProcessor(static_cast<DWORD>(std::atol(argv[i] + 7)));
+    }
     return 0;
 }

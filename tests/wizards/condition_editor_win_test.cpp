@@ -17,7 +17,7 @@ namespace {
 
 struct Recorded {
     std::vector<std::string> warnings;
-    int fileChoices = 0, folderChoices = 0;
+    int fileChoices = 0, folderChoices = 0, processChoices = 0;
     std::string chosen;
 };
 
@@ -26,6 +26,11 @@ ConditionDialogs FakeDialogs(Recorded& seen) {
     dialogs.chooseFile = [&seen](HWND) { ++seen.fileChoices; return seen.chosen; };
     dialogs.chooseFolder = [&seen](HWND) { ++seen.folderChoices; return seen.chosen; };
     dialogs.warn = [&seen](HWND, const std::string& text) { seen.warnings.push_back(text); };
+    dialogs.chooseProcess = [&seen](HWND) -> std::optional<std::string> {
+        ++seen.processChoices;
+        if (seen.chosen.empty()) return std::nullopt;
+        return seen.chosen;
+    };
     return dialogs;
 }
 
@@ -114,6 +119,28 @@ TEST_F(AddDialogTest, BraceInTheHiddenTextFieldIsRefusedAndTheDialogStaysOpen) {
     EXPECT_TRUE(dialog.frame().ended());
     ASSERT_TRUE(dialog.result().has_value());
     EXPECT_EQ(*dialog.result(), (ConditionItem{std::string(KindLabel(0)), "30"}));
+}
+
+TEST_F(AddDialogTest, ALoadIsAPercentageAndARunningProgramIsChosenFromTheProcesses) {
+    SelectKind(window, kProcessorLoadBelow);
+    EXPECT_TRUE(Visible(window, kIdDigitsField) && Visible(window, kIdUnitPercent));
+    EXPECT_FALSE(Visible(window, kIdUnitMegabyte) || Visible(window, kIdValueChooser));
+    SetControlText(FindControl(window, kIdDigitsField), "101");
+    Click(window, kIdAddOk);
+    ASSERT_EQ(seen.warnings.size(), 1u);
+    EXPECT_EQ(seen.warnings[0], "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.");
+    EXPECT_FALSE(dialog.frame().ended());
+
+    SelectKind(window, kProgramRunning);
+    EXPECT_TRUE(Visible(window, kIdTextField) && Visible(window, kIdValueChooser));
+    EXPECT_FALSE(Visible(window, kIdUnitPercent));
+    seen.chosen = "vpnclient.exe";
+    Click(window, kIdValueChooser);
+    EXPECT_EQ(seen.processChoices, 1);
+    EXPECT_EQ(seen.fileChoices + seen.folderChoices, 0) << "processes, not files";
+    Click(window, kIdAddOk);
+    ASSERT_TRUE(dialog.result().has_value());
+    EXPECT_EQ(*dialog.result(), (ConditionItem{"Programm ... läuft", "vpnclient.exe"}));
 }
 
 TEST_F(AddDialogTest, InternetKindAddsAnEmptyValueAndCancelAddsNothing) {

@@ -92,7 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ProgramStartWizard programWizard(host, NoTriggerDialogs());
     SystemStartEdit systemEdit(host, 0);
     ProgramStartEdit programEdit(host, 0, NoTriggerDialogs());
-    AddConditionDialog addCondition(images, SystemConditionDialogs());
+    AddConditionDialog addCondition(images, SystemConditionDialogs(host));
     ProcessChooser chooser(images, {"explorer.exe", "winword.exe", "notepad.exe", "notepad.exe"});
 
     if (view.rfind("system-", 0) == 0 && view != "system-edit") {
