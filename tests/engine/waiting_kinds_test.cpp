@@ -21,17 +21,19 @@ std::string Item(int kind, std::string_view value = "") {
     return std::string(KindLabel(kind)) + "{" + std::string(value) + "};";
 }
 
-// Readings with `busy` percent of the time busy since the previous one.
+// Readings `ms` apart, `busy` percent of the time between them busy.
 struct LoadScript {
     LoadWindow window;
     std::uint32_t tick = 1000;
     ProcessorTimes times{1'000'000, 4'000'000};
-    void after(std::int32_t ms, int busy) {
-        tick += static_cast<std::uint32_t>(ms);
-        const std::uint64_t elapsed = static_cast<std::uint64_t>(ms) * 4;  // four processors
-        times.total += elapsed;
-        times.idle += elapsed * static_cast<std::uint64_t>(100 - busy) / 100;
-        window.add(tick, times);
+    LoadScript() { window.add(tick, times); }
+    void after(std::int32_t ms, int busy, int readings = 1) {
+        for (int reading = 0; reading < readings; ++reading) {
+            tick += static_cast<std::uint32_t>(ms);
+            times.total += static_cast<std::uint64_t>(ms) * 100;
+            times.idle += static_cast<std::uint64_t>(ms) * static_cast<std::uint64_t>(100 - busy);
+            window.add(tick, times);
+        }
     }
 };
 
@@ -39,15 +41,14 @@ struct LoadScript {
 
 TEST(LoadWindow, AveragesTheLastTenSecondsOnceTheReadingsSpanThem) {
     LoadScript load;
-    load.window.add(load.tick, load.times);
-    for (int second = 1; second < 10; ++second) load.after(1000, 90);
+    load.after(1000, 90, 9);
     EXPECT_FALSE(load.window.percent()) << "nine seconds are not ten";
     load.after(1000, 90);
     EXPECT_EQ(load.window.percent(), 90);
-    // Ten quiet seconds push the busy ones out of the window.
-    for (int second = 0; second < 5; ++second) load.after(1000, 10);
+    // Quiet seconds push the busy ones out of the window.
+    load.after(1000, 10, 5);
     EXPECT_EQ(load.window.percent(), 50);
-    for (int second = 0; second < 5; ++second) load.after(1000, 10);
+    load.after(1000, 10, 5);
     EXPECT_EQ(load.window.percent(), 10);
     // 19.9 % is shown as 19: below 20 exactly when the true load is.
     LoadWindow exact;
@@ -58,18 +59,16 @@ TEST(LoadWindow, AveragesTheLastTenSecondsOnceTheReadingsSpanThem) {
 
 TEST(LoadWindow, StartsAfreshAfterAGapOrTimesThatRunBackwards) {
     LoadScript load;
-    load.window.add(load.tick, load.times);
-    for (int second = 0; second < 10; ++second) load.after(1000, 30);
+    load.after(1000, 30, 10);
     ASSERT_EQ(load.window.percent(), 30);
     load.after(LoadWindow::kWindowMs + LoadWindow::kLongestGapMs + 1, 0);  // nobody asked for a while
     EXPECT_FALSE(load.window.percent()) << "a mean over the pause is no mean over ten seconds";
-    for (int second = 0; second < 10; ++second) load.after(1000, 60);
+    load.after(1000, 60, 10);
     EXPECT_EQ(load.window.percent(), 60);
     load.times = {0, 0};  // a counter that started over
     load.after(1000, 0);
     EXPECT_FALSE(load.window.percent());
-    // Readings closer than the spacing are left out rather than piled up.
-    for (int reading = 0; reading < 100; ++reading) load.after(10, 50);
+    load.after(10, 50, 100);  // closer than the spacing: left out rather than piled up
     load.after(10000, 50);
     EXPECT_EQ(load.window.percent(), 50);
 }
@@ -91,25 +90,19 @@ TEST(RunningPrograms, MatchesAsATriggerAndListsAtMostOncePerPass) {
     EXPECT_EQ(source.pathReads, 2u) << "each process's path is read once";
 }
 
-TEST(WaitingKinds, LoadAndProgramWaitAndTellWhatTheyMeasured) {
+TEST(WaitingKinds, TheCheckViewShowsTheLoadOrTheProgramFoundAndWhetherItWaits) {
     FakeMeasures m;
-    m.load = std::nullopt;
-    ItemReading load = ReadCondition(kProcessorLoadBelow, "20", 0, m);
-    EXPECT_EQ(load.outcome, ItemOutcome::NotYet);
-    EXPECT_TRUE(load.measuring) << "the window is still filling";
-    for (const auto& [figure, outcome] : {std::pair{19, ItemOutcome::Holds}, {20, ItemOutcome::NotYet}, {100, ItemOutcome::NotYet}}) {
-        m.load = figure;
-        load = ReadCondition(kProcessorLoadBelow, "20", 0, m);
-        EXPECT_EQ(load.outcome, outcome) << figure;
-        EXPECT_FALSE(load.measuring);
-        EXPECT_EQ(load.measured, std::to_string(figure) + " % ausgelastet");
-    }
-    const ItemReading absent = ReadCondition(kProgramRunning, "vpnclient.exe", 0, m);
-    EXPECT_EQ(absent.outcome, ItemOutcome::NotYet);
-    EXPECT_EQ(CheckLineOf(absent), (CheckLine{"Programm ... läuft vpnclient.exe", "läuft nicht", "wartet"}));
+    auto line = [&m](int kind, std::string_view value) { return CheckLineOf(ReadCondition(kind, value, 0, m)); };
+    const std::string load = "Prozessorauslastung kleiner als ... 20";
+    m.load = std::nullopt;  // the window is still filling
+    EXPECT_EQ(line(kProcessorLoadBelow, "20"), (CheckLine{load, "wird geprüft", "wird geprüft"}));
+    m.load = 20;
+    EXPECT_EQ(line(kProcessorLoadBelow, "20"), (CheckLine{load, "20 % ausgelastet", "wartet"}));
+    m.load = 19;
+    EXPECT_EQ(line(kProcessorLoadBelow, "20"), (CheckLine{load, "19 % ausgelastet", "erfüllt"}));
+    EXPECT_EQ(line(kProgramRunning, "vpnclient.exe"), (CheckLine{"Programm ... läuft vpnclient.exe", "läuft nicht", "wartet"}));
     m.running = {"C:\\VPN\\vpnclient.exe"};
-    EXPECT_EQ(CheckLineOf(ReadCondition(kProgramRunning, "vpnclient.exe", 0, m)),
-              (CheckLine{"Programm ... läuft vpnclient.exe", "läuft: C:\\VPN\\vpnclient.exe", "erfüllt"}));
+    EXPECT_EQ(line(kProgramRunning, "vpnclient.exe").measured, "läuft: C:\\VPN\\vpnclient.exe");
 }
 
 TEST(WaitingKinds, AnEntryWaitsUntilAllHoldThenStartsOnceTellingTheFigures) {

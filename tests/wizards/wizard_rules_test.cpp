@@ -151,17 +151,6 @@ TEST(ConditionKinds, EachKindShowsItsControls) {
     EXPECT_FALSE(ControlsForKind(kFileExists).processChooser);
 }
 
-TEST(ConditionAdd, TakesALoadOnlyAsAPercentage) {
-    EXPECT_EQ(DecideAdd(kProcessorLoadBelow, "20", "").item,
-              (ConditionItem{"Prozessorauslastung kleiner als ...", "20"}));
-    EXPECT_EQ(DecideAdd(kProcessorLoadBelow, "100", "").problem, ValueProblem::None);
-    EXPECT_EQ(DecideAdd(kProcessorLoadBelow, "101", "").problem, ValueProblem::NotWholeNumber);
-    EXPECT_EQ(ValueProblemMessage(ValueProblem::NotWholeNumber, kProcessorLoadBelow),
-              "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.");
-    EXPECT_EQ(DecideAdd(kProgramRunning, "", "vpnclient.exe").item,
-              (ConditionItem{"Programm ... läuft", "vpnclient.exe"}));
-}
-
 TEST(ConditionAdd, TakesTheValueOfTheKind) {
     EXPECT_EQ(DecideAdd(kWaitSeconds, "30", "ignored").item, (ConditionItem{"Wartezeit von ...", "30"}));
     EXPECT_EQ(DecideAdd(kInternetOnline, "30", "x").item.value, "");
