@@ -20,9 +20,16 @@ bool AnyPending(const EntryList& rows) {
     return false;
 }
 
-bool AnyMeasuring(const std::vector<ItemReading>& readings, bool loadOnly = false) {
+bool AnyMeasuring(const std::vector<ItemReading>& readings) {
     for (const ItemReading& reading : readings)
-        if (reading.measuring && (!loadOnly || reading.kind == kProcessorLoadBelow)) return true;
+        if (reading.measuring) return true;
+    return false;
+}
+
+// Only the passes' readings fill the load's window; no answer comes for it.
+bool AwaitsLoad(const std::vector<ItemReading>& readings) {
+    for (const ItemReading& reading : readings)
+        if (reading.measuring && reading.kind == kProcessorLoadBelow) return true;
     return false;
 }
 
@@ -241,7 +248,7 @@ void EngineRunner::runCheck(OpenCheck check) {
     event.check = check.id;
     event.readings = CheckPreconditions(check.entry.condition, programStartTime_, measures);
     event.checkDone = !AnyMeasuring(event.readings);
-    check.awaitsLoad = AnyMeasuring(event.readings, true);
+    check.awaitsLoad = AwaitsLoad(event.readings);
     if (check.awaitsLoad) systemWorker_.wake();
     if (!event.checkDone) openChecks_.push_back(std::move(check));
     push(std::move(event));
