@@ -68,8 +68,8 @@ EngineRunner::EngineRunner(EngineParts parts, bool systemStartMode, std::uint32_
                    systemWorker_.post([this] { recheckOpenChecks(); });
                    systemWorker_.wake();
                }),
-      systemWorker_(parts_.tick, [this] { return systemPass(); }),
-      watcherWorker_(parts_.tick, [this] { return watcherPass(); }) {
+      systemWorker_(parts_.tick, [this] { return systemPass(); }, parts_.makeSignal),
+      watcherWorker_(parts_.tick, [this] { return watcherPass(); }, parts_.makeSignal) {
     passMeasures_.live = &parts_.measures;
     passMeasures_.answers = &answers_;
 }

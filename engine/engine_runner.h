@@ -34,6 +34,8 @@ struct EngineParts {
     std::function<std::uint32_t()> tick;
     // Called once, on the watcher's thread, after its first pass.
     std::function<void()> firstPassDone;
+    // What the threads wait on between passes.
+    MakeWorkerSignal makeSignal = &MakeStandardSignal;
 };
 
 struct EngineEvent {

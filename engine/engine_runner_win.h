@@ -10,6 +10,7 @@
 #include "engine/process_source_win.h"
 #include "engine/start_target_win.h"
 #include "engine/system_measures_win.h"
+#include "engine/worker_signal_win.h"
 
 namespace tolvane {
 
@@ -21,7 +22,8 @@ public:
                               [this](const std::atomic<bool>& cancelled) {
                                   return measures_.pingConnected(&cancelled);
                               },
-                              [] { return static_cast<std::uint32_t>(::GetTickCount()); }, std::move(firstPassDone)},
+                              [] { return static_cast<std::uint32_t>(::GetTickCount()); }, std::move(firstPassDone),
+                              &MakeWinWorkerSignal},
                   systemStartMode, programStartTime, std::move(eventsWaiting)) {}
     WinEngineRunner(const WinEngineRunner&) = delete;
     WinEngineRunner& operator=(const WinEngineRunner&) = delete;

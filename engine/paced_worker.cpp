@@ -1,17 +1,17 @@
 #include "engine/paced_worker.h"
 
-#include <chrono>
+#include <mutex>
 #include <utility>
 
 #include "core/pass_clock.h"
 
 namespace tolvane {
 
-PacedWorker::PacedWorker(std::function<std::uint32_t()> tick, Pass pass)
-    : tick_(std::move(tick)), pass_(std::move(pass)) {}
+PacedWorker::PacedWorker(std::function<std::uint32_t()> tick, Pass pass, MakeWorkerSignal makeSignal)
+    : tick_(std::move(tick)), pass_(std::move(pass)), signal_(makeSignal()) {}
 
 void PacedWorker::start() {
-    std::lock_guard lock(mutex_);
+    std::lock_guard<WorkerSignal> lock(*signal_);
     if (thread_.joinable() || stopping_) return;
     lastPassEnd_ = tick_();
     thread_ = std::thread([this] { loop(); });
@@ -19,33 +19,33 @@ void PacedWorker::start() {
 
 void PacedWorker::post(std::function<void()> job) {
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard<WorkerSignal> lock(*signal_);
         if (stopping_) return;
         jobs_.push_back(std::move(job));
     }
-    changed_.notify_one();
+    signal_->notify();
 }
 
 void PacedWorker::wake() {
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard<WorkerSignal> lock(*signal_);
         passWanted_ = true;
     }
-    changed_.notify_one();
+    signal_->notify();
 }
 
 void PacedWorker::stop() {
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard<WorkerSignal> lock(*signal_);
         stopping_ = true;
         jobs_.clear();
     }
-    changed_.notify_one();
+    signal_->notify();
     if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
 }
 
 void PacedWorker::loop() {
-    std::unique_lock lock(mutex_);
+    std::unique_lock<WorkerSignal> lock(*signal_);
     while (!stopping_) {
         if (!jobs_.empty()) {
             std::function<void()> job = std::move(jobs_.front());
@@ -69,10 +69,10 @@ void PacedWorker::loop() {
                 lastPassEnd_ = tick_();
                 continue;
             }
-            changed_.wait_for(lock, std::chrono::milliseconds(wait));
+            signal_->waitFor(wait);
             continue;
         }
-        changed_.wait(lock);
+        signal_->wait();
     }
 }
 

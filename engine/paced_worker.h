@@ -4,12 +4,13 @@
 // wake comes: nothing runs for nothing.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <mutex>
+#include <memory>
 #include <thread>
+
+#include "engine/worker_signal.h"
 
 namespace tolvane {
 
@@ -17,7 +18,7 @@ class PacedWorker {
 public:
     // `pass` returns whether another pass is wanted.
     using Pass = std::function<bool()>;
-    PacedWorker(std::function<std::uint32_t()> tick, Pass pass);
+    PacedWorker(std::function<std::uint32_t()> tick, Pass pass, MakeWorkerSignal makeSignal = &MakeStandardSignal);
     ~PacedWorker() { stop(); }
     PacedWorker(const PacedWorker&) = delete;
     PacedWorker& operator=(const PacedWorker&) = delete;
@@ -35,8 +36,7 @@ private:
 
     std::function<std::uint32_t()> tick_;
     Pass pass_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
+    std::unique_ptr<WorkerSignal> signal_;
     std::deque<std::function<void()>> jobs_;
     bool passWanted_ = true;
     bool stopping_ = false;

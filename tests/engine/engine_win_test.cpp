@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <iostream>
 
@@ -14,7 +15,9 @@
 #include "engine/process_list_win.h"
 #include "engine/process_source_win.h"
 #include "engine/start_target_win.h"
+#include "engine/paced_worker.h"
 #include "engine/system_measures_win.h"
+#include "engine/worker_signal_win.h"
 #include "helper_processes_win.h"
 
 using namespace tolvane;
@@ -31,7 +34,34 @@ std::string ReadAll(const std::string& file) {
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
+template <typename Condition>
+bool Within(DWORD ms, Condition condition) {
+    for (const DWORD begin = ::GetTickCount(); !condition(); ::Sleep(5))
+        if (::GetTickCount() - begin > ms) return false;
+    return true;
+}
+
 }  // namespace
+
+// The engine's threads wait on the system's own lock and condition: a job or
+// a wake reaches the sleeping worker at once, and a pass comes once its time is due.
+TEST(WinWorkerSignal, JobsAndWakesReachASleepingWorkerAndPassesComeWhenDue) {
+    std::atomic<int> passes{0}, jobs{0};
+    PacedWorker worker([] { return static_cast<std::uint32_t>(::GetTickCount()); },
+                       [&] { return ++passes, false; }, &MakeWinWorkerSignal);
+    worker.start();
+    ASSERT_TRUE(Within(2000, [&] { return passes == 1; }));
+    ::Sleep(700);
+    EXPECT_EQ(passes, 1) << "no pass is wanted after it";
+    worker.post([&] { ++jobs; });
+    EXPECT_TRUE(Within(200, [&] { return jobs == 1; })) << "a job wakes the worker";
+    worker.wake();
+    EXPECT_TRUE(Within(1000, [&] { return passes == 2; })) << "a wake asks for a pass";
+    worker.stop();
+    worker.post([&] { ++jobs; });
+    ::Sleep(100);
+    EXPECT_EQ(jobs, 1) << "nothing runs after stop";
+}
 
 TEST(WinMeasures, DiskAndMemoryFiguresAreSaneAndCompareIn64Bits) {
     WinSystemMeasures measures;
