@@ -56,12 +56,17 @@ const char* PathText(PathKind kind) {
     return "nicht vorhanden";
 }
 
+// The figure has not come yet: the entry waits for it, not for its precondition.
+void StillMeasuring(ItemReading& reading) {
+    reading.measured = kMeasuringText;
+    reading.outcome = ItemOutcome::NotYet;
+    reading.measuring = true;
+}
+
 void ProcessorLoad(ItemReading& reading, SystemMeasures& measures) {
     const std::optional<int> load = measures.processorLoad();
     if (!load) {
-        reading.measured = kMeasuringText;
-        reading.outcome = ItemOutcome::NotYet;
-        reading.measuring = true;
+        StillMeasuring(reading);
         return;
     }
     reading.measured = std::to_string(*load) + " % ausgelastet";
@@ -94,9 +99,7 @@ ItemReading ReadCondition(int kind, std::string_view value, std::uint32_t progra
     case kInternetOffline: {
         const std::optional<bool> connected = measures.internetConnected();
         if (!connected) {
-            reading.measured = kMeasuringText;
-            reading.outcome = ItemOutcome::NotYet;
-            reading.measuring = true;
+            StillMeasuring(reading);
             break;
         }
         reading.measured = *connected ? "verbunden" : "nicht verbunden";
