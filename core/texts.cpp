@@ -96,6 +96,10 @@ std::string_view KindLabel(int kind) {
     return kTexts[static_cast<std::size_t>(static_cast<int>(Text::FirstKindLabel) + kind)];
 }
 
+std::string WholeNumberRequest(std::uint32_t largest) {
+    return "Bitte geben Sie eine ganze Zahl von 0 bis " + std::to_string(largest) + " ein.";
+}
+
 std::string ReplaceFilePlaceholder(std::string_view text, std::string_view entryName) {
     constexpr std::string_view kPlaceholder = "%FILE%";
     std::string quoted;

@@ -2,6 +2,7 @@
 // texts from here by role and never spell them out again.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -79,6 +80,10 @@ std::string_view GetText(Text id);
 // Label of precondition kind 0..17; also its identity in the stored text.
 std::string_view KindLabel(int kind);
 
+// What a refused number field asks for: "Bitte geben Sie eine ganze Zahl von
+// 0 bis <largest> ein."
+std::string WholeNumberRequest(std::uint32_t largest);
+
 // Replaces every "%FILE%" by the entry name in double quotes.
 std::string ReplaceFilePlaceholder(std::string_view text, std::string_view entryName);
 
@@ -102,8 +107,6 @@ inline constexpr std::string_view kUnitMegabyte = "Megabyte";
 inline constexpr std::string_view kUnitPercent = "Prozent";
 inline constexpr std::string_view kTriggerApplication = "Anwendung";
 inline constexpr std::string_view kTriggerProcessName = "Prozessname";
-inline constexpr std::string_view kNotWholeNumber = "Bitte geben Sie eine ganze Zahl von 0 bis 2147483647 ein.";
-inline constexpr std::string_view kNotPercent = "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.";
 // Trying and checking an entry, the start history.
 inline constexpr std::string_view kStartNow = "Jetzt starten";
 inline constexpr std::string_view kCheckPreconditions = "Vorraussetzungen prüfen";

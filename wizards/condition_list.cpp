@@ -67,8 +67,7 @@ ValueField FieldAtFault(int kind, ValueProblem problem) {
 }
 
 std::string ValueProblemMessage(ValueProblem problem, int kind) {
-    if (problem == ValueProblem::NotWholeNumber)
-        return std::string(LargestNumberOf(kind) == 100 ? fixed_text::kNotPercent : fixed_text::kNotWholeNumber);
+    if (problem == ValueProblem::NotWholeNumber) return WholeNumberRequest(LargestNumberOf(kind));
     std::string message(GetText(Text::BraceMessage));
     if (problem == ValueProblem::Semicolon) {
         const auto braces = message.rfind("{ }");

@@ -66,9 +66,6 @@ TEST(ConditionText, ValueKindsFollowTheTable) {
     EXPECT_FALSE(KindTakesNumber(kInternetOffline) || KindTakesText(kInternetOffline));
     for (int kind = kDiskFreeBelow; kind <= kMemoryUsedAbove; ++kind) EXPECT_TRUE(KindTakesNumber(kind));
     for (int kind = kFileExists; kind <= kUserNameIs; ++kind) EXPECT_TRUE(KindTakesText(kind));
-    EXPECT_TRUE(KindTakesNumber(kProcessorLoadBelow) && KindTakesText(kProgramRunning));
-    EXPECT_EQ(LargestNumberOf(kProcessorLoadBelow), 100u);
-    EXPECT_EQ(LargestNumberOf(kMemoryUsedAbove), kLargestPlainNumber);
 }
 
 TEST(ConditionText, ValuesWithBracesOrSemicolonsAreRefused) {

@@ -19,6 +19,7 @@
 #include "engine/system_measures_win.h"
 #include "engine/worker_signal_win.h"
 #include "helper_processes_win.h"
+#include "wait_for_win.h"
 
 using namespace tolvane;
 using namespace tolvane::testing;
@@ -34,13 +35,6 @@ std::string ReadAll(const std::string& file) {
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-template <typename Condition>
-bool Within(DWORD ms, Condition condition) {
-    for (const DWORD begin = ::GetTickCount(); !condition(); ::Sleep(5))
-        if (::GetTickCount() - begin > ms) return false;
-    return true;
-}
-
 }  // namespace
 
 // The engine's threads wait on the system's own lock and condition: a job or
@@ -50,13 +44,13 @@ TEST(WinWorkerSignal, JobsAndWakesReachASleepingWorkerAndPassesComeWhenDue) {
     PacedWorker worker([] { return static_cast<std::uint32_t>(::GetTickCount()); },
                        [&] { return ++passes, false; }, &MakeWinWorkerSignal);
     worker.start();
-    ASSERT_TRUE(Within(2000, [&] { return passes == 1; }));
+    ASSERT_TRUE(test::WaitFor([&] { return passes == 1; }, 2000));
     ::Sleep(700);
     EXPECT_EQ(passes, 1) << "no pass is wanted after it";
     worker.post([&] { ++jobs; });
-    EXPECT_TRUE(Within(200, [&] { return jobs == 1; })) << "a job wakes the worker";
+    EXPECT_TRUE(test::WaitFor([&] { return jobs == 1; }, 200)) << "a job wakes the worker";
     worker.wake();
-    EXPECT_TRUE(Within(1000, [&] { return passes == 2; })) << "a wake asks for a pass";
+    EXPECT_TRUE(test::WaitFor([&] { return passes == 2; }, 1000)) << "a wake asks for a pass";
     worker.stop();
     worker.post([&] { ++jobs; });
     ::Sleep(100);

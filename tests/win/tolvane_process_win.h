@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/main_window_win.h"
+#include "wait_for_win.h"
 
 namespace tolvane::test {
 
@@ -17,15 +18,6 @@ inline std::wstring BuiltProgramPath(const char* linuxPath) {
     for (wchar_t& c : path)
         if (c == L'/') c = L'\\';
     return path;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, int ms = 8000) {
-    for (int waited = 0; waited < ms; waited += 50) {
-        if (condition()) return true;
-        ::Sleep(50);
-    }
-    return condition();
 }
 
 struct ProgramProcess {

@@ -14,6 +14,7 @@
 #include "core/wide_text_win.h"
 #include "ui/autostart_shortcut_win.h"
 #include "ui/main_window_win.h"
+#include "wait_for_win.h"
 #include "win/profile_store_aside_win.h"
 
 using namespace tolvane;
@@ -68,15 +69,6 @@ EntryModel Sample() {
     model.systemStart.append(StartEntry{"Grüße", "Wartezeit von ...{30};", "-a b", "X", "C:\\A B\\x.exe"});
     model.programStart.append(StartEntry{"p", "notepad.exe", "", "", "C:\\y.txt"});
     return model;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, int ms = 10000) {
-    for (int waited = 0; waited < ms; waited += 50) {
-        if (condition()) return true;
-        ::Sleep(50);
-    }
-    return condition();
 }
 
 // Sets a text value of the prefix's registry for the test's time and puts
@@ -189,7 +181,7 @@ TEST(WidePaths, TolvaneStartedFromAFolderOutsideTheCodePagePointsItsShortcutTher
     ASSERT_TRUE(::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
 
     ShellLinkFields fields;
-    const bool written = WaitFor([&] { return ReadShellLink(link, fields); });
+    const bool written = test::WaitFor([&] { return ReadShellLink(link, fields); }, 10000);
     ::TerminateProcess(info.hProcess, 0);
     ::WaitForSingleObject(info.hProcess, 10000);
     ::CloseHandle(info.hProcess);

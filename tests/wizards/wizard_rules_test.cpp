@@ -144,11 +144,6 @@ TEST(ConditionKinds, EachKindShowsItsControls) {
     EXPECT_TRUE(ControlsForKind(kDirectoryMissing).folderChooser);
     const KindControls user = ControlsForKind(kUserNameIs);
     EXPECT_TRUE(user.text && !user.chooser && !user.digits);
-    const KindControls load = ControlsForKind(kProcessorLoadBelow);
-    EXPECT_TRUE(load.digits && load.percent && !load.megabyte && !load.seconds && !load.text);
-    const KindControls program = ControlsForKind(kProgramRunning);
-    EXPECT_TRUE(program.text && program.chooser && program.processChooser && !program.folderChooser);
-    EXPECT_FALSE(ControlsForKind(kFileExists).processChooser);
 }
 
 TEST(ConditionAdd, TakesTheValueOfTheKind) {
